@@ -1,0 +1,32 @@
+# Two entry points: `make run` converts the bundled example, `make test` builds and runs
+# the whole test suite (a strict build, then the same suite under ASan and UBSan).
+JOBS ?= $(shell nproc)
+BUILD ?= build
+SANITIZE_BUILD ?= build-sanitize
+
+.PHONY: run test build setup bench clean
+
+setup:
+	@scripts/setup.sh
+
+build: setup
+	@cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DTALLOWMERE_WERROR=ON >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@scripts/run-example.sh $(BUILD)/tallowmere
+
+test: setup
+	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DTALLOWMERE_WERROR=ON
+	cmake --build $(BUILD) -j $(JOBS)
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 300
+	cmake -S . -B $(SANITIZE_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Debug -DTALLOWMERE_WERROR=ON \
+	  -DTALLOWMERE_SANITIZE=ON
+	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 600
+
+bench: build
+	@echo "See bench/README.md"
+
+clean:
+	rm -rf $(BUILD) $(SANITIZE_BUILD)

@@ -1,0 +1,19 @@
+#!/usr/bin/env bash
+# Installs what building and testing Tallowmere needs, from Debian's packages.
+# Quiet and quick when everything is there already.
+set -euo pipefail
+
+packages=(g++ cmake ninja-build make libgtest-dev libgmock-dev libncurses-dev tmux clang)
+missing=()
+for package in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
+    || missing+=("$package")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null

@@ -1,0 +1,9 @@
+#include "framework/core/Globals.h"
+
+namespace tallowmere::framework {
+
+thread_local std::uint8_t GlobalRequest = 0;
+thread_local std::uint8_t GlobalResponse = 0;
+thread_local std::int32_t VCRRequest = 0;
+
+}  // namespace tallowmere::framework

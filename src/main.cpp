@@ -1,0 +1,6 @@
+#include <cstdio>
+
+int main() {
+  std::puts("Tallowmere: the converter is being built.");
+  return 0;
+}

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "runtime/files/FileSystem.h"
+
+namespace tallowmere::platform {
+
+// The operating system's files through POSIX calls. Sharing modes have no POSIX
+// counterpart and are not enforced.
+class PosixFileSystem : public runtime::FileSystem {
+ public:
+  std::unique_ptr<runtime::OsFile> open(const std::string& path, runtime::FileAccess access,
+                                        int& error) override;
+  int create(const std::string& path) override;
+};
+
+}  // namespace tallowmere::platform

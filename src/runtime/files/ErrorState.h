@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace tallowmere::runtime {
+
+// Error codes a file operation can leave behind.
+namespace ErrorCode {
+inline constexpr int NoError = 0;
+inline constexpr int FileNotFound = 2;
+inline constexpr int AccessDenied = 5;
+inline constexpr int RecordNotAvailable = 33;
+inline constexpr int InvalidKeyFile = 46;
+inline constexpr int FileAlreadyOpen = 52;
+inline constexpr int OperatingSystemError = 90;  // the driver's code and text say which
+}  // namespace ErrorCode
+
+// The outcome of the most recent file operation on this thread. Code 90 carries the
+// operating system's own error number and text as the driver code and text.
+struct ErrorState {
+  int code = ErrorCode::NoError;
+  std::string text;
+  std::string driverCode = "0";
+  std::string driverText;
+};
+
+const ErrorState& lastError();
+void clearError();
+void setError(int code);  // text from the table, no driver detail
+void setOsError(int errnum);  // maps ENOENT to 2, EACCES/EPERM/EROFS to 5, else 90
+std::string_view errorText(int code);
+
+}  // namespace tallowmere::runtime

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <array>
+#include <cstddef>
+#include <vector>
+
+namespace tallowmere::runtime {
+
+enum class FileOperation { Open, Create, Close, Empty, Add, Put, Delete, Next, Count_ };
+
+// Makes the n-th call of an operation on one file fail with a chosen error, so that tests
+// reach every failure path without special files (tests run as root, where permissions
+// do not refuse anything).
+class FaultPlan {
+ public:
+  // The nth (1-based, counted from now) call of operation fails with code; for code 90
+  // errnum names the operating-system error reported as the driver's code and text.
+  void failOn(FileOperation operation, int nth, int code, int errnum = 0);
+  // Every call of operation from the nth on fails.
+  void failFrom(FileOperation operation, int nth, int code, int errnum = 0);
+  void clear();
+
+  // Called by the file before each operation: true when this call must fail; the error
+  // has then been left in lastError().
+  bool shouldFail(FileOperation operation);
+
+ private:
+  struct Fault {
+    FileOperation operation;
+    int nth;
+    bool andAfter;
+    int code;
+    int errnum;
+  };
+  std::vector<Fault> faults_;
+  std::array<int, static_cast<std::size_t>(FileOperation::Count_)> calls_{};
+};
+
+}  // namespace tallowmere::runtime

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+namespace tallowmere::runtime {
+
+// What the file drivers need of the operating system. Every operation returns 0 or a
+// runtime error code, which it has also left in lastError() (see ErrorState.h).
+class OsFile {
+ public:
+  virtual ~OsFile() = default;
+  // Reads up to capacity bytes at offset; got is 0 at the end of the file.
+  virtual int readAt(std::int64_t offset, char* buffer, std::size_t capacity, std::size_t& got) = 0;
+  // Writes all size bytes at offset, or fails.
+  virtual int writeAt(std::int64_t offset, const char* data, std::size_t size) = 0;
+  virtual int truncate(std::int64_t length) = 0;
+  virtual int size(std::int64_t& bytes) = 0;
+  // Forces written data out; the close of the file reports what this reports.
+  virtual int sync() = 0;
+};
+
+enum class FileAccess { Read, Write, ReadWrite };
+
+class FileSystem {
+ public:
+  virtual ~FileSystem() = default;
+  // Opens an existing file; on failure returns null and the error code in error.
+  virtual std::unique_ptr<OsFile> open(const std::string& path, FileAccess access, int& error) = 0;
+  // Creates the file empty (an existing one is truncated).
+  virtual int create(const std::string& path) = 0;
+};
+
+// The front end's main() installs the operating system's file layer once at start.
+void installFileSystem(FileSystem& fileSystem);
+FileSystem& fileSystem();
+
+}  // namespace tallowmere::runtime

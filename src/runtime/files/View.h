@@ -1,0 +1,44 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "runtime/files/File.h"
+
+namespace tallowmere::runtime {
+
+// A read cursor over one file, in the file's stored order. Put and delete act on the
+// record the view read last. Order and filter expressions and the buffering hint are
+// accepted but change neither which records are read nor their order.
+class View {
+ public:
+  explicit View(File& file) : file_(file) {}
+
+  File& primaryFile() { return file_; }
+  std::size_t fileCount() const { return 1; }
+
+  int open();  // 52 when the view is already open
+  int close();
+  bool isOpen() const { return opened_; }
+  int setOrder(std::string_view expression);
+  int setFilter(std::string_view expression);
+  void setBufferHint(int pageSize, int pagesBehind, int pagesAhead, int timeOut);
+  int setStart();
+  int next();
+  int put();
+  int remove();
+  std::size_t lastReadBytes() const { return file_.lastReadBytes(); }
+
+  std::size_t prefetchSize() const { return prefetch_; }
+  void setPrefetchSize(std::size_t records) { prefetch_ = records; }
+
+ private:
+  File& file_;
+  bool opened_ = false;
+  std::string order_;
+  std::string filter_;
+  std::size_t prefetch_ = 0;
+};
+
+}  // namespace tallowmere::runtime
