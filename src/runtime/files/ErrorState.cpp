@@ -11,7 +11,10 @@ thread_local ErrorState current;
 
 const ErrorState& lastError() { return current; }
 
-void clearError() { current = ErrorState{}; }
+void clearError() {
+  // Called before every record operation, so the common case must not touch the strings.
+  if (current.code != ErrorCode::NoError) current = ErrorState{};
+}
 
 std::string_view errorText(int code) {
   switch (code) {
@@ -19,8 +22,10 @@ std::string_view errorText(int code) {
     case ErrorCode::FileNotFound: return "File Not Found";
     case ErrorCode::AccessDenied: return "Access Denied";
     case ErrorCode::RecordNotAvailable: return "Record Not Available";
+    case ErrorCode::FileNotOpen: return "File Not Open";
     case ErrorCode::InvalidKeyFile: return "Invalid Key File";
     case ErrorCode::FileAlreadyOpen: return "File Already Open";
+    case ErrorCode::FunctionNotSupported: return "Function Not Supported";
     case ErrorCode::OperatingSystemError: return "File System Error";
     default: return "Unknown Error";
   }
@@ -30,16 +35,24 @@ void setError(int code) {
   current = ErrorState{code, std::string(errorText(code)), "0", ""};
 }
 
+void setError(int code, int errnum) {
+  if (code != ErrorCode::OperatingSystemError) {
+    setError(code);
+    return;
+  }
+  current = ErrorState{code, std::string(errorText(code)), std::to_string(errnum),
+                       errnum == 0 ? std::string{} : std::string(std::strerror(errnum))};
+}
+
+void restoreError(const ErrorState& state) { current = state; }
+
 void setOsError(int errnum) {
   switch (errnum) {
     case ENOENT: setError(ErrorCode::FileNotFound); return;
     case EACCES:
     case EPERM:
     case EROFS: setError(ErrorCode::AccessDenied); return;
-    default:
-      current = ErrorState{ErrorCode::OperatingSystemError,
-                           std::string(errorText(ErrorCode::OperatingSystemError)),
-                           std::to_string(errnum), std::strerror(errnum)};
+    default: setError(ErrorCode::OperatingSystemError, errnum);
   }
 }
 

@@ -11,8 +11,10 @@ inline constexpr int NoError = 0;
 inline constexpr int FileNotFound = 2;
 inline constexpr int AccessDenied = 5;
 inline constexpr int RecordNotAvailable = 33;
+inline constexpr int FileNotOpen = 37;
 inline constexpr int InvalidKeyFile = 46;
 inline constexpr int FileAlreadyOpen = 52;
+inline constexpr int FunctionNotSupported = 80;
 inline constexpr int OperatingSystemError = 90;  // the driver's code and text say which
 }  // namespace ErrorCode
 
@@ -29,6 +31,10 @@ const ErrorState& lastError();
 void clearError();
 void setError(int code);  // text from the table, no driver detail
 void setOsError(int errnum);  // maps ENOENT to 2, EACCES/EPERM/EROFS to 5, else 90
+// code as given; for code 90 errnum and its text become the driver code and text.
+void setError(int code, int errnum);
 std::string_view errorText(int code);
+// Leaves a remembered outcome again, for failures that keep being reported.
+void restoreError(const ErrorState& state);
 
 }  // namespace tallowmere::runtime

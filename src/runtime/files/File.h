@@ -50,7 +50,9 @@ class File {
   FileDriver& driver() { return *driver_; }
 
  private:
-  int checked(FileOperation operation, int result);
+  // Fault point: a planned fault replaces the operation, otherwise the driver runs.
+  template <typename Operation>
+  int guarded(FileOperation operation, Operation&& run);
   std::string label_;
   std::string name_;
   std::unique_ptr<FileDriver> driver_;

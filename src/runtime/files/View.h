@@ -8,6 +8,14 @@
 
 namespace tallowmere::runtime {
 
+// The buffering hint a view was given; it never changes what is read.
+struct BufferHint {
+  int pageSize = 0;
+  int pagesBehind = 0;
+  int pagesAhead = 0;
+  int timeOut = 0;
+};
+
 // A read cursor over one file, in the file's stored order. Put and delete act on the
 // record the view read last. Order and filter expressions and the buffering hint are
 // accepted but change neither which records are read nor their order.
@@ -23,7 +31,10 @@ class View {
   bool isOpen() const { return opened_; }
   int setOrder(std::string_view expression);
   int setFilter(std::string_view expression);
+  const std::string& order() const { return order_; }
+  const std::string& filter() const { return filter_; }
   void setBufferHint(int pageSize, int pagesBehind, int pagesAhead, int timeOut);
+  const BufferHint& bufferHint() const { return hint_; }
   int setStart();
   int next();
   int put();
@@ -38,6 +49,7 @@ class View {
   bool opened_ = false;
   std::string order_;
   std::string filter_;
+  BufferHint hint_;
   std::size_t prefetch_ = 0;
 };
 

@@ -1,0 +1,77 @@
+#pragma once
+
+#include <optional>
+
+#include "runtime/ui/Clock.h"
+#include "runtime/ui/MessageBox.h"
+#include "runtime/ui/WindowDescription.h"
+
+namespace tallowmere::runtime {
+
+class Window;
+
+// What the user did, as a front end reports it. The engine turns it into an event for the
+// active window (or, for Move, only updates the window).
+struct Input {
+  enum class Kind {
+    Accept,        // a button pressed or a check box clicked: Accepted
+    Select,        // the focus moved to a control: Selected
+    CloseRequest,  // the user asked the window to close: CloseWindow
+    Move,          // the window was moved to position: no event
+    Resize,        // the window's frame changed size: Sized
+    GainFocus,     // the window became the active one
+    LoseFocus,
+  };
+  Kind kind = Kind::Accept;
+  int control = 0;  // Accept, Select
+  Point position;   // Move
+  int width = 0;    // Resize
+  int height = 0;
+  int keyCode = 0;  // the key or mouse code behind the input, 0 when none
+};
+
+// The port through which the window engine reaches a screen. The engine owns the order of
+// events; a front end only shows windows, waits for the user and reports what the user did.
+//   openWindow   the window becomes visible on top of the others. If it has no position,
+//                the front end chooses one and sets it (Window::moveTo).
+//   drawWindow   show the window's current caption, texts, states and focus.
+//   closeWindow  take the window off the screen; it is still readable during the call.
+//   waitForInput wait for the user's next input to the active window, but no later than
+//                deadline (clock() hundredths; none: no limit; past: just poll). Return
+//                nothing when the deadline passes first; returning nothing early is allowed.
+//   showMessageBox (from MessageBoxPort) shows a modal box and returns the button pressed.
+//   clock        the time base for timers and for the code's own timing.
+//   shutdown     give the screen back (restore the terminal); called once, also on a halt.
+class FrontEnd : public MessageBoxPort {
+ public:
+  virtual void openWindow(Window& window) = 0;
+  virtual void drawWindow(const Window& window) = 0;
+  virtual void closeWindow(const Window& window) = 0;
+  virtual std::optional<Input> waitForInput(Window& active,
+                                            std::optional<Hundredths> deadline) = 0;
+  virtual const Clock& clock() const = 0;
+  virtual void beep() {}
+  virtual void shutdown() = 0;
+};
+
+// The front end in use, also installed as the message box port; nullptr removes it.
+void installFrontEnd(FrontEnd* frontEnd);
+FrontEnd* frontEnd();
+
+// The installed front end's clock; real time when none is installed.
+const Clock& clock();
+
+// Installs a front end for a scope and puts the previous one back afterwards.
+class ScopedFrontEnd {
+ public:
+  explicit ScopedFrontEnd(FrontEnd& frontEnd);
+  ~ScopedFrontEnd();
+  ScopedFrontEnd(const ScopedFrontEnd&) = delete;
+  ScopedFrontEnd& operator=(const ScopedFrontEnd&) = delete;
+
+ private:
+  FrontEnd* previous_;
+  MessageBoxPort* previousMessageBoxPort_;
+};
+
+}  // namespace tallowmere::runtime

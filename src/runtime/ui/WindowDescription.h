@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tallowmere::runtime {
+
+// Positions and sizes are in dialog units; a width or height of NaturalSize lets the front
+// end size the control to its content.
+inline constexpr int NaturalSize = -1;
+
+inline constexpr int FontWeightNormal = 400;
+inline constexpr int FontWeightBold = 700;
+
+struct FontDescription {
+  std::string name;
+  int size = 0;  // points
+  int weight = FontWeightNormal;
+};
+
+enum class ControlKind {
+  CheckBox,
+  FixedText,  // a "string" control: text the user cannot edit
+  Button,
+  ProgressBar,  // shows 0..100
+};
+
+struct ControlDescription {
+  int number = 0;  // the control's number within its window, from 1
+  ControlKind kind = ControlKind::FixedText;
+  int x = 0;
+  int y = 0;
+  int width = NaturalSize;
+  int height = NaturalSize;
+  std::string text;
+  std::string tip;  // tooltip and status-bar text
+  // The variable the control shows: a check box's 1/0, a progress bar's 0..100. Owned by
+  // the window procedure and must outlive the open window.
+  std::uint8_t* variable = nullptr;
+};
+
+struct Point {
+  int x = 0;
+  int y = 0;
+  friend bool operator==(const Point&, const Point&) = default;
+};
+
+// A window as designed: built into an open Window when its procedure runs.
+struct WindowDescription {
+  std::string caption;
+  int width = 0;
+  int height = 0;
+  std::optional<Point> position;  // none: the front end chooses
+  bool resizable = false;
+  FontDescription font;
+  std::vector<ControlDescription> controls;
+};
+
+}  // namespace tallowmere::runtime

@@ -1,0 +1,154 @@
+#include "passes/LineJoiner.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace tallowmere::passes {
+namespace {
+
+using Lines = std::vector<std::string>;
+
+// A plain table and scan over a vector, with optional failures, so the step is checked
+// without the engine.
+class VectorScan : public JoinTarget {
+ public:
+  explicit VectorScan(Lines lines) : lines_(std::move(lines)) {}
+
+  // Runs the step over the lines; stopAfter handles only that many lines and then ends the
+  // run as a cancel would.
+  Lines run(std::string_view marker, std::size_t stopAfter = SIZE_MAX) {
+    LineJoiner joiner(marker);
+    std::size_t handled = 0;
+    for (current_ = 0; current_ < lines_.size() && handled < stopAfter; ++handled) {
+      buffer_.assign(lines_[current_]);
+      removed_ = false;
+      const auto outcome = joiner.take(buffer_, *this);
+      if (outcome == LineJoiner::Outcome::PutFailed ||
+          outcome == LineJoiner::Outcome::DeleteFailed)
+        break;
+      if (!removed_) ++current_;
+    }
+    joiner.restoreGroup(*this);
+    return lines_;
+  }
+
+  int putCurrent() override {
+    if (++puts_ == failPut) return 5;
+    lines_[current_] = std::string(buffer_.clipped());
+    return 0;
+  }
+  int removeCurrent() override {
+    if (++removes_ == failRemove) return 5;
+    lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(current_));
+    removed_ = true;
+    return 0;
+  }
+  int restore(const runtime::LineText& line) override {
+    lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(current_),
+                  std::string(line.clipped()));
+    ++current_;
+    return 0;
+  }
+
+  int failPut = 0;
+  int failRemove = 0;
+
+ private:
+  Lines lines_;
+  std::size_t current_ = 0;
+  bool removed_ = false;
+  int puts_ = 0;
+  int removes_ = 0;
+  runtime::LineText buffer_;
+};
+
+Lines join(std::string_view marker, Lines lines) { return VectorScan(std::move(lines)).run(marker); }
+
+TEST(LineJoiner, WorkedExamplesOfTheThreeMarkers) {
+  EXPECT_EQ(join("#FIELD", {"  #FIELD(A, |", "      B, |", "      C)", "NEXT"}),
+            (Lines{"  #FIELD(A,B,C)", "NEXT"}));
+  EXPECT_EQ(join(",FONT('", {"  A('B'),FONT('C',8, |", "      D),E", "  F"}),
+            (Lines{"  A('B'),FONT('C',8,D),E", "  F"}));
+  EXPECT_EQ(join(",AT(", {"  A('B'),AT(10,10, |", "      40,14),C", "  D('E'),AT(60,10,40,14)"}),
+            (Lines{"  A('B'),AT(10,10,40,14),C", "  D('E'),AT(60,10,40,14)"}));
+}
+
+TEST(LineJoiner, WhatOpensAClauseAndWhatDoesNot) {
+  // A ")" only before the marker does not close it.
+  EXPECT_EQ(join("#FIELD", {"X(1)#FIELD(Y |", "Z)"}), (Lines{"X(1)#FIELD(YZ)"}));
+  // Lowercase, missing comma, wrong character after the parenthesis: no marker.
+  const Lines untouched = {"#field(a, |", "FONT('x', |", ",FONT(8, |", ",at(1, |", ",SEAT(1, |"};
+  EXPECT_EQ(join("#FIELD", untouched), untouched);
+  EXPECT_EQ(join(",FONT('", untouched), untouched);
+  EXPECT_EQ(join(",AT(", untouched), untouched);
+  // Only the first marker of a line is tested; any later ")" closes it.
+  EXPECT_EQ(join(",AT(", {"X,AT(1,1),Y,AT(2, |", "3)"}), (Lines{"X,AT(1,1),Y,AT(2, |", "3)"}));
+  EXPECT_EQ(join(",FONT('", {",FONT('Name (x)',8, |", "B"}), (Lines{",FONT('Name (x)',8, |", "B"}));
+}
+
+TEST(LineJoiner, ShortContinuationsCostTheHeldText) {
+  // A blank line while text is held is removed and the held text loses two more characters.
+  EXPECT_EQ(join("#FIELD", {"#FIELD(ABCD |", "", "x)"}), (Lines{"#FIELD(ABx)"}));
+  // One character that does not close: lost with the held text's last character.
+  EXPECT_EQ(join("#FIELD", {"#FIELD(ABCD |", "y", "x)"}), (Lines{"#FIELD(ABCx)"}));
+  // The cut runs into the marker: the joined line no longer holds it and ends the group.
+  EXPECT_EQ(join("#FIELD", {"A #FIELD", "next", "after"}), (Lines{"A #FIEnext", "after"}));
+}
+
+TEST(LineJoiner, AFullLineThatOpensIsHeldAsItsFirst498Characters) {
+  std::string full = "#FIELD(" + std::string(493, 'a');
+  ASSERT_EQ(full.size(), 500u);
+  EXPECT_EQ(join("#FIELD", {full, ")"}), (Lines{full.substr(0, 498) + ")"}));
+}
+
+TEST(LineJoiner, LinesGoDownByOnePerHeldLine) {
+  const Lines in = {"a", "#FIELD(1, |", "2, |", "3)", "b", ",AT(1 |", "2)"};
+  EXPECT_EQ(join("#FIELD", in).size(), in.size() - 2);
+}
+
+// A group that cannot be completed keeps its lines exactly as they were read.
+TEST(LineJoiner, GroupOpenAtTheEndOfTheDataIsRestored) {
+  const Lines in = {"first", "  #FIELD(A, |", "      B, |", "      C, |"};
+  EXPECT_EQ(join("#FIELD", in), in);
+}
+
+TEST(LineJoiner, GroupCancelledPartWayIsRestoredInPlace) {
+  const Lines in = {"first", "  #FIELD(A, |", "      B, |", "      C)", "last"};
+  EXPECT_EQ(VectorScan(in).run("#FIELD", 3), in);
+}
+
+TEST(LineJoiner, OverlongJoinRestoresTheGroupAndTheFollowingLinesSurvive) {
+  const std::string open = "#FIELD(" + std::string(300, 'a') + ", |";
+  const std::string wide = "    " + std::string(250, 'b') + ", |";
+  Lines in = {open, wide};
+  for (int i = 0; i < 50; ++i) in.push_back("ordinary line " + std::to_string(i));
+  // The continuation that would overflow is tested as read: here it opens nothing.
+  EXPECT_EQ(join("#FIELD", in), in);
+
+  // An overflowing continuation that opens a clause of its own starts a new group.
+  const Lines second = {open, "  #FIELD(" + std::string(250, 'c') + " |", "z)"};
+  EXPECT_EQ(join("#FIELD", second),
+            (Lines{open, "  #FIELD(" + std::string(250, 'c') + "z)"}));
+}
+
+TEST(LineJoiner, JoinOfExactly500CharactersStillJoins) {
+  const std::string open = "#FIELD(" + std::string(300, 'a') + " |";  // held: 307 characters
+  const std::string rest = std::string(192, 'b') + ")";  // 193 characters
+  EXPECT_EQ(join("#FIELD", {open, "   " + rest}), (Lines{open.substr(0, 307) + rest}));
+}
+
+TEST(LineJoiner, FailedWritesAndDeletionsLoseNoLine) {
+  const Lines in = {"zero", "#FIELD(A, |", "B, |", "C)", "after"};
+  VectorScan failingPut(in);
+  failingPut.failPut = 2;  // the put of the joined line
+  EXPECT_EQ(failingPut.run("#FIELD"), in);
+
+  VectorScan failingDelete(in);
+  failingDelete.failRemove = 2;  // the deletion of the second line of the group
+  EXPECT_EQ(failingDelete.run("#FIELD"), in);
+}
+
+}  // namespace
+}  // namespace tallowmere::passes
