@@ -23,6 +23,8 @@ function(tallowmere_tests name folder)
   endif()
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE test_support ${ARG_DEPS})
+  # Every test program may run the built program (end-to-end cases), so it comes first.
+  add_dependencies(${name} tallowmere)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60
                        PROPERTIES ENVIRONMENT "TALLOWMERE_BINARY=$<TARGET_FILE:tallowmere>")
 endfunction()

@@ -1,6 +1,71 @@
-#include <cstdio>
+#include <unistd.h>
 
-int main() {
-  std::puts("Tallowmere: the converter is being built.");
+#include <cstdio>
+#include <string_view>
+#include <vector>
+
+#include "app/CommandLine.h"
+#include "app/GlobalObjects.h"
+#include "app/MainWindow.h"
+#include "app/Pipeline.h"
+#include "app/Program.h"
+#include "platform/batch/BatchFrontEnd.h"
+#include "platform/posix/PosixFileSystem.h"
+#include "platform/posix/PosixPrivateProfile.h"
+#include "platform/terminal/TerminalFrontEnd.h"
+#include "runtime/files/FileSystem.h"
+#include "runtime/settings/PrivateProfile.h"
+#include "txa/TxaFiles.h"
+
+namespace {
+
+using tallowmere::app::CommandLine;
+
+int convertInBatch(const CommandLine& line) {
+  tallowmere::platform::BatchFrontEnd batch;
+  tallowmere::runtime::ScopedFrontEnd installed(batch);
+  tallowmere::txa::setImportName(line.input);
+  tallowmere::txa::setExportName(line.output);
+  tallowmere::app::RunProgram([&] { tallowmere::app::RunPipeline(line.options); });
   return 0;
+}
+
+int openTheWindow() {
+  auto terminal = tallowmere::platform::TerminalFrontEnd::start();
+  if (!terminal) {
+    std::fputs("tallowmere: the window needs a terminal; use --batch to convert without one\n",
+               stderr);
+    return 2;
+  }
+  {
+    tallowmere::runtime::ScopedFrontEnd installed(*terminal);
+    tallowmere::app::RunProgram(tallowmere::app::Main);
+  }
+  terminal->shutdown();
+  return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+  const CommandLine line = CommandLine::parse(arguments);
+  switch (line.mode) {
+    case CommandLine::Mode::Help:
+      std::fputs(CommandLine::usage().data(), stdout);
+      return 0;
+    case CommandLine::Mode::Version:
+      std::puts("tallowmere 1.0.0");
+      return 0;
+    case CommandLine::Mode::UsageError:
+      std::fprintf(stderr, "tallowmere: %s (see tallowmere --help)\n", line.problem.c_str());
+      return 2;
+    case CommandLine::Mode::Batch:
+    case CommandLine::Mode::Interactive: break;
+  }
+  static tallowmere::platform::PosixFileSystem fileSystem;
+  tallowmere::runtime::installFileSystem(fileSystem);
+  static tallowmere::platform::PosixPrivateProfile settings;
+  tallowmere::runtime::installPrivateProfile(settings);
+  return line.mode == CommandLine::Mode::Batch ? convertInBatch(line) : openTheWindow();
 }

@@ -25,8 +25,8 @@ inline constexpr int InvalidKey = 30;
 inline constexpr int UsageError = 42;
 }  // namespace Message
 
-inline constexpr std::uint8_t DefaultOpenMode = runtime::OpenMode::ReadWrite |
-                                                runtime::OpenMode::DenyNone;
+inline constexpr std::uint8_t DefaultOpenMode =
+    runtime::OpenMode::ReadWrite | runtime::OpenMode::DenyNone;
 inline constexpr std::uint8_t SharingBits = 0xF0;
 inline constexpr int OpenPasses = 2;
 
@@ -98,9 +98,13 @@ void FileManager::unregister() {
   if (registry.GetFileMapping(label) == this) registry.RemoveFileMapping(label);
 }
 
-Level FileManager::Open() { return OpenServer(true, false); }
+Level FileManager::Open() {
+  return OpenServer(true, false);
+}
 
-Level FileManager::TryOpen() { return OpenServer(false, false); }
+Level FileManager::TryOpen() {
+  return OpenServer(false, false);
+}
 
 Level FileManager::OpenServer(bool report, bool force) {
   filesManager().NoteOpen(*this);
@@ -114,6 +118,7 @@ Level FileManager::OpenServer(bool report, bool force) {
 
 Level FileManager::OpenFile(bool report) {
   if (UseFile(UseType::Initialise) != Level::Benign) return hardError(report);
+  runtime::ErrorState lastRefusal;
   for (int pass = 0; pass < OpenPasses; ++pass) {
     int code = Opener->OpenFile(OpenMode);
     if (code == runtime::ErrorCode::AccessDenied) {
@@ -127,8 +132,12 @@ Level FileManager::OpenFile(bool report) {
       AutoIncDone = 0;
       return Level::Benign;
     }
+    lastRefusal = runtime::lastError();
     if (const std::optional<Level> failed = answerRefusal(code, report)) return *failed;
   }
+  // What came after the last refusal (a creation, a notice) succeeded; the message must
+  // name the refusal, not an empty error.
+  runtime::restoreError(lastRefusal);
   return hardError(report);
 }
 
@@ -163,7 +172,9 @@ Level FileManager::hardError(bool report) {
   return anError(report);
 }
 
-Level FileManager::anError(bool report) { return report ? Throw() : Level::Notify; }
+Level FileManager::anError(bool report) {
+  return report ? Throw() : Level::Notify;
+}
 
 Level FileManager::Close() {
   ++InClose;
@@ -210,15 +221,21 @@ Level FileManager::UseFile(std::uint8_t useType) {
   return result;
 }
 
-std::uint16_t FileManager::SaveBuffer() { return Buffers.save(*Buffer); }
+std::uint16_t FileManager::SaveBuffer() {
+  return Buffers.save(*Buffer);
+}
 
 void FileManager::RestoreBuffer(std::uint16_t& id, bool restore) {
   Buffers.take(id, *Buffer, restore);
 }
 
-std::uint16_t FileManager::SaveFile() { return Saved.save(*Buffer); }
+std::uint16_t FileManager::SaveFile() {
+  return Saved.save(*Buffer);
+}
 
-void FileManager::RestoreFile(std::uint16_t& id, bool restore) { Saved.take(id, *Buffer, restore); }
+void FileManager::RestoreFile(std::uint16_t& id, bool restore) {
+  Saved.take(id, *Buffer, restore);
+}
 
 Level FileManager::Throw(int id) {
   SetError(id);
@@ -245,6 +262,8 @@ ErrorClass& FileManager::reporter() {
   return *Errors;
 }
 
-std::string FileManager::GetName() const { return std::string(runtime::clip(FileNameValue)); }
+std::string FileManager::GetName() const {
+  return std::string(runtime::clip(FileNameValue));
+}
 
 }  // namespace tallowmere::framework

@@ -1,0 +1,91 @@
+#include "app/CommandLine.h"
+
+#include <array>
+#include <cstdint>
+#include <utility>
+
+namespace tallowmere::app {
+
+namespace {
+
+using Switch = std::uint8_t ConversionOptions::*;
+
+constexpr std::array<std::pair<std::string_view, Switch>, 5> Corrections{{
+    {"--remove-ordinals", &ConversionOptions::RemoveOrdinals},
+    {"--correct-hash-field", &ConversionOptions::CorrectHashField},
+    {"--remove-guids", &ConversionOptions::RemoveGuids},
+    {"--correct-window-font", &ConversionOptions::CorrectWindowFont},
+    {"--correct-at", &ConversionOptions::CorrectAT},
+}};
+
+CommandLine usageError(std::string problem) {
+  CommandLine line;
+  line.mode = CommandLine::Mode::UsageError;
+  line.problem = std::move(problem);
+  return line;
+}
+
+bool setCorrection(std::string_view argument, ConversionOptions& options) {
+  if (argument == "--all") {
+    for (const auto& [name, option] : Corrections) options.*option = 1;
+    return true;
+  }
+  for (const auto& [name, option] : Corrections) {
+    if (argument == name) {
+      options.*option = 1;
+      return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
+
+CommandLine CommandLine::parse(std::span<const std::string_view> arguments) {
+  CommandLine line;
+  if (arguments.empty()) return line;
+  for (const std::string_view argument : arguments) {
+    if (argument == "--help" || argument == "-h") line.mode = Mode::Help;
+    if (argument == "--version" && line.mode != Mode::Help) line.mode = Mode::Version;
+  }
+  if (line.mode != Mode::Interactive) return line;
+  bool batch = false;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    const std::string_view argument = arguments[i];
+    if (argument == "--batch") {
+      batch = true;
+    } else if (argument == "--input" || argument == "--output") {
+      if (i + 1 == arguments.size() || arguments[i + 1].empty()) {
+        return usageError(std::string(argument) + " needs a file name");
+      }
+      (argument == "--input" ? line.input : line.output) = arguments[++i];
+    } else if (!setCorrection(argument, line.options)) {
+      return usageError("unknown option " + std::string(argument));
+    }
+  }
+  if (!batch) return usageError("options need --batch (without arguments the window opens)");
+  line.mode = Mode::Batch;
+  return line;
+}
+
+std::string_view CommandLine::usage() {
+  return "Usage: tallowmere                 open the converter's window\n"
+         "       tallowmere --batch [options] convert without a window\n"
+         "       tallowmere --help | --version\n"
+         "\n"
+         "Corrections (they always run in this order):\n"
+         "  --remove-guids          replace leading !!> GUID('...') by numbered !!> Ident(n)\n"
+         "  --remove-ordinals       cut a line before its #ORDINAL( marker\n"
+         "  --correct-hash-field    join a #FIELD( clause wrapped over several lines\n"
+         "  --correct-window-font   join a ,FONT(' clause wrapped over several lines\n"
+         "  --correct-at            join an ,AT( clause wrapped over several lines\n"
+         "  --all                   all five corrections\n"
+         "\n"
+         "Files:\n"
+         "  --input FILE            the export to convert (default Import.txa)\n"
+         "  --output FILE           the converted file (default Export.txa)\n"
+         "\n"
+         "Exit status: 0 converted, 1 a fatal message or halt, 2 a usage error.\n";
+}
+
+}  // namespace tallowmere::app

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "app/ConversionOptions.h"
+
+namespace tallowmere::app {
+
+// What the command line asks for. Without arguments the program is the interactive one;
+// --batch converts without any window.
+struct CommandLine {
+  enum class Mode { Interactive, Batch, Help, Version, UsageError };
+
+  Mode mode = Mode::Interactive;
+  ConversionOptions options;
+  std::string input = "Import.txa";
+  std::string output = "Export.txa";
+  std::string problem;  // for UsageError: what was wrong, in one line
+
+  static CommandLine parse(std::span<const std::string_view> arguments);
+  static std::string_view usage();
+};
+
+}  // namespace tallowmere::app

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "app/ConversionOptions.h"
+
+namespace tallowmere::app {
+
+// One conversion: the import, the chosen corrections in their fixed order (Remove Guids,
+// Remove Ordinals, Correct Hash Field, Correct Window Font, Correct AT) and the export.
+// No pass's outcome stops the ones after it.
+void RunPipeline(const ConversionOptions& options);
+
+}  // namespace tallowmere::app

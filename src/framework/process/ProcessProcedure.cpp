@@ -1,0 +1,175 @@
+#include "framework/process/ProcessProcedure.h"
+
+#include "framework/core/Assert.h"
+#include "framework/core/Globals.h"
+#include "framework/errors/GlobalErrors.h"
+#include "framework/files/FileManager.h"
+#include "framework/files/RelationManager.h"
+#include "framework/process/ProcessClass.h"
+#include "framework/process/ProgressWindow.h"
+#include "framework/process/ReportManager.h"
+#include "runtime/ui/Window.h"
+
+namespace tallowmere::framework {
+
+namespace {
+
+constexpr int TimerPeriod = 10;
+
+}  // namespace
+
+// ThisProcess: the pass's step behind the engine's TakeRecord.
+class ProcessProcedure::ProcessStep : public ProcessClass {
+ public:
+  explicit ProcessStep(ProcessProcedure& procedure) : procedure_(procedure) {}
+
+  Level TakeRecord() override {
+    const Level rval = ProcessClass::TakeRecord();
+    if (rval != Level::Benign) return rval;
+    return procedure_.TakeRecord();
+  }
+
+ private:
+  ProcessProcedure& procedure_;
+};
+
+// ThisWindow: the set-up and teardown every process procedure shares.
+class ProcessProcedure::WindowClass : public ReportManager {
+ public:
+  WindowClass(ProcessProcedure& procedure, RunObjects& run) : procedure_(procedure), run_(run) {}
+
+  Level Init() override;
+  Level Kill() override;
+
+ private:
+  void OpenFiles();
+  void CloseFiles();
+  void EndRunOnce();
+
+  ProcessProcedure& procedure_;
+  RunObjects& run_;
+  bool endRunDone_ = false;
+};
+
+struct ProcessProcedure::RunObjects {
+  explicit RunObjects(ProcessProcedure& procedure)
+      : window(ProgressWindow(Progress_Thermometer)),
+        view(*procedure.parameters_.Primary->Me->File),
+        thisWindow(procedure, *this),
+        thisProcess(procedure) {}
+
+  std::uint8_t Progress_Thermometer = 0;
+  runtime::Window window;
+  runtime::View view;
+  WindowClass thisWindow;
+  ProcessStep thisProcess;
+};
+
+Level ProcessProcedure::WindowClass::Init() {
+  const ProcessParameters& parameters = procedure_.parameters_;
+  GlobalErrors.SetProcedureName(parameters.ProcedureName);
+  Request = GlobalRequest;
+  const Level rval = ReportManager::Init();
+  if (rval != Level::Benign) return rval;
+  FirstField = Progress_Thermometer;
+  VCRRequest = &framework::VCRRequest;
+  Errors = &GlobalErrors;
+  GlobalRequest = 0;
+  GlobalResponse = 0;
+  procedure_.PrepareRun();
+  OpenFiles();
+  Open(run_.window);
+  run_.window.setTimer(TimerPeriod);
+  run_.thisProcess.Init(run_.view, *parameters.Primary, Progress_PctText,
+                        &run_.Progress_Thermometer, 0);
+  run_.thisProcess.AddSortOrder();
+  run_.window.setCaption("Processing Records");
+  run_.window.setText(Progress_PctText, "0% Completed");
+  ReportManager::Init(run_.thisProcess);
+  if (!parameters.UseMRP) SetUseMRP(0);
+  run_.window.setText(Progress_UserString, parameters.OperationName);
+  AddItem(Progress_Cancel, RequestCancelled);
+  run_.view.primaryFile().send("QUICKSCAN=on");
+  SetAlerts();
+  return Level::Benign;
+}
+
+// Failures of these opens have been reported already; a fatal one has ended the program.
+void ProcessProcedure::WindowClass::OpenFiles() {
+  const ProcessParameters& parameters = procedure_.parameters_;
+  parameters.Primary->Open();
+  for (RelationManager* file : parameters.FurtherFiles) file->Open();
+  FilesOpened = 1;
+}
+
+void ProcessProcedure::WindowClass::CloseFiles() {
+  const ProcessParameters& parameters = procedure_.parameters_;
+  parameters.Primary->Close();
+  for (RelationManager* file : parameters.FurtherFiles) file->Close();
+}
+
+void ProcessProcedure::WindowClass::EndRunOnce() {
+  if (endRunDone_ || !run_.thisProcess.Inited || run_.thisProcess.Killed) return;
+  endRunDone_ = true;
+  procedure_.EndRun();
+}
+
+Level ProcessProcedure::WindowClass::Kill() {
+  EndRunOnce();
+  const Level rval = ReportManager::Kill();
+  if (rval != Level::Benign) return rval;
+  if (FilesOpened) {
+    CloseFiles();
+    GlobalErrors.SetProcedureName();
+  }
+  return rval;
+}
+
+ProcessProcedure::ProcessProcedure(ProcessParameters parameters)
+    : parameters_(std::move(parameters)) {
+  frameworkAssert(parameters_.Primary != nullptr && parameters_.Primary->Me != nullptr &&
+                      parameters_.Primary->Me->File != nullptr,
+                  "Process procedure has no primary file");
+}
+
+ProcessProcedure::~ProcessProcedure() = default;
+
+std::uint8_t ProcessProcedure::Run() {
+  RunObjects objects(*this);
+  run_ = &objects;
+  const std::uint8_t response = objects.thisWindow.Run();
+  GlobalResponse = response;
+  run_ = nullptr;
+  return response;
+}
+
+ProcessProcedure::RunObjects& ProcessProcedure::running() {
+  frameworkAssert(run_ != nullptr, "Process procedure is not running");
+  return *run_;
+}
+
+runtime::View& ProcessProcedure::Process_View() {
+  return running().view;
+}
+
+runtime::LineText& ProcessProcedure::Record() {
+  return running().view.primaryFile().record();
+}
+
+std::uint8_t& ProcessProcedure::Response() {
+  return running().thisWindow.Response;
+}
+
+ErrorClass& ProcessProcedure::Errors() {
+  return GlobalErrors;
+}
+
+ReportManager& ProcessProcedure::ThisWindow() {
+  return running().thisWindow;
+}
+
+ProcessClass& ProcessProcedure::ThisProcess() {
+  return running().thisProcess;
+}
+
+}  // namespace tallowmere::framework

@@ -1,0 +1,145 @@
+#include "framework/process/ReportManager.h"
+
+#include "framework/errors/ErrorClass.h"
+#include "framework/process/ProcessClass.h"
+#include "framework/process/RecordProcessor.h"
+#include "runtime/ui/FrontEnd.h"
+#include "runtime/ui/Window.h"
+
+namespace tallowmere::framework {
+
+namespace {
+
+constexpr int NoRecords = 25;
+
+}  // namespace
+
+void ReportManager::Init(ProcessClass& process) {
+  UseMRP = 1;
+  Process = &process;
+  RecordsPerCycle = 1;
+  TimeSlice = 100;
+  Processors.emplace();
+}
+
+void ReportManager::Open() {
+  WindowManager::Open();
+  if (!DeferOpenReport) OpenReport();
+}
+
+Level ReportManager::OpenReport() {
+  Process->Reset();
+  const Level rval = Next();
+  DeferOpenReport = 0;
+  if (rval != Level::Benign) {
+    OpenFailed = 1;
+    TakeNoRecords();
+  } else {
+    OpenFailed = 0;
+  }
+  return rval;
+}
+
+void ReportManager::TakeNoRecords() {
+  if (Errors) Errors->Throw(NoRecords);
+}
+
+Level ReportManager::Next() {
+  const Level rval = Process->Next(1);
+  if (rval == Level::Notify && Process->RecordsProcessed != 0) {
+    Response = RequestCompleted;
+    PostClose();
+    return Level::Notify;
+  }
+  if (rval == Level::Notify || rval == Level::Fatal) {
+    Response = RequestCancelled;
+    PostClose();
+    return Level::Fatal;
+  }
+  return Level::Benign;
+}
+
+Level ReportManager::TakeWindowEvent() {
+  if (MyWindow->currentEvent().event != runtime::Event::Timer) {
+    return WindowManager::TakeWindowEvent();
+  }
+  const Level rval = TakeTimer();
+  if (rval != Level::Benign) return rval;
+  return WindowManager::TakeWindowEvent();
+}
+
+Level ReportManager::TakeTimer() {
+  if (OpenFailed) return KeepVisible ? Level::Benign : Level::Fatal;
+  return RunBatches(Process->RecordsProcessed, runtime::clock().now());
+}
+
+Level ReportManager::RunBatches(std::int64_t startOfCycle, runtime::Hundredths startTime) {
+  for (;;) {
+    if (UseMRP && Process->View->prefetchSize() == 0) {
+      Process->View->setPrefetchSize(static_cast<std::size_t>(RecordsPerCycle));
+    }
+    while (Process->RecordsProcessed - startOfCycle < RecordsPerCycle) {
+      const Level rval = TakeRecord();
+      if (rval != Level::Benign) return rval;
+    }
+    const runtime::Hundredths timeTaken = runtime::clock().now() - startTime;
+    if (timeTaken * 5 < TimeSlice * 4) RecordsPerCycle *= 2;
+    if (timeTaken * 2 < TimeSlice) continue;
+    AdaptBatchSize(timeTaken);
+    return Level::Benign;
+  }
+}
+
+void ReportManager::AdaptBatchSize(runtime::Hundredths timeTaken) {
+  if (timeTaken * 2 > TimeSlice * 3 && RecordsPerCycle > 1) RecordsPerCycle /= 2;
+}
+
+Level ReportManager::TakeRecord() {
+  Level rval = Process->TakeRecord();
+  if (auto stop = StopAfterStep(rval)) return *stop;
+  for (RecordProcessor* processor : *Processors) {
+    rval = processor->TakeRecord();
+    if (auto stop = StopAfterStep(rval)) return *stop;
+  }
+  if (Next() != Level::Benign) {
+    StopTimer();
+    return Level::Notify;
+  }
+  return rval;
+}
+
+std::optional<Level> ReportManager::StopAfterStep(Level rval) {
+  if (rval == Level::Fatal) {
+    StopTimer();
+    PostClose();
+    return Level::Notify;
+  }
+  if (rval == Level::Notify) return Level::Notify;
+  return std::nullopt;
+}
+
+void ReportManager::StopTimer() {
+  if (MyWindow) MyWindow->setTimer(0);
+}
+
+Level ReportManager::TakeCloseEvent() {
+  Level result = Level::Benign;
+  if (!Processors) return result;
+  for (RecordProcessor* processor : *Processors) {
+    const Level closed = processor->TakeClose();
+    if (closed != Level::Benign) result = closed;
+  }
+  return result;
+}
+
+Level ReportManager::Kill() {
+  if (Dead || !Process) {
+    WindowManager::Kill();
+    return Level::Notify;
+  }
+  Process->Kill();
+  Processors.reset();
+  return WindowManager::Kill();
+}
+
+}  // namespace tallowmere::framework

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "runtime/ui/Clock.h"
+
+namespace tallowmere::platform {
+
+// The headless front end's time base. Virtual time starts at 0 and moves only when a test
+// advances it or a wait is skipped; real time follows the steady clock. In both modes a
+// wait for a deadline jumps straight to it, so timer-driven work never sits idle.
+class HeadlessClock : public runtime::Clock {
+ public:
+  enum class Mode { Virtual, RealSkippingWaits };
+
+  explicit HeadlessClock(Mode mode = Mode::Virtual);
+
+  runtime::Hundredths now() const override;
+  Mode mode() const { return mode_; }
+  // Moves the clock forward, for example by the cost of one record.
+  void advance(runtime::Hundredths hundredths);
+  // Jumps to deadline unless the clock has already passed it.
+  void waitUntil(runtime::Hundredths deadline);
+
+ private:
+  runtime::Hundredths elapsedReal() const;
+
+  Mode mode_;
+  runtime::SteadyClock steady_;
+  runtime::Hundredths realStart_ = 0;
+  runtime::Hundredths skipped_ = 0;
+};
+
+}  // namespace tallowmere::platform

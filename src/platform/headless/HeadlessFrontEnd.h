@@ -1,0 +1,117 @@
+#pragma once
+
+#include <cstddef>
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "platform/headless/HeadlessClock.h"
+#include "platform/headless/HeadlessScript.h"
+#include "runtime/ui/FrontEnd.h"
+#include "runtime/ui/Window.h"
+
+namespace tallowmere::platform {
+
+// What a window showed when it was drawn.
+struct WindowDrawing {
+  std::string caption;
+  std::map<int, std::string> texts;  // by control number
+  std::map<int, int> values;         // progress bars
+  std::map<int, bool> checked;       // check boxes
+  int focus = 0;
+  friend bool operator==(const WindowDrawing&, const WindowDrawing&) = default;
+};
+
+// One window the front end was asked to open, and what became of it.
+struct WindowRecord {
+  std::string captionAtOpen;
+  runtime::FontDescription font;
+  int width = 0;
+  int height = 0;
+  bool open = true;
+  long timerEvents = 0;  // as of the latest drawing or the close
+  // Every drawing that differed from the one before, in order.
+  std::vector<WindowDrawing> drawings;
+
+  const WindowDrawing* last() const { return drawings.empty() ? nullptr : &drawings.back(); }
+  std::string lastText(int control) const;
+  // The control's text in each drawing where it changed, in order.
+  std::vector<std::string> textHistory(int control) const;
+  std::vector<int> valueHistory(int control) const;
+};
+
+struct MessageBoxRecord {
+  runtime::MessageBoxRequest request;
+  int answer = 0;
+};
+
+// A front end without a screen: it draws nothing and takes the user's part from a script.
+// It records every window opened and every message box shown, in order, so tests (and a
+// batch driver) can see what the user would have seen. A derived front end may override
+// the window and message-box operations to report them, calling these to keep the records.
+//
+// Input: the script's steps happen strictly in order, each as soon as its When holds for
+// the active window. While the next step is not due, a wait with a deadline jumps the
+// clock to the deadline (nothing waits for a timer); a wait with no deadline and nothing
+// scripted asks the active window to close, as a user giving up would, so a run can never
+// hang. Message boxes take the answers queued for them in order and, with none queued,
+// their default button.
+class HeadlessFrontEnd : public runtime::FrontEnd {
+ public:
+  // Consecutive unscripted closes after which the front end gives up on the program.
+  static constexpr int IdleCloseLimit = 100;
+
+  explicit HeadlessFrontEnd(HeadlessClock::Mode mode = HeadlessClock::Mode::Virtual);
+
+  void script(When when, runtime::Input input);
+  void script(runtime::Input input) { script(When{}, input); }
+  void answerMessageBox(int button) { answers_.push_back(button); }
+
+  HeadlessClock& virtualClock() { return clock_; }
+  const std::vector<WindowRecord>& windows() const { return records_; }
+  // The last window opened with this caption at open or in any drawing.
+  const WindowRecord* window(const std::string& caption) const;
+  const std::vector<MessageBoxRecord>& messageBoxes() const { return messageBoxes_; }
+  std::size_t pendingSteps() const { return steps_.size() - nextStep_; }
+  int unscriptedCloses() const { return unscriptedCloses_; }
+  int beeps() const { return beeps_; }
+  bool isShutDown() const { return shutDown_; }
+
+  void openWindow(runtime::Window& window) override;
+  void drawWindow(const runtime::Window& window) override;
+  void closeWindow(const runtime::Window& window) override;
+  std::optional<runtime::Input> waitForInput(runtime::Window& active,
+                                             std::optional<runtime::Hundredths> deadline) override;
+  int showMessageBox(const runtime::MessageBoxRequest& request) override;
+  const runtime::Clock& clock() const override { return clock_; }
+  void beep() override { ++beeps_; }
+  void shutdown() override { shutDown_ = true; }
+
+ protected:
+  // What the user does when nothing is scripted and nothing is due: asks the active window
+  // to close, and gives up on the program after IdleCloseLimit such closes in a row.
+  virtual runtime::Input noInputLeft(const runtime::Window& active);
+
+ private:
+  std::optional<runtime::Input> scriptedInput(const runtime::Window& active,
+                                              std::optional<runtime::Hundredths> deadline);
+  bool holds(const When& when, const runtime::Window& active) const;
+  WindowRecord* recordOf(const runtime::Window& window);
+
+  HeadlessClock clock_;
+  std::vector<ScriptStep> steps_;
+  std::size_t nextStep_ = 0;
+  std::deque<int> answers_;
+  std::vector<WindowRecord> records_;
+  // The record of each window that is open now.
+  std::map<const runtime::Window*, std::size_t> openRecords_;
+  std::vector<MessageBoxRecord> messageBoxes_;
+  int unscriptedCloses_ = 0;
+  int idleInARow_ = 0;
+  int beeps_ = 0;
+  bool shutDown_ = false;
+};
+
+}  // namespace tallowmere::platform

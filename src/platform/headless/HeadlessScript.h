@@ -1,0 +1,39 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "runtime/ui/Clock.h"
+#include "runtime/ui/FrontEnd.h"
+
+namespace tallowmere::platform {
+
+// When a scripted input happens: as soon as every given condition holds for the active
+// window. Empty or absent conditions always hold.
+struct When {
+  std::string window;                     // the active window's caption
+  long timerEvents = 0;                   // timer events the active window has had, at least
+  std::optional<runtime::Hundredths> at;  // the clock has reached this time
+};
+
+// When the window captioned caption is active and has had timerEvents timer events.
+When inWindow(std::string caption, long timerEvents = 0);
+// When the clock reaches time, in whatever window is active.
+When atTime(runtime::Hundredths time);
+
+// One thing the user does, once its moment has come.
+struct ScriptStep {
+  When when;
+  runtime::Input input;
+};
+
+// What the user can do, spelt the way a script reads.
+runtime::Input press(int control);
+runtime::Input focusOn(int control);
+runtime::Input closeWindow();
+runtime::Input gainFocus();
+runtime::Input loseFocus();
+runtime::Input resizeTo(int width, int height);
+runtime::Input moveTo(runtime::Point position);
+
+}  // namespace tallowmere::platform

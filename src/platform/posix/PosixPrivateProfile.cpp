@@ -1,0 +1,98 @@
+#include "platform/posix/PosixPrivateProfile.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+#include <system_error>
+
+namespace tallowmere::platform {
+
+namespace {
+
+// Larger files are not settings this program wrote; reading them whole on every call would
+// only make start-up crawl, so they read as empty and are left alone.
+constexpr std::uintmax_t LargestSettingsFile = 4 * 1024 * 1024;
+
+std::filesystem::path configurationFolder() {
+  if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg != nullptr && *xdg != '\0') {
+    return xdg;
+  }
+  if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
+    return std::filesystem::path(home) / ".config";
+  }
+  return ".";
+}
+
+bool writeAll(int descriptor, const std::string& bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t wrote = ::write(descriptor, bytes.data() + done, bytes.size() - done);
+    if (wrote < 0) return false;
+    done += static_cast<std::size_t>(wrote);
+  }
+  return true;
+}
+
+}  // namespace
+
+std::filesystem::path PosixPrivateProfile::locate(std::string_view file) {
+  const std::filesystem::path name(file);
+  return name.has_parent_path() ? name : configurationFolder() / name;
+}
+
+std::optional<ProfileDocument> PosixPrivateProfile::load(const std::filesystem::path& path) {
+  std::error_code error;
+  const std::filesystem::file_status status = std::filesystem::status(path, error);
+  if (status.type() == std::filesystem::file_type::not_found) return ProfileDocument();
+  if (status.type() != std::filesystem::file_type::regular) return std::nullopt;
+  if (std::filesystem::file_size(path, error) > LargestSettingsFile || error) return std::nullopt;
+  std::ifstream in(path, std::ios::binary);
+  if (!in) return std::nullopt;
+  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+  return ProfileDocument(text);
+}
+
+void PosixPrivateProfile::save(const std::filesystem::path& path,
+                               const ProfileDocument& document) {
+  std::error_code error;
+  if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), error);
+  const std::filesystem::path temporary =
+      path.string() + ".tmp" + std::to_string(static_cast<long>(::getpid()));
+  const int descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  if (descriptor < 0) return;
+  const bool written = writeAll(descriptor, document.text()) && ::fsync(descriptor) == 0;
+  const bool closed = ::close(descriptor) == 0;
+  if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
+    std::filesystem::remove(temporary, error);
+  }
+}
+
+std::string PosixPrivateProfile::read(std::string_view file, std::string_view section,
+                                      std::string_view key, std::string_view defaultValue) {
+  const std::optional<ProfileDocument> document = load(locate(file));
+  if (!document) return std::string(defaultValue);
+  return document->get(section, key).value_or(std::string(defaultValue));
+}
+
+void PosixPrivateProfile::write(std::string_view file, std::string_view section,
+                                std::string_view key, std::string_view value) {
+  const std::filesystem::path path = locate(file);
+  std::optional<ProfileDocument> document = load(path);
+  if (!document) return;
+  document->set(section, key, value);
+  save(path, *document);
+}
+
+void PosixPrivateProfile::remove(std::string_view file, std::string_view section,
+                                 std::string_view key) {
+  const std::filesystem::path path = locate(file);
+  std::optional<ProfileDocument> document = load(path);
+  if (!document || !document->get(section, key)) return;
+  document->remove(section, key);
+  save(path, *document);
+}
+
+}  // namespace tallowmere::platform

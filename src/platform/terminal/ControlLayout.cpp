@@ -1,0 +1,99 @@
+#include "platform/terminal/ControlLayout.h"
+
+#include <algorithm>
+
+#include "runtime/ui/Window.h"
+
+namespace tallowmere::platform {
+
+namespace {
+
+constexpr int NaturalProgressColumns = 20;
+
+std::string checkBoxLabel(const runtime::Control& control) {
+  return std::string(control.checked ? "[X] " : "[ ] ") + control.text;
+}
+
+std::string centred(const std::string& text, int width) {
+  const int spare = std::max(width - static_cast<int>(text.size()), 0);
+  return std::string(spare / 2, ' ') + text + std::string(spare - spare / 2, ' ');
+}
+
+int designedColumns(const runtime::ControlDescription& design, int natural) {
+  return design.width == runtime::NaturalSize ? natural : columnsFor(design.width);
+}
+
+PlacedControl shape(const runtime::Control& control) {
+  const std::string& text = control.text;
+  switch (control.kind()) {
+    case runtime::ControlKind::CheckBox:
+      return {&control, {{}, {static_cast<int>(text.size()) + 4, 1}}, checkBoxLabel(control)};
+    case runtime::ControlKind::Button: {
+      const std::string face = "[ " + text + " ]";
+      const int width = std::max(designedColumns(control.design, 0), static_cast<int>(face.size()));
+      return {&control, {{}, {width, 1}}, centred(face, width)};
+    }
+    case runtime::ControlKind::ProgressBar:
+      return {&control, {{}, {designedColumns(control.design, NaturalProgressColumns), 1}}, {}};
+    case runtime::ControlKind::FixedText:
+      break;
+  }
+  return {&control, {{}, {static_cast<int>(text.size()), 1}}, text};
+}
+
+}  // namespace
+
+PlacedControl layOutControl(const runtime::Control& control, CellSize client) {
+  PlacedControl placed = shape(control);
+  CellRect& area = placed.area;
+  area.size.columns = std::min(area.size.columns, client.columns);
+  area.origin.column =
+      std::clamp(columnsFor(control.design.x), 0, client.columns - area.size.columns);
+  area.origin.row = std::clamp(rowsFor(control.design.y), 0, client.rows - 1);
+  if (static_cast<int>(placed.label.size()) > area.size.columns) {
+    placed.label.resize(area.size.columns);
+  }
+  return placed;
+}
+
+std::vector<PlacedControl> layOutControls(const runtime::Window& window) {
+  const CellSize client = clientSize(window.width(), window.height());
+  std::vector<PlacedControl> placed;
+  for (const runtime::Control& control : window.controls()) {
+    if (control.visible) placed.push_back(layOutControl(control, client));
+  }
+  return placed;
+}
+
+bool takesFocus(const runtime::Control& control) {
+  return control.canTakeInput() && (control.kind() == runtime::ControlKind::CheckBox ||
+                                    control.kind() == runtime::ControlKind::Button);
+}
+
+int nextFocus(const runtime::Window& window, int step) {
+  const auto& controls = window.controls();
+  const int count = static_cast<int>(controls.size());
+  if (count == 0) return 0;
+  auto current = std::find_if(controls.begin(), controls.end(), [&](const runtime::Control& c) {
+    return c.number() == window.focus();
+  });
+  // Without a current control, stepping forward starts at the first and back at the last.
+  int index = current == controls.end() ? (step > 0 ? -1 : count)
+                                        : static_cast<int>(current - controls.begin());
+  for (int tried = 0; tried < count; ++tried) {
+    index = ((index + step) % count + count) % count;
+    if (takesFocus(controls[index])) return controls[index].number();
+  }
+  return 0;
+}
+
+int controlAt(const runtime::Window& window, CellPoint clientPoint) {
+  for (const PlacedControl& placed : layOutControls(window)) {
+    if (takesFocus(*placed.control) && placed.area.contains(clientPoint)) {
+      return placed.control->number();
+    }
+  }
+  return 0;
+}
+
+}  // namespace tallowmere::platform

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/terminal/CellGeometry.h"
+#include "runtime/ui/Control.h"
+
+namespace tallowmere::runtime {
+class Window;
+}
+
+namespace tallowmere::platform {
+
+// A control as it appears in its window's client area: area is relative to the client
+// area's top left corner, label is what fills it (empty for a progress bar, which is drawn
+// from its value).
+struct PlacedControl {
+  const runtime::Control* control = nullptr;
+  CellRect area;
+  std::string label;
+};
+
+// Visible controls in their window's order. A control that would stick out of the client
+// area is moved back inside it, so a text is cut only when it is wider than the window.
+std::vector<PlacedControl> layOutControls(const runtime::Window& window);
+PlacedControl layOutControl(const runtime::Control& control, CellSize client);
+
+// Check boxes and buttons take the focus and react to Space, Enter and clicks.
+bool takesFocus(const runtime::Control& control);
+
+// The control that takes the focus after (step 1) or before (step -1) the current one,
+// wrapping round; 0 when the window has none.
+int nextFocus(const runtime::Window& window, int step);
+
+// The usable focus-taking control at a point of the client area, or 0.
+int controlAt(const runtime::Window& window, CellPoint clientPoint);
+
+}  // namespace tallowmere::platform

@@ -1,0 +1,85 @@
+#include "platform/terminal/EmergencyRestore.h"
+
+#include <curses.h>
+#include <signal.h>
+#include <term.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <cstring>
+
+namespace tallowmere::platform::EmergencyRestore {
+
+namespace {
+
+constexpr int HandledSignals[] = {SIGINT, SIGTERM, SIGHUP};
+constexpr int SignalCount = sizeof(HandledSignals) / sizeof(HandledSignals[0]);
+
+// Mouse reporting off in every mode curses or the session may have switched on.
+constexpr const char* MouseOff = "\033[?1006l\033[?1003l\033[?1002l\033[?1000l";
+
+struct State {
+  termios modes{};
+  bool modesSaved = false;
+  char reset[512] = {};
+  std::size_t resetLength = 0;
+  struct sigaction previous[SignalCount] = {};
+  bool armed = false;
+};
+
+State state;
+
+void append(const char* text) {
+  if (text == nullptr || text == reinterpret_cast<const char*>(-1)) return;
+  const std::size_t length = std::strlen(text);
+  if (state.resetLength + length >= sizeof(state.reset)) return;
+  std::memcpy(state.reset + state.resetLength, text, length);
+  state.resetLength += length;
+}
+
+const char* capability(const char* name) {
+  return tigetstr(const_cast<char*>(name));
+}
+
+void restoreFromHandler(int signalNumber) {
+  if (state.resetLength > 0) {
+    [[maybe_unused]] const ssize_t written = write(STDOUT_FILENO, state.reset, state.resetLength);
+  }
+  if (state.modesSaved) tcsetattr(STDIN_FILENO, TCSANOW, &state.modes);
+  // Let the signal end the process the way it would have without this handler, so the
+  // parent sees a death by signal.
+  signal(signalNumber, SIG_DFL);
+  raise(signalNumber);
+}
+
+}  // namespace
+
+void saveModes() {
+  state.modesSaved = tcgetattr(STDIN_FILENO, &state.modes) == 0;
+}
+
+void captureResetStrings() {
+  state.resetLength = 0;
+  append(MouseOff);
+  append(capability("sgr0"));
+  append(capability("cnorm"));
+  append(capability("rmkx"));
+  append(capability("rmcup"));
+}
+
+void arm() {
+  if (state.armed) return;
+  struct sigaction action = {};
+  action.sa_handler = restoreFromHandler;
+  sigemptyset(&action.sa_mask);
+  for (int i = 0; i < SignalCount; ++i) sigaction(HandledSignals[i], &action, &state.previous[i]);
+  state.armed = true;
+}
+
+void disarm() {
+  if (!state.armed) return;
+  for (int i = 0; i < SignalCount; ++i) sigaction(HandledSignals[i], &state.previous[i], nullptr);
+  state.armed = false;
+}
+
+}  // namespace tallowmere::platform::EmergencyRestore

@@ -1,0 +1,16 @@
+#pragma once
+
+namespace tallowmere::platform {
+
+// Codes the session gives the arrow keys held with Ctrl or Alt, which terminfo has no names
+// for; curses reports them like its own key codes. (Shift with an arrow has curses names.)
+inline constexpr int KeyCodeBase = 0x1000;
+inline constexpr int ModifiedUp = KeyCodeBase + 1;
+inline constexpr int ModifiedDown = KeyCodeBase + 2;
+inline constexpr int ModifiedRight = KeyCodeBase + 3;
+inline constexpr int ModifiedLeft = KeyCodeBase + 4;
+
+inline constexpr int EscapeKey = 27;
+inline constexpr int ControlC = 3;
+
+}  // namespace tallowmere::platform

@@ -1,0 +1,155 @@
+#include "platform/terminal/MessageBoxDialog.h"
+
+#include <curses.h>
+// curses names its success value OK, which would hide Button::OK here.
+#undef OK
+
+#include <algorithm>
+#include <cctype>
+#include <utility>
+
+#include "platform/terminal/KeyCodes.h"
+#include "platform/terminal/TextWrap.h"
+
+namespace tallowmere::platform {
+
+namespace {
+
+constexpr int WidestText = 60;
+constexpr int NarrowestText = 16;
+constexpr int MarkWidth = 3;                   // "[i]" or "[!]"
+constexpr int TextColumn = 1 + MarkWidth + 1;  // in the client area: blank, mark, blank
+constexpr int ButtonGap = 2;
+
+const char* nameOf(int button) {
+  switch (button) {
+    case runtime::Button::Yes:
+      return "Yes";
+    case runtime::Button::No:
+      return "No";
+    default:
+      return "OK";
+  }
+}
+
+std::string faceOf(int button) {
+  return std::string("[ ") + nameOf(button) + " ]";
+}
+
+int rowWidth(const std::vector<int>& buttons) {
+  int width = 0;
+  for (int button : buttons) width += static_cast<int>(faceOf(button).size()) + ButtonGap;
+  return width - ButtonGap;
+}
+
+std::vector<int> buttonsOf(int mask) {
+  std::vector<int> buttons;
+  for (int button : {runtime::Button::OK, runtime::Button::Yes, runtime::Button::No}) {
+    if (mask & button) buttons.push_back(button);
+  }
+  if (buttons.empty()) buttons.push_back(runtime::Button::OK);
+  return buttons;
+}
+
+int longest(const std::vector<std::string>& lines) {
+  std::size_t width = 0;
+  for (const std::string& line : lines) width = std::max(width, line.size());
+  return static_cast<int>(width);
+}
+
+}  // namespace
+
+MessageBoxDialog::MessageBoxDialog(runtime::MessageBoxRequest request)
+    : request_(std::move(request)), buttons_(buttonsOf(request_.buttons)) {
+  if (auto preselected = buttonFor(request_.defaultButton)) focus_ = *preselected;
+}
+
+std::optional<int> MessageBoxDialog::buttonFor(int button) const {
+  auto found = std::find(buttons_.begin(), buttons_.end(), button);
+  if (found == buttons_.end()) return std::nullopt;
+  return static_cast<int>(found - buttons_.begin());
+}
+
+void MessageBoxDialog::place(CellSize screen, const CellRect& area) {
+  const int textRoom = std::clamp(screen.columns - 2 - TextColumn - 3, NarrowestText, WidestText);
+  lines_ = wrapMessageText(request_.text, textRoom);
+  const int captionRoom = static_cast<int>(request_.caption.size()) + 8;
+  const int clientColumns =
+      std::max({TextColumn + longest(lines_) + 2, captionRoom, rowWidth(buttons_) + 4});
+  // Blank row, the text, blank row, the buttons.
+  const int clientRows = static_cast<int>(lines_.size()) + 3;
+  const CellSize size = outerSize({clientColumns, clientRows});
+  frame_ = {{clampedOnto(centredOver(area, size), size, screen), size}};
+}
+
+std::vector<MessageBoxDialog::PlacedButton> MessageBoxDialog::placedButtons() const {
+  const CellPoint client = frame_.clientOrigin();
+  const int row = client.row + static_cast<int>(lines_.size()) + 2;
+  int column = client.column + (frame_.clientSize().columns - rowWidth(buttons_)) / 2;
+  std::vector<PlacedButton> placed;
+  for (int button : buttons_) {
+    const int width = static_cast<int>(faceOf(button).size());
+    placed.push_back({button, {{column, row}, {width, 1}}});
+    column += width + ButtonGap;
+  }
+  return placed;
+}
+
+void MessageBoxDialog::paint(ScreenPainter& painter) const {
+  painter.frame(frame_, request_.caption, true);
+  const CellPoint client = frame_.clientOrigin();
+  const bool warning = request_.icon == runtime::Icon::Warning;
+  painter.text({client.column + 1, client.row + 1}, warning ? "[!]" : "[i]");
+  for (std::size_t i = 0; i < lines_.size(); ++i) {
+    painter.text({client.column + TextColumn, client.row + 1 + static_cast<int>(i)}, lines_[i]);
+  }
+  for (const PlacedButton& placed : placedButtons()) {
+    const bool focused = placed.button == focusedButton();
+    painter.text(placed.area.origin, faceOf(placed.button), focused ? Ink::Highlight : Ink::Normal);
+    if (focused) painter.text({placed.area.origin.column - 1, placed.area.origin.row}, ">");
+  }
+}
+
+int MessageBoxDialog::escapeAnswer() const {
+  return buttonFor(runtime::Button::No) ? runtime::Button::No : runtime::Button::OK;
+}
+
+std::optional<int> MessageBoxDialog::answerKey(int key) {
+  const std::size_t count = buttons_.size();
+  switch (key) {
+    case '\r':
+    case '\n':
+    case ' ':
+    case KEY_ENTER:
+      return focusedButton();
+    case EscapeKey:
+    case ControlC:
+      return escapeAnswer();
+    case '\t':
+    case KEY_RIGHT:
+    case KEY_DOWN:
+      focus_ = (focus_ + 1) % count;
+      return std::nullopt;
+    case KEY_BTAB:
+    case KEY_LEFT:
+    case KEY_UP:
+      focus_ = (focus_ + count - 1) % count;
+      return std::nullopt;
+    default:
+      break;
+  }
+  const int letter = key >= 0 && key < 256 ? std::toupper(key) : 0;
+  if (letter == 'Y' && buttonFor(runtime::Button::Yes)) return runtime::Button::Yes;
+  if (letter == 'N' && buttonFor(runtime::Button::No)) return runtime::Button::No;
+  return std::nullopt;
+}
+
+std::optional<int> MessageBoxDialog::answerClick(CellPoint at) const {
+  if (frame_.closeBox().contains(at)) return escapeAnswer();
+  for (const PlacedButton& placed : placedButtons()) {
+    if (placed.area.contains(at)) return placed.button;
+  }
+  return std::nullopt;
+}
+
+}  // namespace tallowmere::platform

@@ -1,0 +1,88 @@
+#include "platform/terminal/ScreenPainter.h"
+
+#include <curses.h>
+
+#include <algorithm>
+
+namespace tallowmere::platform {
+
+namespace {
+
+attr_t attributeOf(Ink ink) {
+  switch (ink) {
+    case Ink::Highlight:
+      return A_REVERSE;
+    case Ink::Dim:
+      return A_DIM;
+    case Ink::Normal:
+      break;
+  }
+  return A_NORMAL;
+}
+
+constexpr int CaptionIndent = 2;
+
+}  // namespace
+
+void ScreenPainter::clear() {
+  erase();
+}
+
+void ScreenPainter::text(CellPoint at, const std::string& text, Ink ink) {
+  if (at.row < 0 || at.row >= screen_.rows || text.empty()) return;
+  const int first = std::max(0, -at.column);
+  const int last = std::min(static_cast<int>(text.size()), screen_.columns - at.column);
+  if (first >= last) return;
+  attrset(attributeOf(ink));
+  mvaddnstr(at.row, at.column + first, text.c_str() + first, last - first);
+  attrset(A_NORMAL);
+}
+
+void ScreenPainter::glyphs(CellPoint at, int cells, const std::string& utf8) {
+  if (at.row < 0 || at.row >= screen_.rows || at.column < 0) return;
+  if (at.column + cells > screen_.columns) return;
+  mvaddstr(at.row, at.column, utf8.c_str());
+}
+
+void ScreenPainter::frame(const WindowFrame& frame, const std::string& caption, bool active) {
+  const CellRect& box = frame.outer;
+  const std::string blank(box.size.columns, ' ');
+  for (int row = box.origin.row; row < box.bottom(); ++row) text({box.origin.column, row}, blank);
+
+  const attr_t lines = active ? A_NORMAL : A_DIM;
+  attrset(lines);
+  const auto put = [&](int row, int column, chtype glyph) {
+    if (row >= 0 && row < screen_.rows && column >= 0 && column < screen_.columns) {
+      mvaddch(row, column, glyph);
+    }
+  };
+  const int top = box.origin.row, bottom = box.bottom() - 1;
+  const int left = box.origin.column, right = box.right() - 1;
+  for (int column = left + 1; column < right; ++column) {
+    put(top, column, ACS_HLINE);
+    put(bottom, column, ACS_HLINE);
+  }
+  for (int row = top + 1; row < bottom; ++row) {
+    put(row, left, ACS_VLINE);
+    put(row, right, ACS_VLINE);
+  }
+  put(top, left, ACS_ULCORNER);
+  put(top, right, ACS_URCORNER);
+  put(bottom, left, ACS_LLCORNER);
+  put(bottom, right, ACS_LRCORNER);
+  attrset(A_NORMAL);
+
+  const CellRect closeBox = frame.closeBox();
+  const int room = closeBox.origin.column - 1 - (left + CaptionIndent);
+  std::string title = " " + caption + " ";
+  if (static_cast<int>(title.size()) > room) title.resize(std::max(room, 0));
+  const Ink titleInk = active ? Ink::Highlight : Ink::Dim;
+  text({left + CaptionIndent, top}, title, titleInk);
+  text(closeBox.origin, "[x]", active ? Ink::Normal : Ink::Dim);
+}
+
+void ScreenPainter::show() {
+  refresh();
+}
+
+}  // namespace tallowmere::platform

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+
+#include "platform/terminal/WindowFrame.h"
+
+namespace tallowmere::platform {
+
+enum class Ink {
+  Normal,
+  Highlight,  // the focus, the active title: reverse video
+  Dim,        // disabled controls, inactive frames
+};
+
+// Draws on the curses screen, clipped to it. Texts are single-byte except the
+// pre-rendered progress bar, which is drawn only when it fits.
+class ScreenPainter {
+ public:
+  explicit ScreenPainter(CellSize screen) : screen_(screen) {}
+
+  CellSize screen() const { return screen_; }
+  void clear();
+  void text(CellPoint at, const std::string& text, Ink ink = Ink::Normal);
+  void glyphs(CellPoint at, int cells, const std::string& utf8);
+  // Blank box with a frame; the top line shows caption and the close box.
+  void frame(const WindowFrame& frame, const std::string& caption, bool active);
+  void show();
+
+ private:
+  CellSize screen_;
+};
+
+}  // namespace tallowmere::platform

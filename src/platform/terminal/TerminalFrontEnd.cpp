@@ -1,0 +1,211 @@
+#include "platform/terminal/TerminalFrontEnd.h"
+
+#include <curses.h>
+
+#include <algorithm>
+#include <string>
+
+#include "platform/terminal/KeyCodes.h"
+#include "platform/terminal/MessageBoxDialog.h"
+#include "platform/terminal/ScreenPainter.h"
+#include "platform/terminal/WindowFrame.h"
+#include "platform/terminal/WindowPainter.h"
+#include "runtime/ui/Window.h"
+
+namespace tallowmere::platform {
+
+namespace {
+
+constexpr int MillisecondsPerHundredth = 10;
+// Any longer wait is cut into pieces, so the milliseconds always fit curses' int.
+constexpr runtime::Hundredths LongestWait = 100 * 60 * 60;
+
+runtime::Input closeRequest() {
+  runtime::Input input;
+  input.kind = runtime::Input::Kind::CloseRequest;
+  return input;
+}
+
+std::optional<MouseInput> mouseInput() {
+  MEVENT event;
+  if (getmouse(&event) != OK) return std::nullopt;
+  const CellPoint at{event.x, event.y};
+  if (event.bstate & (BUTTON1_PRESSED | BUTTON1_CLICKED)) {
+    return MouseInput{MouseInput::Action::Press, at};
+  }
+  if (event.bstate & BUTTON1_RELEASED) return MouseInput{MouseInput::Action::Release, at};
+  if (event.bstate & REPORT_MOUSE_POSITION) return MouseInput{MouseInput::Action::Motion, at};
+  return std::nullopt;
+}
+
+void paintTooSmall(ScreenPainter& painter, CellSize needed) {
+  const CellSize screen = painter.screen();
+  painter.text({0, 0}, "Terminal too small: enlarge it to at least " +
+                           std::to_string(needed.columns) + " x " + std::to_string(needed.rows) +
+                           " (now " + std::to_string(screen.columns) + " x " +
+                           std::to_string(screen.rows) + ").");
+}
+
+bool fits(CellSize size, CellSize screen) {
+  return size.columns <= screen.columns && size.rows <= screen.rows;
+}
+
+}  // namespace
+
+std::unique_ptr<TerminalFrontEnd> TerminalFrontEnd::start() {
+  std::unique_ptr<TerminalSession> session = TerminalSession::start();
+  if (!session) return nullptr;
+  return std::unique_ptr<TerminalFrontEnd>(new TerminalFrontEnd(std::move(session)));
+}
+
+TerminalFrontEnd::TerminalFrontEnd(std::unique_ptr<TerminalSession> session)
+    : session_(std::move(session)) {}
+
+TerminalFrontEnd::~TerminalFrontEnd() {
+  shutdown();
+}
+
+CellSize TerminalFrontEnd::screen() const {
+  return session_->screenSize();
+}
+
+CellSize TerminalFrontEnd::mainWindowSize() const {
+  return windows_.empty() ? CellSize{} : outerSize(clientSizeOf(*windows_.front()));
+}
+
+CellRect TerminalFrontEnd::topArea() const {
+  if (windows_.empty()) return {{}, screen()};
+  return WindowFrame::of(*windows_.back(), screen()).outer;
+}
+
+void TerminalFrontEnd::openWindow(runtime::Window& window) {
+  if (!window.hasPosition()) {
+    const CellSize size = outerSize(clientSizeOf(window));
+    const CellPoint origin = clampedOnto(centredOver(topArea(), size), size, screen());
+    window.moveTo(dialogUnitsFor(origin));
+  }
+  windows_.push_back(&window);
+}
+
+void TerminalFrontEnd::drawWindow(const runtime::Window&) {
+  if (running_) redraw();
+}
+
+void TerminalFrontEnd::closeWindow(const runtime::Window& window) {
+  std::erase(windows_, &window);
+  // The window below may not have changed, so nothing else would wipe this one away.
+  if (running_) redraw();
+}
+
+void TerminalFrontEnd::paintWindows(ScreenPainter& painter, bool topActive) const {
+  const CellSize size = painter.screen();
+  for (const runtime::Window* window : windows_) {
+    const bool active = topActive && window == windows_.back();
+    paintWindow(painter, *window, WindowFrame::of(*window, size), active, session_->glyphs());
+  }
+}
+
+void TerminalFrontEnd::redraw() {
+  ScreenPainter painter(screen());
+  painter.clear();
+  if (fits(mainWindowSize(), painter.screen())) {
+    paintWindows(painter, true);
+  } else {
+    paintTooSmall(painter, mainWindowSize());
+  }
+  painter.show();
+}
+
+std::optional<int> TerminalFrontEnd::readKey(std::optional<runtime::Hundredths> deadline) {
+  int wait = -1;
+  if (deadline) {
+    const runtime::Hundredths left =
+        std::clamp<runtime::Hundredths>(*deadline - clock_.now(), 0, LongestWait);
+    wait = static_cast<int>(left * MillisecondsPerHundredth);
+  }
+  timeout(wait);
+  const int key = getch();
+  if (key == ERR) return std::nullopt;
+  return key;
+}
+
+std::optional<runtime::Input> TerminalFrontEnd::keepOnScreen(const runtime::Window& window) const {
+  if (!fits(mainWindowSize(), screen())) return std::nullopt;
+  const CellPoint shown = WindowFrame::of(window, screen()).outer.origin;
+  if (window.hasPosition() && cellsFor(window.position()) == shown) return std::nullopt;
+  return moveInput(dialogUnitsFor(shown));
+}
+
+std::optional<runtime::Input> TerminalFrontEnd::translate(runtime::Window& active, int key) {
+  if (key != KEY_MOUSE) return input_.fromKey(active, key, screen());
+  const std::optional<MouseInput> mouse = mouseInput();
+  if (!mouse) return std::nullopt;
+  return input_.fromMouse(active, *mouse, screen());
+}
+
+std::optional<runtime::Input> TerminalFrontEnd::waitForInput(
+    runtime::Window& active, std::optional<runtime::Hundredths> deadline) {
+  // With the screen given back there is nobody to answer: the window is asked to close
+  // rather than left waiting for ever.
+  if (!running_) return closeRequest();
+  if (auto move = keepOnScreen(active)) return move;
+  while (std::optional<int> key = readKey(deadline)) {
+    if (*key == KEY_RESIZE) {
+      redraw();
+      if (auto move = keepOnScreen(active)) return move;
+      continue;
+    }
+    // Until the terminal is large enough again the user cannot see what a key would hit;
+    // only Ctrl-C still gets through, as the way out.
+    if (!fits(mainWindowSize(), screen()) && *key != ControlC) continue;
+    if (auto input = translate(active, *key)) return input;
+  }
+  return std::nullopt;
+}
+
+int TerminalFrontEnd::answer(MessageBoxDialog& box) {
+  while (true) {
+    box.place(screen(), topArea());
+    ScreenPainter painter(screen());
+    painter.clear();
+    const bool room =
+        fits(box.frame().outer.size, painter.screen()) && fits(mainWindowSize(), painter.screen());
+    if (room) {
+      paintWindows(painter, false);
+      box.paint(painter);
+    } else {
+      paintTooSmall(painter, box.frame().outer.size);
+    }
+    painter.show();
+    const std::optional<int> key = readKey(std::nullopt);
+    if (!key || *key == KEY_RESIZE || !room) continue;
+    std::optional<int> button;
+    if (*key == KEY_MOUSE) {
+      const std::optional<MouseInput> mouse = mouseInput();
+      if (mouse && mouse->action == MouseInput::Action::Press) button = box.answerClick(mouse->at);
+    } else {
+      button = box.answerKey(*key);
+    }
+    if (button) return *button;
+  }
+}
+
+int TerminalFrontEnd::showMessageBox(const runtime::MessageBoxRequest& request) {
+  if (!running_) return request.defaultButton;
+  MessageBoxDialog box(request);
+  const int button = answer(box);
+  redraw();
+  return button;
+}
+
+void TerminalFrontEnd::beep() {
+  if (running_) ::beep();
+}
+
+void TerminalFrontEnd::shutdown() {
+  if (!running_) return;
+  running_ = false;
+  session_->end();
+}
+
+}  // namespace tallowmere::platform

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "platform/terminal/TerminalSession.h"
+#include "platform/terminal/WindowInput.h"
+#include "runtime/ui/FrontEnd.h"
+
+namespace tallowmere::platform {
+
+class MessageBoxDialog;
+class ScreenPainter;
+
+// The windows and message boxes in a terminal, drawn with curses: one cell for 4 x 8 dialog
+// units, the modal stack on screen with only the top window active, keyboard and mouse as
+// WindowInput describes. The first window opened (the main window) is centred on the
+// terminal unless it has a position; later ones are centred over the window below. Every
+// window is kept on screen, also after the terminal shrinks; a terminal too small for the
+// main window shows a one-line notice until it is enlarged, while timers keep running.
+// After shutdown nothing is drawn, message boxes answer their default button and every
+// wait for input returns a close request.
+class TerminalFrontEnd final : public runtime::FrontEnd {
+ public:
+  // Nothing when there is no terminal to run in (see TerminalSession::start).
+  static std::unique_ptr<TerminalFrontEnd> start();
+  ~TerminalFrontEnd() override;
+
+  void openWindow(runtime::Window& window) override;
+  void drawWindow(const runtime::Window& window) override;
+  void closeWindow(const runtime::Window& window) override;
+  std::optional<runtime::Input> waitForInput(runtime::Window& active,
+                                             std::optional<runtime::Hundredths> deadline) override;
+  int showMessageBox(const runtime::MessageBoxRequest& request) override;
+  const runtime::Clock& clock() const override { return clock_; }
+  void beep() override;
+  void shutdown() override;
+
+ private:
+  explicit TerminalFrontEnd(std::unique_ptr<TerminalSession> session);
+
+  CellSize screen() const;
+  CellSize mainWindowSize() const;
+  CellRect topArea() const;
+  void paintWindows(ScreenPainter& painter, bool topActive) const;
+  void redraw();
+  // A key or mouse action from curses, waiting at most until deadline.
+  std::optional<int> readKey(std::optional<runtime::Hundredths> deadline);
+  std::optional<runtime::Input> translate(runtime::Window& active, int key);
+  // A Move that brings the window's stored position to where it is shown, if they differ.
+  std::optional<runtime::Input> keepOnScreen(const runtime::Window& window) const;
+  int answer(MessageBoxDialog& box);
+
+  std::unique_ptr<TerminalSession> session_;
+  std::vector<const runtime::Window*> windows_;  // bottom (the main window) to top
+  WindowInput input_;
+  runtime::SteadyClock clock_;
+  bool running_ = true;
+};
+
+}  // namespace tallowmere::platform

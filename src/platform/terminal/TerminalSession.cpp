@@ -1,0 +1,110 @@
+#include "platform/terminal/TerminalSession.h"
+
+#include <curses.h>
+#include <langinfo.h>
+#include <unistd.h>
+
+#include <clocale>
+#include <cstdio>
+#include <cstring>
+
+#include "platform/terminal/EmergencyRestore.h"
+#include "platform/terminal/KeyCodes.h"
+
+namespace tallowmere::platform {
+
+namespace {
+
+// Esc must close a window promptly, yet an arrow key's escape sequence must not be taken
+// for Esc; a few hundredths are plenty for a local or tmux terminal.
+constexpr int EscapeDelayMilliseconds = 25;
+
+// Button-event tracking: curses' own mouse mode reports no motion, and dragging a title
+// bar needs the positions while the button is held.
+constexpr const char* ButtonMotionOn = "\033[?1002h";
+constexpr const char* ButtonMotionOff = "\033[?1002l";
+
+bool sessionUp = false;
+
+struct ModifiedArrow {
+  const char* sequence;
+  int code;
+};
+
+// xterm's encodings of Ctrl (5) and Alt (3) with the arrow keys, as tmux sends them too.
+constexpr ModifiedArrow ModifiedArrows[] = {
+    {"\033[1;5A", ModifiedUp},    {"\033[1;5B", ModifiedDown}, {"\033[1;5C", ModifiedRight},
+    {"\033[1;5D", ModifiedLeft},  {"\033[1;3A", ModifiedUp},   {"\033[1;3B", ModifiedDown},
+    {"\033[1;3C", ModifiedRight}, {"\033[1;3D", ModifiedLeft},
+};
+
+Glyphs glyphsForLocale() {
+  return std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0 ? Glyphs::Unicode : Glyphs::Ascii;
+}
+
+void setUpInput() {
+  raw();
+  noecho();
+  nonl();
+  keypad(stdscr, TRUE);
+  set_escdelay(EscapeDelayMilliseconds);
+  for (const ModifiedArrow& arrow : ModifiedArrows) define_key(arrow.sequence, arrow.code);
+  mousemask(ALL_MOUSE_EVENTS | REPORT_MOUSE_POSITION, nullptr);
+  mouseinterval(0);
+  putp(ButtonMotionOn);
+  curs_set(0);
+}
+
+}  // namespace
+
+bool terminalAttached() {
+  return isatty(STDIN_FILENO) && isatty(STDOUT_FILENO);
+}
+
+bool terminalInterfaceUp() {
+  return sessionUp;
+}
+
+std::unique_ptr<TerminalSession> TerminalSession::start() {
+  if (sessionUp || !terminalAttached()) return nullptr;
+  // Only the character type: numbers and messages elsewhere keep the C conventions.
+  std::setlocale(LC_CTYPE, "");
+  EmergencyRestore::saveModes();
+  SCREEN* screen = newterm(nullptr, stdout, stdin);
+  if (screen == nullptr) return nullptr;
+  set_term(screen);
+  EmergencyRestore::captureResetStrings();
+  setUpInput();
+  return std::unique_ptr<TerminalSession>(new TerminalSession(screen, glyphsForLocale()));
+}
+
+TerminalSession::TerminalSession(void* screen, Glyphs glyphs) : screen_(screen), glyphs_(glyphs) {
+  sessionUp = true;
+  EmergencyRestore::arm();
+  // A halt or fatal message ends the process without unwinding; the hook still gives the
+  // terminal back (and endProcess's own flush then has nothing of ours left to write).
+  exitHook_ = runtime::ExitHooks::add([this] { end(); });
+}
+
+TerminalSession::~TerminalSession() {
+  end();
+  delscreen(static_cast<SCREEN*>(screen_));
+}
+
+void TerminalSession::end() {
+  if (ended_) return;
+  ended_ = true;
+  runtime::ExitHooks::remove(exitHook_);
+  putp(ButtonMotionOff);
+  curs_set(1);
+  endwin();
+  std::fflush(stdout);
+  EmergencyRestore::disarm();
+  sessionUp = false;
+}
+
+CellSize TerminalSession::screenSize() const {
+  return {COLS, LINES};
+}
+
+}  // namespace tallowmere::platform

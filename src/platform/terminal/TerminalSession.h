@@ -1,0 +1,46 @@
+#pragma once
+
+#include <memory>
+
+#include "platform/terminal/CellGeometry.h"
+#include "platform/terminal/ProgressBarText.h"
+#include "runtime/files/ExitHooks.h"
+
+namespace tallowmere::platform {
+
+// The terminal in curses mode for as long as the object lives. However the process ends
+// (this object going away, a halt or fatal message running the exit hooks, or SIGINT,
+// SIGTERM or SIGHUP) the terminal gets its modes, cursor and screen back. Ctrl-C arrives
+// as a key, not as a signal, while the session runs.
+class TerminalSession {
+ public:
+  // Nothing when standard input and output are not both a terminal, or curses cannot
+  // drive it; the terminal is untouched then.
+  static std::unique_ptr<TerminalSession> start();
+  ~TerminalSession();
+  TerminalSession(const TerminalSession&) = delete;
+  TerminalSession& operator=(const TerminalSession&) = delete;
+
+  // Gives the terminal back; later calls do nothing.
+  void end();
+
+  CellSize screenSize() const;
+  Glyphs glyphs() const { return glyphs_; }
+
+ private:
+  TerminalSession(void* screen, Glyphs glyphs);
+
+  void* screen_;  // the curses SCREEN, kept opaque so curses stays out of this header
+  Glyphs glyphs_;
+  runtime::ExitHooks::Token exitHook_ = 0;
+  bool ended_ = false;
+};
+
+// True while a terminal session runs: anything written to standard output or standard
+// error then would corrupt the screen, so messages must go through the front end instead.
+bool terminalInterfaceUp();
+
+// Both standard input and standard output are terminals.
+bool terminalAttached();
+
+}  // namespace tallowmere::platform

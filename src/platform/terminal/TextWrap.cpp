@@ -1,0 +1,35 @@
+#include "platform/terminal/TextWrap.h"
+
+#include <algorithm>
+#include <sstream>
+
+namespace tallowmere::platform {
+
+namespace {
+
+void wrapParagraph(std::string paragraph, int width, std::vector<std::string>& lines) {
+  while (static_cast<int>(paragraph.size()) > width) {
+    const std::size_t blank = paragraph.rfind(' ', width);
+    const bool breakAtBlank = blank != std::string::npos && blank > 0;
+    const std::size_t cut = breakAtBlank ? blank : width;
+    lines.push_back(paragraph.substr(0, cut));
+    std::size_t rest = cut;
+    if (breakAtBlank) rest = paragraph.find_first_not_of(' ', cut);
+    paragraph = rest == std::string::npos ? std::string() : paragraph.substr(rest);
+  }
+  lines.push_back(paragraph);
+}
+
+}  // namespace
+
+std::vector<std::string> wrapMessageText(const std::string& text, int width) {
+  width = std::max(width, 1);
+  std::vector<std::string> lines;
+  std::istringstream paragraphs(text);
+  std::string paragraph;
+  while (std::getline(paragraphs, paragraph, '|')) wrapParagraph(paragraph, width, lines);
+  if (lines.empty() || (!text.empty() && text.back() == '|')) lines.emplace_back();
+  return lines;
+}
+
+}  // namespace tallowmere::platform

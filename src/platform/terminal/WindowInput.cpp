@@ -1,0 +1,152 @@
+#include "platform/terminal/WindowInput.h"
+
+#include <curses.h>
+
+#include "platform/terminal/ControlLayout.h"
+#include "platform/terminal/KeyCodes.h"
+#include "platform/terminal/WindowFrame.h"
+#include "runtime/ui/Window.h"
+
+namespace tallowmere::platform {
+
+namespace {
+
+using runtime::Input;
+
+Input inputOf(Input::Kind kind, int control = 0, int key = 0) {
+  Input input;
+  input.kind = kind;
+  input.control = control;
+  input.keyCode = key;
+  return input;
+}
+
+std::optional<Input> stepFocus(const runtime::Window& window, int step, int key) {
+  const int next = nextFocus(window, step);
+  if (next == 0) return std::nullopt;
+  return inputOf(Input::Kind::Select, next, key);
+}
+
+bool isButton(const runtime::Control& control) {
+  return takesFocus(control) && control.kind() == runtime::ControlKind::Button;
+}
+
+// A progress window starts with the focus on its bar; Enter there presses its button.
+const runtime::Control* firstButton(const runtime::Window& window) {
+  for (const runtime::Control& control : window.controls()) {
+    if (isButton(control)) return &control;
+  }
+  return nullptr;
+}
+
+std::optional<Input> pressFocused(const runtime::Window& window, int key) {
+  const runtime::Control* focused = window.control(window.focus());
+  if (!focused || !takesFocus(*focused)) return std::nullopt;
+  return inputOf(Input::Kind::Accept, focused->number(), key);
+}
+
+std::optional<Input> pressButton(const runtime::Window& window, int key) {
+  const runtime::Control* focused = window.control(window.focus());
+  if (focused && takesFocus(*focused) && !isButton(*focused)) return std::nullopt;
+  if (!focused || !takesFocus(*focused)) focused = firstButton(window);
+  if (!focused) return std::nullopt;
+  return inputOf(Input::Kind::Accept, focused->number(), key);
+}
+
+std::optional<CellPoint> moveStep(int key) {
+  switch (key) {
+    case KEY_SR:  // Shift-Up
+    case ModifiedUp:
+      return CellPoint{0, -1};
+    case KEY_SF:  // Shift-Down
+    case ModifiedDown:
+      return CellPoint{0, 1};
+    case KEY_SLEFT:
+    case ModifiedLeft:
+      return CellPoint{-1, 0};
+    case KEY_SRIGHT:
+    case ModifiedRight:
+      return CellPoint{1, 0};
+    default:
+      return std::nullopt;
+  }
+}
+
+}  // namespace
+
+Input moveInput(runtime::Point position) {
+  Input input = inputOf(Input::Kind::Move);
+  input.position = position;
+  return input;
+}
+
+std::optional<Input> WindowInput::fromKey(const runtime::Window& window, int key,
+                                          CellSize screen) const {
+  if (auto step = moveStep(key)) return moveBy(window, *step, screen);
+  switch (key) {
+    case '\t':
+    case KEY_DOWN:
+    case KEY_RIGHT:
+      return stepFocus(window, 1, key);
+    case KEY_BTAB:
+    case KEY_UP:
+    case KEY_LEFT:
+      return stepFocus(window, -1, key);
+    case ' ':
+      return pressFocused(window, key);
+    case '\r':
+    case '\n':
+    case KEY_ENTER:
+      return pressButton(window, key);
+    case EscapeKey:
+    case ControlC:
+      return inputOf(Input::Kind::CloseRequest, 0, key);
+    default:
+      return std::nullopt;
+  }
+}
+
+std::optional<Input> WindowInput::fromMouse(const runtime::Window& window, const MouseInput& mouse,
+                                            CellSize screen) {
+  switch (mouse.action) {
+    case MouseInput::Action::Press:
+      return pressAt(window, mouse.at, screen);
+    case MouseInput::Action::Motion:
+    case MouseInput::Action::Release: {
+      if (!grip_) return std::nullopt;
+      const CellPoint origin{mouse.at.column - grip_->column, mouse.at.row - grip_->row};
+      if (mouse.action == MouseInput::Action::Release) grip_.reset();
+      return moveTo(window, origin, screen);
+    }
+  }
+  return std::nullopt;
+}
+
+std::optional<Input> WindowInput::pressAt(const runtime::Window& window, CellPoint at,
+                                          CellSize screen) {
+  const WindowFrame frame = WindowFrame::of(window, screen);
+  if (frame.closeBox().contains(at)) return inputOf(Input::Kind::CloseRequest);
+  if (frame.titleBar().contains(at)) {
+    grip_ = CellPoint{at.column - frame.outer.origin.column, at.row - frame.outer.origin.row};
+    return std::nullopt;
+  }
+  const int control = controlAt(window, frame.inClient(at));
+  if (control == 0) return std::nullopt;
+  return inputOf(Input::Kind::Accept, control);
+}
+
+std::optional<Input> WindowInput::moveBy(const runtime::Window& window, CellPoint step,
+                                         CellSize screen) const {
+  const CellPoint origin = WindowFrame::of(window, screen).outer.origin;
+  return moveTo(window, {origin.column + step.column, origin.row + step.row}, screen);
+}
+
+std::optional<Input> WindowInput::moveTo(const runtime::Window& window, CellPoint origin,
+                                         CellSize screen) const {
+  const CellRect current = WindowFrame::of(window, screen).outer;
+  const CellPoint kept = clampedOnto(origin, current.size, screen);
+  if (kept == current.origin) return std::nullopt;
+  return moveInput(dialogUnitsFor(kept));
+}
+
+}  // namespace tallowmere::platform

@@ -1,0 +1,129 @@
+#include "runtime/files/MemoryDriver.h"
+
+#include <cerrno>
+#include <new>
+
+#include "runtime/files/ErrorState.h"
+
+namespace tallowmere::runtime {
+
+namespace {
+
+int fail(int code) {
+  setError(code);
+  return code;
+}
+
+int outOfMemory() {
+  setError(ErrorCode::OperatingSystemError, ENOMEM);
+  return ErrorCode::OperatingSystemError;
+}
+
+}  // namespace
+
+int MemoryDriver::open(const std::string&, unsigned char mode) {
+  if (open_) return fail(ErrorCode::FileAlreadyOpen);
+  if (!exists_) return fail(ErrorCode::FileNotFound);
+  open_ = true;
+  writable_ = (mode & OpenMode::AccessMask) != OpenMode::ReadOnly;
+  resetScan();
+  return ErrorCode::NoError;
+}
+
+int MemoryDriver::create(const std::string&) {
+  if (open_) return fail(ErrorCode::FileAlreadyOpen);
+  table_.clear();
+  exists_ = true;
+  return ErrorCode::NoError;
+}
+
+int MemoryDriver::close() {
+  open_ = false;
+  resetScan();
+  return ErrorCode::NoError;
+}
+
+void MemoryDriver::resetScan() {
+  current_ = LineTable::None;
+  previous_ = LineTable::None;
+  lastReadBytes_ = 0;
+}
+
+int MemoryDriver::usable(bool forWriting) const {
+  if (!open_) return fail(ErrorCode::FileNotOpen);
+  if (forWriting && !writable_) return fail(ErrorCode::AccessDenied);
+  return ErrorCode::NoError;
+}
+
+int MemoryDriver::current() const {
+  if (current_ == LineTable::None) return fail(ErrorCode::RecordNotAvailable);
+  return ErrorCode::NoError;
+}
+
+template <typename Operation>
+int MemoryDriver::storing(Operation&& operation) {
+  try {
+    return operation() ? ErrorCode::NoError : outOfMemory();
+  } catch (const std::bad_alloc&) {
+    return outOfMemory();
+  }
+}
+
+int MemoryDriver::empty() {
+  if (const int error = usable(true); error != ErrorCode::NoError) return error;
+  table_.clear();
+  resetScan();
+  return ErrorCode::NoError;
+}
+
+int MemoryDriver::add(const LineText& record) {
+  if (const int error = usable(true); error != ErrorCode::NoError) return error;
+  LineTable::Index added = LineTable::None;
+  return storing([&] { return table_.append(record.clipped(), added); });
+}
+
+int MemoryDriver::setStart() {
+  if (const int error = usable(false); error != ErrorCode::NoError) return error;
+  resetScan();
+  return ErrorCode::NoError;
+}
+
+int MemoryDriver::next(LineText& record) {
+  if (const int error = usable(false); error != ErrorCode::NoError) return error;
+  if (current_ != LineTable::None) previous_ = current_;
+  current_ = LineTable::None;
+  const LineTable::Index line =
+      previous_ == LineTable::None ? table_.first() : table_.following(previous_);
+  // At the end the scan position stays behind the last line, where lines put back go.
+  if (line == LineTable::None) return fail(ErrorCode::RecordNotAvailable);
+  current_ = line;
+  const std::string_view text = table_.text(line);
+  record.assign(text);
+  lastReadBytes_ = text.size();
+  return ErrorCode::NoError;
+}
+
+int MemoryDriver::put(const LineText& record) {
+  if (const int error = usable(true); error != ErrorCode::NoError) return error;
+  if (const int error = current(); error != ErrorCode::NoError) return error;
+  return storing([&] { return table_.rewrite(current_, record.clipped()); });
+}
+
+int MemoryDriver::remove() {
+  if (const int error = usable(true); error != ErrorCode::NoError) return error;
+  if (const int error = current(); error != ErrorCode::NoError) return error;
+  table_.remove(previous_, current_);
+  current_ = LineTable::None;
+  return ErrorCode::NoError;
+}
+
+int MemoryDriver::insertAtScan(const LineText& record) {
+  if (const int error = usable(true); error != ErrorCode::NoError) return error;
+  LineTable::Index inserted = LineTable::None;
+  const int error =
+      storing([&] { return table_.insertAfter(previous_, record.clipped(), inserted); });
+  if (error == ErrorCode::NoError) previous_ = inserted;
+  return error;
+}
+
+}  // namespace tallowmere::runtime

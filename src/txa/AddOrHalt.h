@@ -1,0 +1,12 @@
+#pragma once
+
+#include "runtime/files/File.h"
+
+namespace tallowmere::txa {
+
+// Appends the file's record buffer. A line that cannot be added ends the program at once:
+// a conversion that went on without it would silently lose data. The halt shows the error
+// code in decimal, a blank and the error text.
+void addOrHalt(runtime::File& file);
+
+}  // namespace tallowmere::txa

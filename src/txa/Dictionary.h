@@ -1,0 +1,72 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+#include "framework/files/FileManager.h"
+#include "framework/files/RelationManager.h"
+#include "txa/HideAccess.h"
+#include "txa/HideRelate.h"
+#include "txa/TxaFiles.h"
+
+namespace tallowmere::txa {
+
+// This thread's managers of the three files, set by DctInit and cleared by DctKill.
+namespace Access {
+extern thread_local framework::FileManager* ImportFile;
+extern thread_local framework::FileManager* TXAFile;
+extern thread_local framework::FileManager* ExportFile;
+}  // namespace Access
+
+namespace Relate {
+extern thread_local framework::RelationManager* ImportFile;
+extern thread_local framework::RelationManager* TXAFile;
+extern thread_local framework::RelationManager* ExportFile;
+}  // namespace Relate
+
+// The per-file constants of the managers. The input file is never created: a missing one
+// is a fatal error.
+struct ImportFileSettings {
+  static constexpr std::string_view Label = "ImportFile";
+  static constexpr std::uint8_t Create = 0;
+  static constexpr std::int16_t LockRecover = 10;
+  static constexpr std::uint8_t UseLogout = 1;
+  static runtime::File& file() { return ImportFile(); }
+  static framework::FileManager*& accessReference() { return Access::ImportFile; }
+  static framework::RelationManager*& relateReference() { return Relate::ImportFile; }
+};
+
+struct TXAFileSettings {
+  static constexpr std::string_view Label = "TXAFile";
+  static constexpr std::uint8_t Create = 1;
+  static constexpr std::int16_t LockRecover = 10;
+  static constexpr std::uint8_t UseLogout = 1;
+  static runtime::File& file() { return TXAFile(); }
+  static framework::FileManager*& accessReference() { return Access::TXAFile; }
+  static framework::RelationManager*& relateReference() { return Relate::TXAFile; }
+};
+
+struct ExportFileSettings {
+  static constexpr std::string_view Label = "ExportFile";
+  static constexpr std::uint8_t Create = 1;
+  static constexpr std::int16_t LockRecover = 10;
+  static constexpr std::uint8_t UseLogout = 1;
+  static runtime::File& file() { return ExportFile(); }
+  static framework::FileManager*& accessReference() { return Access::ExportFile; }
+  static framework::RelationManager*& relateReference() { return Relate::ExportFile; }
+};
+
+using Hide_Access_ImportFile = HideAccess<ImportFileSettings>;
+using Hide_Access_TXAFile = HideAccess<TXAFileSettings>;
+using Hide_Access_ExportFile = HideAccess<ExportFileSettings>;
+using Hide_Relate_ImportFile = HideRelate<ImportFileSettings>;
+using Hide_Relate_TXAFile = HideRelate<TXAFileSettings>;
+using Hide_Relate_ExportFile = HideRelate<ExportFileSettings>;
+
+// Creates this thread's six managers (ImportFile, TXAFile, ExportFile; file manager before
+// relation manager) and initialises the relation managers in the same order.
+void DctInit();
+// Kills and destroys them in the same order and clears the references.
+void DctKill();
+
+}  // namespace tallowmere::txa

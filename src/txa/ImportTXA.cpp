@@ -1,0 +1,29 @@
+#include "txa/ImportTXA.h"
+
+#include "framework/process/ProcessProcedure.h"
+#include "txa/AddOrHalt.h"
+#include "txa/Dictionary.h"
+
+namespace tallowmere::txa {
+
+namespace {
+
+class ImportProcedure : public framework::ProcessProcedure {
+ public:
+  ImportProcedure()
+      : ProcessProcedure({"ImportTXA", Relate::ImportFile, {Relate::TXAFile},
+                          "Importing TXA File", true}) {}
+
+ protected:
+  framework::Level TakeRecord() override {
+    TXA_LINE() = IMP_LINE();
+    addOrHalt(TXAFile());
+    return framework::Level::Benign;
+  }
+};
+
+}  // namespace
+
+void ImportTXA() { ImportProcedure().Run(); }
+
+}  // namespace tallowmere::txa

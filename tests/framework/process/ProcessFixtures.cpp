@@ -1,0 +1,87 @@
+#include "ProcessFixtures.h"
+
+#include <gtest/gtest.h>
+
+#include "framework/errors/GlobalErrors.h"
+#include "framework/process/ReportManager.h"
+#include "runtime/ui/Window.h"
+
+namespace tallowmere::framework::testing {
+
+Level SelfInitialisingManager::UseFile(std::uint8_t useType) {
+  if (useType != UseType::Initialise) {
+    UseFile(UseType::Initialise);
+  } else if (!Initialized) {
+    InUseFile = 1;
+    Init(*File, GlobalErrors);
+  }
+  return FileManager::UseFile(useType);
+}
+
+ManagedFile::ManagedFile(const std::string& label, const std::string& name,
+                         std::unique_ptr<runtime::FileDriver> driver)
+    : file(label, name, std::move(driver)) {
+  access.File = &file;
+  access.Buffer = &file.record();
+  access.FileNameValue = label;
+  access.SetErrors(GlobalErrors);
+  access.Init();
+  relate.Init(access, 1);
+}
+
+ManagedFile::~ManagedFile() {
+  relate.Kill();
+}
+
+std::unique_ptr<ManagedFile> tableWith(const Lines& lines, TableDriver** driver) {
+  auto table = std::make_unique<TableDriver>();
+  if (driver) *driver = table.get();
+  auto managed = std::make_unique<ManagedFile>("TestTable", "TestTable.tps", std::move(table));
+  runtime::File& file = managed->file;
+  file.create();
+  file.open();
+  for (const std::string& line : lines) {
+    file.record().assign(line);
+    file.add();
+  }
+  file.close();
+  return managed;
+}
+
+Lines linesOf(runtime::File& file) {
+  Lines lines;
+  const bool wasOpen = file.isOpen();
+  if (!wasOpen) file.open();
+  file.setStart();
+  while (file.next() == 0) lines.emplace_back(file.record().clipped());
+  if (!wasOpen) file.close();
+  return lines;
+}
+
+TestPass::TestPass(platform::HeadlessFrontEnd& screen, ManagedFile& primary, Step step,
+                   std::vector<RelationManager*> furtherFiles, bool useMRP)
+    : ProcessProcedure({"TestPass", &primary.relate, std::move(furtherFiles), "Testing", useMRP}),
+      screen_(screen),
+      step_(std::move(step)) {}
+
+Level TestPass::TakeRecord() {
+  runtime::Window& window = *ThisWindow().MyWindow;
+  calls.push_back({std::string(Record().clipped()), window.timerEvents(),
+                   ThisWindow().RecordsPerCycle, window.text(3)});
+  screen_.virtualClock().advance(costPerRecord);
+  return step_ ? step_(*this, static_cast<int>(calls.size())) : Level::Benign;
+}
+
+void TestPass::PrepareRun() {
+  if (onPrepare) onPrepare(*this);
+}
+
+void TestPass::EndRun() {
+  if (onEnd) onEnd(*this);
+}
+
+ProcessTest::ProcessTest() {
+  GlobalErrors.Init(GlobalErrorStatus);
+}
+
+}  // namespace tallowmere::framework::testing

@@ -1,0 +1,110 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "framework/files/FileManager.h"
+#include "framework/files/RelationManager.h"
+#include "framework/process/ProcessProcedure.h"
+#include "platform/headless/HeadlessFrontEnd.h"
+#include "runtime/files/File.h"
+#include "runtime/files/MemoryDriver.h"
+#include "runtime/ui/FrontEnd.h"
+
+namespace tallowmere::framework::testing {
+
+using Lines = std::vector<std::string>;
+
+// A line table that can misreport its size, and notes the options it is sent.
+class TableDriver : public runtime::MemoryDriver {
+ public:
+  std::int64_t records() override { return records_ ? *records_ : MemoryDriver::records(); }
+  std::int64_t bytes() override { return bytes_ ? *bytes_ : MemoryDriver::bytes(); }
+  void send(std::string_view option) override { sent.emplace_back(option); }
+
+  std::optional<std::int64_t> records_;
+  std::optional<std::int64_t> bytes_;
+  std::vector<std::string> sent;
+};
+
+// A file manager that completes its own initialisation on first use, as the program's
+// per-file managers do.
+class SelfInitialisingManager : public FileManager {
+ public:
+  Level UseFile(std::uint8_t useType) override;
+};
+
+// A file with its two managers, registered with this thread's registry for its lifetime.
+class ManagedFile {
+ public:
+  ManagedFile(const std::string& label, const std::string& name,
+              std::unique_ptr<runtime::FileDriver> driver);
+  ~ManagedFile();
+
+  runtime::File file;
+  SelfInitialisingManager access;
+  RelationManager relate;
+};
+
+// A line table holding lines.
+std::unique_ptr<ManagedFile> tableWith(const Lines& lines, TableDriver** driver = nullptr);
+Lines linesOf(runtime::File& file);
+
+// One call of the test pass's step.
+struct StepCall {
+  std::string line;
+  long timerEvent = 0;  // timer events the window had had
+  std::int64_t recordsPerCycle = 0;
+  std::string percentText;
+};
+
+// A process procedure whose step is given by the test. Every record costs costPerRecord
+// hundredths of the front end's virtual clock.
+class TestPass : public ProcessProcedure {
+ public:
+  using Step = std::function<Level(TestPass&, int call)>;
+
+  TestPass(platform::HeadlessFrontEnd& screen, ManagedFile& primary, Step step = {},
+           std::vector<RelationManager*> furtherFiles = {}, bool useMRP = true);
+
+  runtime::Hundredths costPerRecord = 0;
+  std::function<void(TestPass&)> onPrepare;
+  std::function<void(TestPass&)> onEnd;
+  std::vector<StepCall> calls;
+
+  // The pass's view of the running procedure, for the steps.
+  using ProcessProcedure::Errors;
+  using ProcessProcedure::Process_View;
+  using ProcessProcedure::Record;
+  using ProcessProcedure::Response;
+  using ProcessProcedure::ThisProcess;
+  using ProcessProcedure::ThisWindow;
+
+ protected:
+  Level TakeRecord() override;
+  void PrepareRun() override;
+  void EndRun() override;
+
+ private:
+  platform::HeadlessFrontEnd& screen_;
+  Step step_;
+};
+
+// Installs a headless front end with a virtual clock and the error reporter for a test.
+class ProcessTest : public ::testing::Test {
+ protected:
+  ProcessTest();
+
+  platform::HeadlessFrontEnd screen;
+
+ private:
+  runtime::ScopedFrontEnd installed_{screen};
+};
+
+}  // namespace tallowmere::framework::testing

@@ -1,0 +1,48 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// A second, deliberately plain implementation of a conversion over a vector of strings,
+// sharing no code with the program, so that a fault in either shows up as a difference.
+namespace tallowmere::model {
+
+inline constexpr std::size_t Width = 500;
+
+// Every line is a record of exactly Width characters, blank-padded.
+using Lines = std::vector<std::string>;
+
+struct ReadLine {
+  std::string record;
+  std::size_t bytes = 0;  // taken from the file by this read, terminator included
+};
+
+struct Corrections {
+  bool removeGuids = false;
+  bool removeOrdinals = false;
+  bool correctHashField = false;
+  bool correctWindowFont = false;
+  bool correctAT = false;
+
+  static Corrections all() { return {true, true, true, true, true}; }
+};
+
+std::string pad(std::string_view text);
+std::string_view clip(std::string_view text);
+
+std::vector<ReadLine> readLines(std::string_view file);
+Lines readRecords(std::string_view file);
+std::string writeLines(const Lines& lines);
+
+void removeGuids(Lines& lines);
+void removeOrdinals(Lines& lines);
+// The joining step of the hash field, window font and AT corrections, with marker.
+void joinClauses(Lines& lines, std::string_view marker);
+void correct(Lines& lines, const Corrections& corrections);
+
+// Input file bytes to output file bytes.
+std::string convert(std::string_view file, const Corrections& corrections);
+
+}  // namespace tallowmere::model

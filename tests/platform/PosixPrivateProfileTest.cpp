@@ -1,0 +1,82 @@
+#include "platform/posix/PosixPrivateProfile.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/posix/ProfileDocument.h"
+#include "support/TempDir.h"
+
+namespace tallowmere::platform {
+namespace {
+
+using testing::readFile;
+using testing::TempDir;
+using testing::writeFile;
+
+TEST(ProfileDocument, EditsKeepEverythingElseAsItWas) {
+  ProfileDocument document("junk line\n; comment\r\n[A]\nx = 1 \n\n[B]\ny=2\n"
+                           "\n");
+  EXPECT_EQ(document.get("a", "X"), "1");
+  document.set("A", "z", "3");
+  document.set("b", "Y", "4");
+  document.set("C", "w", "5");
+  document.remove("A", "x");
+  EXPECT_EQ(document.text(),
+            "junk line\r\n; comment\r\n[A]\r\nz=3\r\n\r\n[B]\r\ny=4\r\n\r\n[C]\r\nw=5\r\n");
+  EXPECT_FALSE(document.get("C", "missing"));
+  EXPECT_FALSE(document.get("Nope", "w"));
+}
+
+TEST(ProfileDocument, OddBytesNeverBreakParsing) {
+  const std::string garbage("[\0]=\n[[[\n=\n]x[\n\xff\xfe=\xfd\n[A\nk=v", 30);
+  ProfileDocument document(garbage);
+  document.set("A", "k", "new");
+  EXPECT_EQ(document.get("A", "k"), "new");
+}
+
+class PosixPrivateProfileTest : public ::testing::Test {
+ protected:
+  void SetUp() override { ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1); }
+  TempDir folder;
+  PosixPrivateProfile profile;
+};
+
+TEST_F(PosixPrivateProfileTest, NameWithoutFolderLivesInTheConfigurationFolder) {
+  EXPECT_EQ(profile.read("T.INI", "S", "K", "default"), "default");
+  profile.write("T.INI", "S", "K", "v");
+  EXPECT_EQ(readFile(folder / "config" / "T.INI"), "[S]\r\nK=v\r\n");
+  EXPECT_EQ(profile.read("T.INI", "s", "k", "default"), "v");
+  ::unsetenv("XDG_CONFIG_HOME");
+  ::setenv("HOME", folder.path().c_str(), 1);
+  EXPECT_EQ(PosixPrivateProfile::locate("T.INI"), folder / ".config" / "T.INI");
+}
+
+TEST_F(PosixPrivateProfileTest, UnusableFilesReadAsEmptyAndAreNeverOverwritten) {
+  std::filesystem::create_directories(folder / "config" / "Dir.INI");
+  profile.write("Dir.INI", "S", "K", "v");
+  EXPECT_EQ(profile.read("Dir.INI", "S", "K", "d"), "d");
+  EXPECT_TRUE(std::filesystem::is_directory(folder / "config" / "Dir.INI"));
+
+  const std::string huge(5 * 1024 * 1024, 'x');
+  writeFile(folder / "config" / "Huge.INI", huge);
+  profile.write("Huge.INI", "S", "K", "v");
+  EXPECT_EQ(profile.read("Huge.INI", "S", "K", "d"), "d");
+  EXPECT_EQ(std::filesystem::file_size(folder / "config" / "Huge.INI"), huge.size());
+}
+
+TEST_F(PosixPrivateProfileTest, WritesLeaveNoTemporaryFilesBehind) {
+  profile.write("T.INI", "S", "K", "1");
+  profile.write("T.INI", "S", "K", "2");
+  profile.remove("T.INI", "S", "K");
+  int files = 0;
+  for ([[maybe_unused]] const auto& entry :
+       std::filesystem::directory_iterator(folder / "config")) {
+    ++files;
+  }
+  EXPECT_EQ(files, 1);
+  EXPECT_EQ(readFile(folder / "config" / "T.INI"), "[S]\r\n");
+}
+
+}  // namespace
+}  // namespace tallowmere::platform

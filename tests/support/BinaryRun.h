@@ -1,0 +1,23 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace tallowmere::testing {
+
+// The outcome of running the built program once.
+struct RunResult {
+  int status = -1;  // exit status, or 128 + signal number
+  std::string out;
+  std::string err;
+};
+
+// Runs the program the build produced (TALLOWMERE_BINARY) with arguments in folder, with
+// XDG_CONFIG_HOME pointed at folder/config so no test touches the real home, and standard
+// input closed.
+RunResult runProgram(const std::filesystem::path& folder, const std::vector<std::string>& arguments);
+
+std::filesystem::path programPath();
+
+}  // namespace tallowmere::testing

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <deque>
+#include <vector>
+
+#include "runtime/ui/MessageBox.h"
+
+namespace tallowmere::testing {
+
+// Stands in for the front end's message boxes while it lives: keeps every box shown,
+// answers with the queued buttons (the box's default once none are left) and writes each
+// box to standard error, where death tests can match the last words of a dying process.
+class RecordingMessageBox : public runtime::MessageBoxPort {
+ public:
+  RecordingMessageBox();
+  ~RecordingMessageBox() override;
+  RecordingMessageBox(const RecordingMessageBox&) = delete;
+  RecordingMessageBox& operator=(const RecordingMessageBox&) = delete;
+
+  int showMessageBox(const runtime::MessageBoxRequest& request) override;
+
+  void answer(int button) { answers_.push_back(button); }
+  const std::vector<runtime::MessageBoxRequest>& shown() const { return shown_; }
+
+ private:
+  runtime::MessageBoxPort* previous_;
+  std::vector<runtime::MessageBoxRequest> shown_;
+  std::deque<int> answers_;
+};
+
+}  // namespace tallowmere::testing

@@ -1,0 +1,219 @@
+// The terminal front end's layout and answers, without a terminal: where windows, controls
+// and message boxes land in cells, how the progress bar and message texts are drawn.
+#include <gtest/gtest.h>
+
+#include "platform/terminal/CellGeometry.h"
+#include "platform/terminal/ControlLayout.h"
+#include "platform/terminal/MessageBoxDialog.h"
+#include "platform/terminal/ProgressBarText.h"
+#include "platform/terminal/TextWrap.h"
+#include "platform/terminal/WindowFrame.h"
+#include "runtime/ui/Window.h"
+
+namespace tallowmere::platform {
+namespace {
+
+using runtime::ControlKind;
+
+constexpr int EnterKey = '\r';
+constexpr int EscapeKey = 27;
+constexpr int TabKey = '\t';
+
+runtime::ControlDescription control(int number, ControlKind kind, int x, int y, std::string text,
+                                    int width = runtime::NaturalSize) {
+  runtime::ControlDescription description;
+  description.number = number;
+  description.kind = kind;
+  description.x = x;
+  description.y = y;
+  description.width = width;
+  description.text = std::move(text);
+  return description;
+}
+
+runtime::WindowDescription mainWindow() {
+  runtime::WindowDescription design;
+  design.caption = "C7 to C6 Tallowmere";
+  design.width = 245;
+  design.height = 147;
+  design.controls = {
+      control(1, ControlKind::CheckBox, 13, 8, "Remove Ordinals"),
+      control(2, ControlKind::FixedText, 144, 8, "Import Filename: Import.txa", 89),
+      control(3, ControlKind::CheckBox, 13, 21, "Correct Hash Field"),
+      control(4, ControlKind::FixedText, 144, 21, "Export Filename: Export.txa"),
+      control(8, ControlKind::Button, 13, 127, "Process", 45),
+      control(9, ControlKind::Button, 196, 127, "Close", 45),
+  };
+  return design;
+}
+
+std::size_t codePoints(const std::string& utf8) {
+  std::size_t count = 0;
+  for (unsigned char byte : utf8) count += (byte & 0xC0) != 0x80;
+  return count;
+}
+
+TEST(TerminalGeometry, WindowsGetTheirCellSizesAndStayOnScreen) {
+  EXPECT_EQ(clientSize(245, 147), (CellSize{61, 18}));
+  EXPECT_EQ(clientSize(142, 59), (CellSize{35, 7}));
+  EXPECT_EQ(outerSize({61, 18}), (CellSize{63, 20}));
+
+  const CellSize screen{100, 30};
+  EXPECT_EQ(centredOver({{}, screen}, {63, 20}), (CellPoint{18, 5}));
+  EXPECT_EQ(clampedOnto({500, 500}, {63, 20}, screen), (CellPoint{37, 10}));
+  EXPECT_EQ(clampedOnto({-3, -1}, {63, 20}, screen), (CellPoint{0, 0}));
+  // Larger than the screen: the title bar stays reachable.
+  EXPECT_EQ(clampedOnto({5, 5}, {63, 20}, {40, 10}), (CellPoint{0, 0}));
+  // A position just off the left edge is off screen, not at column 0.
+  EXPECT_EQ(cellsFor({-1, -1}), (CellPoint{-1, -1}));
+  EXPECT_EQ(dialogUnitsFor(cellsFor({148, 80})), (runtime::Point{148, 80}));
+}
+
+TEST(TerminalGeometry, RestoredPositionOffScreenIsShownInside) {
+  runtime::WindowDescription design = mainWindow();
+  design.position = runtime::Point{4000, 4000};
+  runtime::Window window(design);
+  const WindowFrame frame = WindowFrame::of(window, {100, 30});
+  EXPECT_EQ(frame.outer.origin, (CellPoint{37, 10}));
+  EXPECT_EQ(frame.closeBox().origin, (CellPoint{37 + 63 - 4, 10}));
+  EXPECT_EQ(frame.clientOrigin(), (CellPoint{38, 11}));
+}
+
+TEST(TerminalControlLayout, ControlsKeepTheirWholeTextsInsideTheWindow) {
+  runtime::Window window(mainWindow());
+  const std::vector<PlacedControl> placed = layOutControls(window);
+  ASSERT_EQ(placed.size(), 6u);
+
+  EXPECT_EQ(placed[0].label, "[ ] Remove Ordinals");
+  EXPECT_EQ(placed[0].area.origin, (CellPoint{3, 1}));
+  // At column 36 the text would run past the 61 columns: it moves left, uncut.
+  EXPECT_EQ(placed[1].label, "Import Filename: Import.txa");
+  EXPECT_EQ(placed[1].area.right(), 61);
+  EXPECT_EQ(placed[3].area.origin.row, 2);
+  EXPECT_EQ(placed[4].label, "[ Process ]");
+  EXPECT_EQ(placed[4].area.origin, (CellPoint{3, 15}));
+  EXPECT_EQ(placed[5].area.origin.column, 49);
+
+  runtime::ControlDescription wide = control(1, ControlKind::FixedText, 0, 0, std::string(80, 'w'));
+  EXPECT_EQ(layOutControl(runtime::Control(wide), {61, 18}).label.size(), 61u);
+}
+
+TEST(TerminalControlLayout, FocusStepsThroughCheckBoxesAndButtonsOnly) {
+  runtime::Window window(mainWindow());
+  window.select(1);
+  EXPECT_EQ(nextFocus(window, 1), 3);   // the fixed text between is skipped
+  EXPECT_EQ(nextFocus(window, -1), 9);  // wraps round
+  window.select(9);
+  EXPECT_EQ(nextFocus(window, 1), 1);
+  window.setEnabled(1, false);
+  EXPECT_EQ(nextFocus(window, 1), 3);
+  window.setVisible(3, false);
+  EXPECT_EQ(nextFocus(window, 1), 8);
+
+  // A window whose focus sits on a control that takes none (a progress bar).
+  runtime::WindowDescription progress;
+  progress.width = 142;
+  progress.height = 59;
+  progress.controls = {control(1, ControlKind::ProgressBar, 15, 15, "", 111),
+                       control(4, ControlKind::Button, 46, 42, "Cancel", 49)};
+  runtime::Window bar(progress);
+  bar.select(1);
+  EXPECT_EQ(nextFocus(bar, 1), 4);
+  EXPECT_EQ(nextFocus(bar, -1), 4);
+}
+
+TEST(TerminalControlLayout, ClicksHitOnlyUsableControls) {
+  runtime::Window window(mainWindow());
+  EXPECT_EQ(controlAt(window, {3, 1}), 1);
+  EXPECT_EQ(controlAt(window, {21, 1}), 1);  // the last letter of the label
+  EXPECT_EQ(controlAt(window, {22, 1}), 0);
+  EXPECT_EQ(controlAt(window, {40, 1}), 0);  // a fixed text
+  EXPECT_EQ(controlAt(window, {5, 15}), 8);
+  window.setEnabled(8, false);
+  EXPECT_EQ(controlAt(window, {5, 15}), 0);
+}
+
+TEST(TerminalProgressBar, FillsInProportionInBothGlyphSets) {
+  EXPECT_EQ(progressBarText(0, 10, Glyphs::Ascii), "..........");
+  EXPECT_EQ(progressBarText(50, 10, Glyphs::Ascii), "#####.....");
+  EXPECT_EQ(progressBarText(100, 10, Glyphs::Ascii), "##########");
+  EXPECT_EQ(progressBarText(250, 10, Glyphs::Ascii), "##########");
+  EXPECT_EQ(progressBarText(-5, 10, Glyphs::Ascii), "..........");
+
+  for (int value : {0, 1, 37, 50, 99, 100}) {
+    EXPECT_EQ(codePoints(progressBarText(value, 27, Glyphs::Unicode)), 27u) << value;
+  }
+  // Half of 27 cells: 13 full cells, then a half cell.
+  const std::string half = progressBarText(50, 27, Glyphs::Unicode);
+  std::string expected;
+  for (int i = 0; i < 13; ++i) expected += "\u2588";
+  expected += "\u258C";
+  for (int i = 0; i < 13; ++i) expected += "\u2591";
+  EXPECT_EQ(half, expected);
+}
+
+TEST(TerminalMessageText, BarsStartLinesAndLongLinesWrapAtBlanks) {
+  EXPECT_EQ(wrapMessageText("one|two", 40), (std::vector<std::string>{"one", "two"}));
+  EXPECT_EQ(wrapMessageText("the quick brown fox", 10),
+            (std::vector<std::string>{"the quick", "brown fox"}));
+  EXPECT_EQ(wrapMessageText("abcdefghijkl", 5), (std::vector<std::string>{"abcde", "fghij", "kl"}));
+  EXPECT_EQ(wrapMessageText("end|", 10), (std::vector<std::string>{"end", ""}));
+  EXPECT_EQ(wrapMessageText("", 10), (std::vector<std::string>{""}));
+  const std::string fatal =
+      "File Import.txa could not be opened.  Error: File Not Found (2).  Press OK to end this "
+      "application";
+  for (const std::string& line : wrapMessageText(fatal, 30)) EXPECT_LE(line.size(), 30u) << line;
+}
+
+runtime::MessageBoxRequest question(int defaultButton) {
+  return {"Are you sure?", "Question", runtime::Icon::Warning,
+          runtime::Button::Yes + runtime::Button::No, defaultButton};
+}
+
+TEST(TerminalMessageBox, KeysAnswerAsTheBoxOffers) {
+  MessageBoxDialog defaultYes(question(runtime::Button::Yes));
+  EXPECT_EQ(defaultYes.answerKey(EnterKey), runtime::Button::Yes);
+  EXPECT_EQ(defaultYes.answerKey('n'), runtime::Button::No);
+  EXPECT_EQ(defaultYes.answerKey('Y'), runtime::Button::Yes);
+  EXPECT_EQ(defaultYes.answerKey(EscapeKey), runtime::Button::No);
+  EXPECT_EQ(defaultYes.answerKey('x'), std::nullopt);
+  EXPECT_EQ(defaultYes.answerKey(TabKey), std::nullopt);
+  EXPECT_EQ(defaultYes.answerKey(EnterKey), runtime::Button::No);
+
+  MessageBoxDialog defaultNo(question(runtime::Button::No));
+  EXPECT_EQ(defaultNo.answerKey(' '), runtime::Button::No);
+
+  MessageBoxDialog notice({"Done.", "No Records"});
+  EXPECT_EQ(notice.answerKey(EscapeKey), runtime::Button::OK);
+  EXPECT_EQ(notice.answerKey('y'), std::nullopt);  // Y and N answer questions only
+  EXPECT_EQ(notice.answerKey(EnterKey), runtime::Button::OK);
+
+  // A default the box does not offer preselects its first button.
+  MessageBoxDialog odd(question(runtime::Button::OK));
+  EXPECT_EQ(odd.focusedButton(), runtime::Button::Yes);
+}
+
+TEST(TerminalMessageBox, IsPlacedOnScreenAndAnswersClicks) {
+  MessageBoxDialog box(question(runtime::Button::Yes));
+  const CellSize screen{100, 30};
+  box.place(screen, {{80, 25}, {63, 20}});  // over a window hanging off the bottom right
+  const CellRect outer = box.frame().outer;
+  EXPECT_LE(outer.right(), 100);
+  EXPECT_LE(outer.bottom(), 30);
+  EXPECT_EQ(box.answerClick(box.frame().closeBox().origin), runtime::Button::No);
+  EXPECT_EQ(box.answerClick(outer.origin), std::nullopt);
+
+  // The buttons sit centred on the last client row: "[ Yes ]  [ No ]".
+  const int row = outer.bottom() - 2;
+  const int first = outer.origin.column + 1 + (outer.size.columns - 2 - 15) / 2;
+  EXPECT_EQ(box.answerClick({first, row}), runtime::Button::Yes);
+  EXPECT_EQ(box.answerClick({first + 9, row}), runtime::Button::No);
+  EXPECT_EQ(box.answerClick({first + 7, row}), std::nullopt);
+
+  MessageBoxDialog narrow({std::string(200, 'x'), "Long"});
+  narrow.place({40, 20}, {{}, {40, 20}});
+  EXPECT_LE(narrow.frame().outer.size.columns, 40);
+}
+
+}  // namespace
+}  // namespace tallowmere::platform
