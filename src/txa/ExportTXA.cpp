@@ -13,7 +13,7 @@ class ExportProcedure : public framework::ProcessProcedure {
  public:
   ExportProcedure()
       : ProcessProcedure({"ExportTXA", Relate::TXAFile, {Relate::ExportFile},
-                          "Exporting TXA File", true}) {}
+                          "Exporting TXA File", true, /*FurtherFilesFirst=*/true}) {}
 
  protected:
   // The results are ignored: a missing file is created by the open that follows, and a

@@ -117,6 +117,18 @@ TEST_F(HeadlessTest, NothingLeftToDoClosesTheWindow) {
   EXPECT_EQ(screen.unscriptedCloses(), 1);
 }
 
+TEST_F(HeadlessTest, WindowThatNeverClosesEndsTheProgramInsteadOfHanging) {
+  runtime::Window window(described("Stubborn"));
+  engine().open(window);
+  EXPECT_EXIT(
+      {
+        while (engine().accept()) {
+        }
+      },
+      ::testing::ExitedWithCode(1), "");
+  engine().close(window);
+}
+
 TEST_F(HeadlessTest, RealClockSkipsTheWaitForTheTimer) {
   HeadlessFrontEnd real(HeadlessClock::Mode::RealSkippingWaits);
   runtime::ScopedFrontEnd useReal(real);

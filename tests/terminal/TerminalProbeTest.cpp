@@ -197,7 +197,7 @@ TEST_F(TerminalProbe, ProgressWindowRunsOverTheInactiveMainWindowAndCancels) {
   EXPECT_GE(std::count(lines.begin(), accepted, "progress Timer 0"), 3);
   EXPECT_TRUE(probe.waitForTextGone("Processing Records"));
 
-  // Back on the main window, its close box closes it.
+  // Back on the main window, Esc closes it.
   probe.sendKeys({"Escape"});
   EXPECT_EQ(probe.waitForExit(), 0);
 }

@@ -1,5 +1,7 @@
 #include "framework/process/ProcessProcedure.h"
 
+#include <vector>
+
 #include "framework/core/Assert.h"
 #include "framework/core/Globals.h"
 #include "framework/errors/GlobalErrors.h"
@@ -42,6 +44,8 @@ class ProcessProcedure::WindowClass : public ReportManager {
   Level Kill() override;
 
  private:
+  // Every file Init opens and Kill closes, in the order of both.
+  std::vector<RelationManager*> FilesInOrder() const;
   void OpenFiles();
   void CloseFiles();
   void EndRunOnce();
@@ -94,18 +98,21 @@ Level ProcessProcedure::WindowClass::Init() {
   return Level::Benign;
 }
 
+std::vector<RelationManager*> ProcessProcedure::WindowClass::FilesInOrder() const {
+  const ProcessParameters& parameters = procedure_.parameters_;
+  std::vector<RelationManager*> files = parameters.FurtherFiles;
+  files.insert(parameters.FurtherFilesFirst ? files.end() : files.begin(), parameters.Primary);
+  return files;
+}
+
 // Failures of these opens have been reported already; a fatal one has ended the program.
 void ProcessProcedure::WindowClass::OpenFiles() {
-  const ProcessParameters& parameters = procedure_.parameters_;
-  parameters.Primary->Open();
-  for (RelationManager* file : parameters.FurtherFiles) file->Open();
+  for (RelationManager* file : FilesInOrder()) file->Open();
   FilesOpened = 1;
 }
 
 void ProcessProcedure::WindowClass::CloseFiles() {
-  const ProcessParameters& parameters = procedure_.parameters_;
-  parameters.Primary->Close();
-  for (RelationManager* file : parameters.FurtherFiles) file->Close();
+  for (RelationManager* file : FilesInOrder()) file->Close();
 }
 
 void ProcessProcedure::WindowClass::EndRunOnce() {

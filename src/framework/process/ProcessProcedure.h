@@ -19,9 +19,12 @@ class ReportManager;
 struct ProcessParameters {
   std::string ProcedureName;           // pushed on the error reporter's name stack for the run
   RelationManager* Primary = nullptr;  // the file read, record by record, through the view
-  std::vector<RelationManager*> FurtherFiles;  // opened before and closed after the run
+  std::vector<RelationManager*> FurtherFiles;  // opened by Init and closed by Kill as well
   std::string OperationName;                   // shown above the progress bar
   bool UseMRP = true;  // false: the view's prefetch size does not follow the batch size
+  // Init opens, and Kill closes, the primary file first, or the further files first (as
+  // the export pass does with its output file).
+  bool FurtherFilesFirst = false;
 };
 
 // A modal progress window that reads every record of the primary file in its stored order

@@ -70,10 +70,11 @@ Level ReportManager::TakeWindowEvent() {
 
 Level ReportManager::TakeTimer() {
   if (OpenFailed) return KeepVisible ? Level::Benign : Level::Fatal;
-  return RunBatches(Process->RecordsProcessed, runtime::clock().now());
+  StartTime = runtime::clock().now();
+  return RunBatches(Process->RecordsProcessed);
 }
 
-Level ReportManager::RunBatches(std::int64_t startOfCycle, runtime::Hundredths startTime) {
+Level ReportManager::RunBatches(std::int64_t startOfCycle) {
   for (;;) {
     if (UseMRP && Process->View->prefetchSize() == 0) {
       Process->View->setPrefetchSize(static_cast<std::size_t>(RecordsPerCycle));
@@ -82,7 +83,7 @@ Level ReportManager::RunBatches(std::int64_t startOfCycle, runtime::Hundredths s
       const Level rval = TakeRecord();
       if (rval != Level::Benign) return rval;
     }
-    const runtime::Hundredths timeTaken = runtime::clock().now() - startTime;
+    const runtime::Hundredths timeTaken = runtime::clock().now() - StartTime;
     if (timeTaken * 5 < TimeSlice * 4) RecordsPerCycle *= 2;
     if (timeTaken * 2 < TimeSlice) continue;
     AdaptBatchSize(timeTaken);

@@ -45,7 +45,7 @@ class ReportManager : public WindowManager {
   ProcessClass* Process = nullptr;
   std::int64_t RecordsPerCycle = 0;
   std::int32_t QueryControl = 0;
-  runtime::Hundredths StartTime = 0;
+  runtime::Hundredths StartTime = 0;  // when the current timer event began
   std::uint16_t TimeSlice = 0;
   std::uint8_t WaitCursor = 0;
   std::uint8_t UseMRP = 0;
@@ -53,7 +53,7 @@ class ReportManager : public WindowManager {
  private:
   Level TakeTimer();
   // Runs batches until the time slice calls for a pause; anything but Benign ends the event.
-  Level RunBatches(std::int64_t startOfCycle, runtime::Hundredths startTime);
+  Level RunBatches(std::int64_t startOfCycle);
   void AdaptBatchSize(runtime::Hundredths timeTaken);
   // What a step's result means for the batch: nothing when the batch goes on.
   std::optional<Level> StopAfterStep(Level rval);

@@ -28,6 +28,8 @@ class MessageBoxDialog {
   std::optional<int> answerClick(CellPoint at) const;
 
   int focusedButton() const { return buttons_[focus_]; }
+  // What Esc answers: No when the box has a No button, OK otherwise.
+  int escapeAnswer() const;
 
  private:
   struct PlacedButton {
@@ -35,7 +37,6 @@ class MessageBoxDialog {
     CellRect area;  // on the screen
   };
 
-  int escapeAnswer() const;
   std::optional<int> buttonFor(int button) const;
   std::vector<PlacedButton> placedButtons() const;
 

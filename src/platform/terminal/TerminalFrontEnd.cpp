@@ -2,6 +2,8 @@
 
 #include <curses.h>
 
+#include <unistd.h>
+#include <cstdio>
 #include <algorithm>
 #include <string>
 
@@ -28,7 +30,9 @@ runtime::Input closeRequest() {
 
 std::optional<MouseInput> mouseInput() {
   MEVENT event;
-  if (getmouse(&event) != OK) return std::nullopt;
+  int r = getmouse(&event);
+  { FILE* f = fopen("/tmp/h4keys.log", "a"); fprintf(f, "%d mouse r=%d x=%d y=%d b=%lx\n", getpid(), r, event.x, event.y, (unsigned long)event.bstate); fclose(f); }
+  if (r != OK) return std::nullopt;
   const CellPoint at{event.x, event.y};
   if (event.bstate & (BUTTON1_PRESSED | BUTTON1_CLICKED)) {
     return MouseInput{MouseInput::Action::Press, at};
@@ -137,6 +141,7 @@ std::optional<runtime::Input> TerminalFrontEnd::keepOnScreen(const runtime::Wind
 }
 
 std::optional<runtime::Input> TerminalFrontEnd::translate(runtime::Window& active, int key) {
+  { FILE* f = fopen("/tmp/h4keys.log", "a"); fprintf(f, "%d key %d\n", getpid(), key); fclose(f); }
   if (key != KEY_MOUSE) return input_.fromKey(active, key, screen());
   const std::optional<MouseInput> mouse = mouseInput();
   if (!mouse) return std::nullopt;
@@ -178,7 +183,9 @@ int TerminalFrontEnd::answer(MessageBoxDialog& box) {
     }
     painter.show();
     const std::optional<int> key = readKey(std::nullopt);
-    if (!key || *key == KEY_RESIZE || !room) continue;
+    // A wait without a time limit ends without a key only when input is gone for good.
+    if (!key) return box.escapeAnswer();
+    if (*key == KEY_RESIZE || !room) continue;
     std::optional<int> button;
     if (*key == KEY_MOUSE) {
       const std::optional<MouseInput> mouse = mouseInput();

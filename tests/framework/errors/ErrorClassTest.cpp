@@ -69,6 +69,8 @@ TEST_F(ErrorClassTest, AValueHoldingItsOwnMacroIsInsertedOnce) {
   EXPECT_EQ(shown("%File and %file"), "%FILE.txt and %FILE.txt");
   errors.SetFile("%File");
   EXPECT_EQ(shown("<%File>"), "<%File>");
+  errors.SetFile("my%file");
+  EXPECT_EQ(shown("<%File>"), "<my%file>");
   // Inserted text is subject to the later macros.
   errors.SetFile("%Key");
   errors.SetKey("K");

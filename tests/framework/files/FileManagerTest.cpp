@@ -81,6 +81,20 @@ TEST_F(FileManagerTest, ALockedFileIsRetriedOnceAfterSendingRecover) {
   managed->relate.Close();
 }
 
+TEST_F(FileManagerTest, AFailedPhysicalCloseIsToldNotSwallowed) {
+  auto managed = table();
+  managed->relate.Open();
+  managed->file.faults().failOn(FileOperation::Close, 1, Code::OperatingSystemError, ENOSPC);
+  EXPECT_EQ(managed->relate.Close(), Level::Notify);
+  ASSERT_EQ(boxes.shown().size(), 1u);
+  EXPECT_EQ(boxes.shown()[0].caption, "File Access Error");
+  EXPECT_EQ(boxes.shown()[0].text,
+            "File Table.tps could not be closed.  Error: No space left on "
+            "device (" +
+                std::to_string(ENOSPC) + ").");
+  EXPECT_EQ(managed->access.GetOpened(), 0);
+}
+
 TEST_F(FileManagerTest, ThePhysicalOpenLeavesTheRecordInHandAlone) {
   auto managed = table();
   driverOf(*managed).scribble = &managed->file.record();

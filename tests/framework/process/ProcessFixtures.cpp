@@ -33,10 +33,12 @@ ManagedFile::~ManagedFile() {
   relate.Kill();
 }
 
-std::unique_ptr<ManagedFile> tableWith(const Lines& lines, TableDriver** driver) {
+std::unique_ptr<ManagedFile> tableWith(const Lines& lines, TableDriver** driver,
+                                       const std::string& name) {
   auto table = std::make_unique<TableDriver>();
+  table->path_ = name;
   if (driver) *driver = table.get();
-  auto managed = std::make_unique<ManagedFile>("TestTable", "TestTable.tps", std::move(table));
+  auto managed = std::make_unique<ManagedFile>("TestTable", name, std::move(table));
   runtime::File& file = managed->file;
   file.create();
   file.open();
@@ -59,8 +61,9 @@ Lines linesOf(runtime::File& file) {
 }
 
 TestPass::TestPass(platform::HeadlessFrontEnd& screen, ManagedFile& primary, Step step,
-                   std::vector<RelationManager*> furtherFiles, bool useMRP)
-    : ProcessProcedure({"TestPass", &primary.relate, std::move(furtherFiles), "Testing", useMRP}),
+                   std::vector<RelationManager*> furtherFiles, bool useMRP, bool furtherFilesFirst)
+    : ProcessProcedure({"TestPass", &primary.relate, std::move(furtherFiles), "Testing", useMRP,
+                        furtherFilesFirst}),
       screen_(screen),
       step_(std::move(step)) {}
 

@@ -27,10 +27,21 @@ class TableDriver : public runtime::MemoryDriver {
   std::int64_t records() override { return records_ ? *records_ : MemoryDriver::records(); }
   std::int64_t bytes() override { return bytes_ ? *bytes_ : MemoryDriver::bytes(); }
   void send(std::string_view option) override { sent.emplace_back(option); }
+  int open(const std::string& path, unsigned char mode) override {
+    if (physical) physical->push_back("open " + path);
+    return MemoryDriver::open(path, mode);
+  }
+  int close() override {
+    if (physical) physical->push_back("close " + path_);
+    return MemoryDriver::close();
+  }
 
   std::optional<std::int64_t> records_;
   std::optional<std::int64_t> bytes_;
   std::vector<std::string> sent;
+  // Where physical opens and closes are noted, when set.
+  std::vector<std::string>* physical = nullptr;
+  std::string path_;
 };
 
 // A file manager that completes its own initialisation on first use, as the program's
@@ -53,7 +64,8 @@ class ManagedFile {
 };
 
 // A line table holding lines.
-std::unique_ptr<ManagedFile> tableWith(const Lines& lines, TableDriver** driver = nullptr);
+std::unique_ptr<ManagedFile> tableWith(const Lines& lines, TableDriver** driver = nullptr,
+                                       const std::string& name = "TestTable.tps");
 Lines linesOf(runtime::File& file);
 
 // One call of the test pass's step.
@@ -71,7 +83,8 @@ class TestPass : public ProcessProcedure {
   using Step = std::function<Level(TestPass&, int call)>;
 
   TestPass(platform::HeadlessFrontEnd& screen, ManagedFile& primary, Step step = {},
-           std::vector<RelationManager*> furtherFiles = {}, bool useMRP = true);
+           std::vector<RelationManager*> furtherFiles = {}, bool useMRP = true,
+           bool furtherFilesFirst = false);
 
   runtime::Hundredths costPerRecord = 0;
   std::function<void(TestPass&)> onPrepare;

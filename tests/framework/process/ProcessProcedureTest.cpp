@@ -309,6 +309,25 @@ TEST_F(ProcessRunTest, FilesAndDriverOptionsAcrossARun) {
   EXPECT_EQ(GlobalRequest, 0);
 }
 
+TEST_F(ProcessRunTest, FilesAreOpenedAndClosedInTheGivenOrder) {
+  auto physicalOrder = [this](bool furtherFirst) {
+    std::vector<std::string> physical;
+    TableDriver* primaryDriver = nullptr;
+    TableDriver* furtherDriver = nullptr;
+    auto primary = tableWith({"a"}, &primaryDriver, "primary");
+    auto further = tableWith({}, &furtherDriver, "further");
+    primaryDriver->physical = &physical;
+    furtherDriver->physical = &physical;
+    TestPass(screen, *primary, {}, {&further->relate}, true, furtherFirst).Run();
+    return physical;
+  };
+
+  EXPECT_EQ(physicalOrder(false), (std::vector<std::string>{"open primary", "open further",
+                                                            "close primary", "close further"}));
+  EXPECT_EQ(physicalOrder(true), (std::vector<std::string>{"open further", "open primary",
+                                                           "close further", "close primary"}));
+}
+
 TEST_F(ProcessRunTest, WithoutMRPThePrefetchIsLeftAlone) {
   auto table = tableWith({"a", "b"});
   std::vector<std::size_t> prefetch;

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 
+#include <cerrno>
 #include <memory>
 #include <string>
 #include <vector>
@@ -228,6 +229,57 @@ class GeneratedFileSystem : public FileSystem {
  private:
   std::int64_t size_;
 };
+
+// A disk that takes no more bytes.
+class FullDisk : public FileSystem {
+  class FullFile : public OsFile {
+    int readAt(std::int64_t, char*, std::size_t, std::size_t& got) override {
+      got = 0;
+      return 0;
+    }
+    int writeAt(std::int64_t, const char*, std::size_t) override {
+      setOsError(ENOSPC);
+      return lastError().code;
+    }
+    int truncate(std::int64_t) override { return 0; }
+    int size(std::int64_t& bytes) override {
+      bytes = 0;
+      return 0;
+    }
+    int sync() override { return 0; }
+  };
+
+ public:
+  std::unique_ptr<OsFile> open(const std::string&, FileAccess, int& error) override {
+    error = 0;
+    return std::make_unique<FullFile>();
+  }
+  int create(const std::string&) override { return 0; }
+};
+
+TEST_F(LineDriverTest, AFailedWriteIsReportedByTheAddOrAtTheLatestByTheClose) {
+  FileSystem& real = fileSystem();
+  FullDisk full;
+  installFileSystem(full);
+  File few("Few", "few.txt", std::make_unique<LineDriver>());
+  ASSERT_EQ(few.open(), 0);
+  few.record().assign("buffered");
+  EXPECT_EQ(few.add(), 0);
+  EXPECT_EQ(few.close(), ErrorCode::OperatingSystemError);
+  EXPECT_EQ(lastError().driverCode, std::to_string(ENOSPC));
+
+  File many("Many", "many.txt", std::make_unique<LineDriver>());
+  ASSERT_EQ(many.open(), 0);
+  many.record().assign(std::string(500, 'm'));
+  int failedAt = 0;
+  for (int n = 1; n <= 5000 && failedAt == 0; ++n) {
+    if (many.add() != 0) failedAt = n;
+  }
+  EXPECT_GT(failedAt, 0);
+  EXPECT_EQ(many.add(), ErrorCode::OperatingSystemError);
+  EXPECT_EQ(many.close(), ErrorCode::OperatingSystemError);
+  installFileSystem(real);
+}
 
 long peakResidentKilobytes() {
   rusage usage{};

@@ -1,0 +1,210 @@
+#include "app/MainWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "app/GlobalObjects.h"
+#include "app/Program.h"
+#include "framework/core/Globals.h"
+#include "framework/core/Levels.h"
+#include "platform/headless/HeadlessFrontEnd.h"
+#include "support/TempDir.h"
+
+namespace tallowmere::app {
+namespace {
+
+using platform::closeWindow;
+using platform::HeadlessFrontEnd;
+using platform::press;
+using platform::When;
+using testing::readFile;
+using testing::TempDir;
+using testing::writeFile;
+
+constexpr const char* MainCaption = "C7 to C6 Tallowmere";
+constexpr int Process = 8;
+constexpr int Close = 9;
+
+When onMainWindow() {
+  When when;
+  when.window = MainCaption;
+  return when;
+}
+
+std::string crlf(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  return text;
+}
+
+class MainWindowTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
+    LOC_Options = {};
+  }
+
+  void onMain(runtime::Input input) { screen.script(onMainWindow(), input); }
+  void run() {
+    runtime::ScopedFrontEnd installed(screen);
+    RunProgram(Main);
+  }
+  // The operation names of the progress windows, in the order they opened.
+  std::vector<std::string> passesRun() const {
+    std::vector<std::string> names;
+    for (const platform::WindowRecord& window : screen.windows()) {
+      if (window.captionAtOpen != MainCaption) names.push_back(window.lastText(2));
+    }
+    return names;
+  }
+
+  TempDir folder{true};
+  HeadlessFrontEnd screen;
+};
+
+TEST_F(MainWindowTest, ShowsItsDesignWithAllOptionsClear) {
+  LOC_Options.CorrectAT = 1;  // left over from an earlier window: the design shows the value
+  LOC_Options = {};
+  onMain(press(Close));
+  run();
+  const platform::WindowRecord* main = screen.window(MainCaption);
+  ASSERT_NE(main, nullptr);
+  EXPECT_EQ(main->width, 245);
+  EXPECT_EQ(main->height, 147);
+  EXPECT_EQ(main->font.name, "Tahoma");
+  EXPECT_EQ(main->font.size, 9);
+  ASSERT_NE(main->last(), nullptr);
+  const auto focused = std::find_if(main->drawings.begin(), main->drawings.end(),
+                                    [](const auto& drawing) { return drawing.focus != 0; });
+  ASSERT_NE(focused, main->drawings.end());
+  EXPECT_EQ(focused->focus, 1);
+  for (int box : {1, 3, 5, 6, 7}) EXPECT_FALSE(main->drawings.front().checked.at(box)) << box;
+  EXPECT_EQ(main->lastText(2), "Import Filename: Import.txa");
+  EXPECT_EQ(main->lastText(4), "Export Filename: Export.txa");
+  EXPECT_EQ(main->lastText(8), "Process");
+  EXPECT_EQ(main->lastText(9), "Close");
+  EXPECT_EQ(framework::GlobalResponse, framework::RequestCompleted);
+}
+
+TEST_F(MainWindowTest, ProcessRunsTheTickedPassesInTheirFixedOrder) {
+  writeFile(folder / "Import.txa",
+            crlf({"A,#ORDINAL(1)", "!!> GUID('11111111-2222-3333-4444-555555555555')"}));
+  onMain(press(1));  // Remove Ordinals
+  onMain(press(7));  // Correct AT
+  onMain(press(5));  // Remove Guids
+  onMain(press(Process));
+  onMain(press(Close));
+  run();
+  EXPECT_EQ(passesRun(), (std::vector<std::string>{"Importing TXA File", "Removing Guids",
+                                                   "Removing Ordinals", "Correcting AT",
+                                                   "Exporting TXA File"}));
+  EXPECT_EQ(readFile(folder / "Export.txa"), crlf({"A", "!!> Ident(4294967295)"}));
+  EXPECT_EQ(LOC_Options.RemoveOrdinals, 1);
+  EXPECT_EQ(LOC_Options.CorrectHashField, 0);
+}
+
+TEST_F(MainWindowTest, ASecondProcessConvertsTheInputAgainWithoutDoubling) {
+  writeFile(folder / "Import.txa", crlf({"one", "two"}));
+  onMain(press(Process));
+  onMain(press(Process));
+  onMain(press(Close));
+  run();
+  EXPECT_EQ(passesRun().size(), 4u);
+  EXPECT_EQ(readFile(folder / "Export.txa"), crlf({"one", "two"}));
+}
+
+TEST_F(MainWindowTest, EmptyInputReportsNoRecordsForEachPass) {
+  writeFile(folder / "Import.txa", "");
+  onMain(press(3));
+  onMain(press(Process));
+  onMain(press(Close));
+  run();
+  ASSERT_EQ(screen.messageBoxes().size(), 3u);
+  for (const platform::MessageBoxRecord& box : screen.messageBoxes()) {
+    EXPECT_EQ(box.request.caption, "No Records");
+    EXPECT_EQ(box.request.text, "There are no records available to process.");
+  }
+  EXPECT_EQ(readFile(folder / "Export.txa"), "");
+}
+
+TEST_F(MainWindowTest, PlacementIsSavedAtCloseAndRestoredAtTheNextStart) {
+  onMain(platform::moveTo({12, 34}));
+  onMain(press(Close));
+  run();
+  const std::string saved = readFile(folder / "config" / "Tallowmere.INI");
+  EXPECT_NE(saved.find("[Main]\r\nMaximize=No\r\nMinimize=No\r\nXPos=12\r\nYPos=34\r\n"),
+            std::string::npos)
+      << saved;
+  EXPECT_EQ(saved.find("Width"), std::string::npos);
+
+  HeadlessFrontEnd again;
+  again.script(onMainWindow(), press(Close));
+  runtime::ScopedFrontEnd installed(again);
+  RunProgram(Main);
+  EXPECT_NE(readFile(folder / "config" / "Tallowmere.INI").find("XPos=12\r\nYPos=34"),
+            std::string::npos);
+}
+
+TEST_F(MainWindowTest, ClosingOtherThanByCloseIsCancelled) {
+  onMain(closeWindow());
+  run();
+  EXPECT_EQ(framework::GlobalResponse, framework::RequestCancelled);
+}
+
+// Time moves only as the progress display changes, so where a pass is cancelled does not
+// depend on the machine's speed.
+class CancellingFrontEnd : public HeadlessFrontEnd {
+ public:
+  explicit CancellingFrontEnd(std::string operation) : operation_(std::move(operation)) {}
+
+  void drawWindow(const runtime::Window& window) override {
+    HeadlessFrontEnd::drawWindow(window);
+    if (window.caption() == "Processing Records") virtualClock().advance(10);
+  }
+  std::optional<runtime::Input> waitForInput(
+      runtime::Window& active, std::optional<runtime::Hundredths> deadline) override {
+    if (!cancelled_ && active.text(2) == operation_ && active.timerEvents() >= 1) {
+      cancelled_ = true;
+      return press(4);
+    }
+    return HeadlessFrontEnd::waitForInput(active, deadline);
+  }
+
+ private:
+  std::string operation_;
+  bool cancelled_ = false;
+};
+
+TEST_F(MainWindowTest, CancellingWhileAClauseIsHeldKeepsEveryLine) {
+  // An open clause from line 50 on that a cancel interrupts long before it would have to
+  // give up on its own at 500 characters.
+  std::vector<std::string> lines;
+  for (int i = 0; i < 49; ++i) lines.push_back("plain " + std::to_string(i));
+  lines.push_back("X,AT(1, |");
+  for (int i = 0; i < 950; ++i) lines.push_back(" a |");
+  writeFile(folder / "Import.txa", crlf(lines));
+
+  CancellingFrontEnd cancelling("Correcting AT");
+  cancelling.script(onMainWindow(), press(7));
+  cancelling.script(onMainWindow(), press(Process));
+  cancelling.script(onMainWindow(), press(Close));
+  {
+    runtime::ScopedFrontEnd installed(cancelling);
+    RunProgram(Main);
+  }
+  const platform::WindowRecord* correcting = nullptr;
+  for (const platform::WindowRecord& window : cancelling.windows()) {
+    if (window.lastText(2) == "Correcting AT") correcting = &window;
+  }
+  ASSERT_NE(correcting, nullptr);
+  const std::string stoppedAt = correcting->lastText(3);
+  EXPECT_LT(std::stoi(stoppedAt), 30) << stoppedAt;
+  EXPECT_EQ(readFile(folder / "Export.txa"), crlf(lines));
+}
+
+}  // namespace
+}  // namespace tallowmere::app
