@@ -10,6 +10,9 @@
 #   RUNS       timed runs per case, the median is reported (default: 5)
 #   SEED       generator seed (default: 1)
 #   PATHOLOGICAL  1 to add the pathological inputs (default: 1)
+#   CHECK      1 to compare every output with the reference model's (inputs up to 100 MB;
+#              the model holds every line as a 500-byte record) (default: 0)
+#   TXAMODEL   the model converter (default: $BUILD/bench/txamodel)
 #   WORK       folder for inputs and outputs; inputs are kept and reused (default: /tmp/tallowmere-bench)
 set -euo pipefail
 
@@ -22,6 +25,8 @@ runs="${RUNS:-5}"
 seed="${SEED:-1}"
 pathological="${PATHOLOGICAL:-1}"
 work="${WORK:-/tmp/tallowmere-bench}"
+check="${CHECK:-0}"
+txamodel="${TXAMODEL:-$build/bench/txamodel}"
 
 die() { echo "bench/run.sh: $*" >&2; exit 1; }
 
@@ -29,6 +34,8 @@ die() { echo "bench/run.sh: $*" >&2; exit 1; }
 "$binary" --help 2>&1 </dev/null | grep -q -- "--batch" \
   || die "$binary has no --batch mode yet, so there is nothing to measure"
 [ -x "$txagen" ] || die "no generator at $txagen; build it: cmake --build $build --target txagen"
+[ "$check" != 1 ] || [ -x "$txamodel" ] \
+  || die "no model converter at $txamodel; build it: cmake --build $build --target txamodel"
 [ -x /usr/bin/time ] || die "/usr/bin/time is missing; install the 'time' package"
 [ -n "${EPOCHREALTIME:-}" ] || die "needs bash 5 or newer (EPOCHREALTIME)"
 
@@ -86,6 +93,23 @@ per_pass() {
   printf '    %8.3f s  total\n' "$(elapsed "$start" "$(now)")"
 }
 
+# Compares the last output with what the reference model makes of the same input.
+check_output() {
+  local input="$1" name="$2" label="$3"; shift 3
+  [ "$check" = 1 ] || return 0
+  if [ "$(stat -c %s "$input")" -gt $((100 << 20)) ]; then
+    echo "  $name $label: too large to check against the model"
+    return 0
+  fi
+  "$txamodel" "$@" "$input" "$run_folder/model.out"
+  if cmp -s "$run_folder/model.out" "$run_folder/Export.txa"; then
+    echo "  $name $label: output matches the model"
+  else
+    echo "  $name $label: OUTPUT DIFFERS FROM THE MODEL ($(cmp "$run_folder/model.out" "$run_folder/Export.txa" 2>&1 | head -n 1))"
+  fi
+  rm -f "$run_folder/model.out"
+}
+
 row() { printf '%-22s %9s %-8s %10s %10s %9s %9s %9s\n' "$@"; }
 
 measure() {
@@ -113,6 +137,7 @@ measure() {
     median_wall="$(echo "$walls" | median)"
     row "$name" "$(megabytes "$bytes")" "$label" "$lines_in" "$lines_out" "$median_wall" \
       "$(rate "$bytes" "$median_wall")" "$(echo "$rsses" | median)"
+    check_output "$input" "$name" "$label" "${flags[@]}"
   done
   local walls=""
   for _ in $(seq "$runs"); do

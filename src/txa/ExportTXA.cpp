@@ -12,8 +12,12 @@ namespace {
 class ExportProcedure : public framework::ProcessProcedure {
  public:
   ExportProcedure()
-      : ProcessProcedure({"ExportTXA", Relate::TXAFile, {Relate::ExportFile},
-                          "Exporting TXA File", true, /*FurtherFilesFirst=*/true}) {}
+      : ProcessProcedure({"ExportTXA",
+                          Relate::TXAFile,
+                          {Relate::ExportFile},
+                          "Exporting TXA File",
+                          true,
+                          /*FurtherFilesFirst=*/true}) {}
 
  protected:
   // The results are ignored: a missing file is created by the open that follows, and a
@@ -33,6 +37,8 @@ class ExportProcedure : public framework::ProcessProcedure {
 
 }  // namespace
 
-void ExportTXA() { ExportProcedure().Run(); }
+void ExportTXA() {
+  ExportProcedure().Run();
+}
 
 }  // namespace tallowmere::txa

@@ -11,8 +11,8 @@ namespace {
 class ImportProcedure : public framework::ProcessProcedure {
  public:
   ImportProcedure()
-      : ProcessProcedure({"ImportTXA", Relate::ImportFile, {Relate::TXAFile},
-                          "Importing TXA File", true}) {}
+      : ProcessProcedure(
+            {"ImportTXA", Relate::ImportFile, {Relate::TXAFile}, "Importing TXA File", true}) {}
 
  protected:
   framework::Level TakeRecord() override {
@@ -24,6 +24,8 @@ class ImportProcedure : public framework::ProcessProcedure {
 
 }  // namespace
 
-void ImportTXA() { ImportProcedure().Run(); }
+void ImportTXA() {
+  ImportProcedure().Run();
+}
 
 }  // namespace tallowmere::txa

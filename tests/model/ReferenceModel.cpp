@@ -47,6 +47,8 @@ class Joiner {
     std::string current = line;
     if (!isEmpty(held_)) {
       if (clip(held_).size() + clip(skipLeading(line)).size() > Width) {
+        // Joining would cut text off: the group comes back as read, and this line
+        // is tested on its own.
         giveBackGroup();
       } else {
         current = pad(std::string(clip(held_)) + std::string(skipLeading(line)));

@@ -29,7 +29,8 @@ TEST(ProfileDocument, EditsKeepEverythingElseAsItWas) {
 }
 
 TEST(ProfileDocument, OddBytesNeverBreakParsing) {
-  const std::string garbage("[\0]=\n[[[\n=\n]x[\n\xff\xfe=\xfd\n[A\nk=v", 30);
+  constexpr char bytes[] = "[\0]=\n[[[\n=\n]x[\n\xff\xfe=\xfd\n[A\nk=v";
+  const std::string garbage(bytes, sizeof bytes - 1);
   ProfileDocument document(garbage);
   document.set("A", "k", "new");
   EXPECT_EQ(document.get("A", "k"), "new");

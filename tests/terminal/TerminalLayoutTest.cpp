@@ -5,6 +5,7 @@
 #include "platform/terminal/CellGeometry.h"
 #include "platform/terminal/ControlLayout.h"
 #include "platform/terminal/MessageBoxDialog.h"
+#include "platform/terminal/MouseReport.h"
 #include "platform/terminal/ProgressBarText.h"
 #include "platform/terminal/TextWrap.h"
 #include "platform/terminal/WindowFrame.h"
@@ -88,7 +89,7 @@ TEST(TerminalControlLayout, ControlsKeepTheirWholeTextsInsideTheWindow) {
   EXPECT_EQ(placed[0].area.origin, (CellPoint{3, 1}));
   // At column 36 the text would run past the 61 columns: it moves left, uncut.
   EXPECT_EQ(placed[1].label, "Import Filename: Import.txa");
-  EXPECT_EQ(placed[1].area.right(), 61);
+  EXPECT_EQ(placed[1].area.right(), 60);
   EXPECT_EQ(placed[3].area.origin.row, 2);
   EXPECT_EQ(placed[4].label, "[ Process ]");
   EXPECT_EQ(placed[4].area.origin, (CellPoint{3, 15}));
@@ -163,6 +164,22 @@ TEST(TerminalMessageText, BarsStartLinesAndLongLinesWrapAtBlanks) {
       "File Import.txa could not be opened.  Error: File Not Found (2).  Press OK to end this "
       "application";
   for (const std::string& line : wrapMessageText(fatal, 30)) EXPECT_LE(line.size(), 30u) << line;
+}
+
+TEST(TerminalMouseReport, OnlyTheLeftButtonCounts) {
+  using Action = MouseInput::Action;
+  const auto decoded = [](int code, int column, int row) {
+    return decodeMouseReport(32 + code, 33 + column, 33 + row);
+  };
+  ASSERT_TRUE(decoded(0, 10, 5));
+  EXPECT_EQ(decoded(0, 10, 5)->action, Action::Press);
+  EXPECT_EQ(decoded(0, 10, 5)->at, (CellPoint{10, 5}));
+  EXPECT_EQ(decoded(3, 0, 0)->action, Action::Release);
+  EXPECT_EQ(decoded(32, 12, 7)->action, Action::Motion);   // moved with the left button held
+  EXPECT_EQ(decoded(34, 12, 7), std::nullopt);             // ... with the right one
+  EXPECT_EQ(decoded(2, 12, 7), std::nullopt);              // right button
+  EXPECT_EQ(decoded(64, 12, 7), std::nullopt);             // wheel
+  EXPECT_EQ(decodeMouseReport(10, 40, 40), std::nullopt);  // not a report at all
 }
 
 runtime::MessageBoxRequest question(int defaultButton) {

@@ -187,21 +187,28 @@ void TmuxSession::sendBytes(const std::vector<int>& bytes) const {
   tmux(arguments);
 }
 
-void TmuxSession::mouse(int buttonCode, int column, int row) const {
-  sendBytes(
-      {0x1B, '[', 'M', MouseOffset + buttonCode, MouseOffset + column + 1, MouseOffset + row + 1});
+std::vector<int> TmuxSession::mouseReport(int buttonCode, int column, int row) {
+  return {
+      0x1B, '[', 'M', MouseOffset + buttonCode, MouseOffset + column + 1, MouseOffset + row + 1};
 }
 
 void TmuxSession::click(int column, int row) const {
-  mouse(MousePress, column, row);
-  mouse(MouseRelease, column, row);
+  sendBytes(mouseReport(MousePress, column, row));
+  sendBytes(mouseReport(MouseRelease, column, row));
 }
 
 void TmuxSession::drag(Cell from, Cell to) const {
-  mouse(MousePress, from.column, from.row);
-  mouse(MouseDragWithLeft + MousePress, (from.column + to.column) / 2, (from.row + to.row) / 2);
-  mouse(MouseDragWithLeft + MousePress, to.column, to.row);
-  mouse(MouseRelease, to.column, to.row);
+  // One burst, as a quick hand on a real mouse produces it.
+  std::vector<int> gesture;
+  const auto add = [&gesture](const std::vector<int>& report) {
+    gesture.insert(gesture.end(), report.begin(), report.end());
+  };
+  add(mouseReport(MousePress, from.column, from.row));
+  add(mouseReport(MouseDragWithLeft + MousePress, (from.column + to.column) / 2,
+                  (from.row + to.row) / 2));
+  add(mouseReport(MouseDragWithLeft + MousePress, to.column, to.row));
+  add(mouseReport(MouseRelease, to.column, to.row));
+  sendBytes(gesture);
 }
 
 void TmuxSession::resize(int columns, int rows) const {

@@ -73,7 +73,8 @@ class TmuxSession {
   // Keys by tmux name: "Tab", "BTab", "Space", "Enter", "Escape", "C-c", "S-Left", "y".
   void sendKeys(const std::vector<std::string>& keys) const;
   void typeText(const std::string& text) const;
-  // Left button at a cell (0-based): pressed and released; or held, dragged and released.
+  // Left button at a cell (0-based): pressed and released; or held, dragged and released in
+  // one quick gesture.
   void click(int column, int row) const;
   void drag(Cell from, Cell to) const;
   void resize(int columns, int rows) const;
@@ -95,7 +96,7 @@ class TmuxSession {
  private:
   std::string tmux(const std::vector<std::string>& arguments) const;
   void sendBytes(const std::vector<int>& bytes) const;
-  void mouse(int buttonCode, int column, int row) const;
+  static std::vector<int> mouseReport(int buttonCode, int column, int row);
   std::optional<std::string> readState(const std::string& name) const;
   std::filesystem::path state(const std::string& name) const { return files_ / name; }
 

@@ -22,7 +22,7 @@ struct ErrorStatus {
   std::int32_t SaveErrorCode = 0;
   std::string SaveFileError;
   std::string SaveFileErrorCode = "0";
-  BufferedError ErrorBuffer;
+  BufferedError ErrorBuffer{0, " ", " ", 0, {}};
   std::int32_t PrevErrorId = 0;
 };
 

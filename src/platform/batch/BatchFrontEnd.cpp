@@ -15,9 +15,12 @@ constexpr int ThermometerControl = 1;
 constexpr int BarWidth = 30;
 
 std::string bar(int percent) {
-  const int filled = std::clamp(percent, 0, 100) * BarWidth / 100;
-  return "[" + std::string(static_cast<std::size_t>(filled), '#') +
-         std::string(static_cast<std::size_t>(BarWidth - filled), '.') + "]";
+  const auto filled = static_cast<std::size_t>(std::clamp(percent, 0, 100) * BarWidth / 100);
+  std::string drawn(BarWidth + 2, '.');
+  drawn.front() = '[';
+  drawn.back() = ']';
+  drawn.replace(1, filled, filled, '#');
+  return drawn;
 }
 
 }  // namespace

@@ -47,8 +47,10 @@ PlacedControl layOutControl(const runtime::Control& control, CellSize client) {
   PlacedControl placed = shape(control);
   CellRect& area = placed.area;
   area.size.columns = std::min(area.size.columns, client.columns);
+  // A blank column before the frame where there is room for it.
+  const int margin = area.size.columns < client.columns ? 1 : 0;
   area.origin.column =
-      std::clamp(columnsFor(control.design.x), 0, client.columns - area.size.columns);
+      std::clamp(columnsFor(control.design.x), 0, client.columns - area.size.columns - margin);
   area.origin.row = std::clamp(rowsFor(control.design.y), 0, client.rows - 1);
   if (static_cast<int>(placed.label.size()) > area.size.columns) {
     placed.label.resize(area.size.columns);

@@ -9,6 +9,10 @@ inline constexpr int ModifiedUp = KeyCodeBase + 1;
 inline constexpr int ModifiedDown = KeyCodeBase + 2;
 inline constexpr int ModifiedRight = KeyCodeBase + 3;
 inline constexpr int ModifiedLeft = KeyCodeBase + 4;
+// The start of an xterm mouse report (ESC [ M); its three bytes follow as plain keys. The
+// session decodes reports itself: curses' own decoding drops a press that arrives
+// together with the motion after it, which loses the start of a quick drag.
+inline constexpr int MouseReportKey = KeyCodeBase + 5;
 
 inline constexpr int EscapeKey = 27;
 inline constexpr int ControlC = 3;

@@ -2,8 +2,6 @@
 
 #include <curses.h>
 
-#include <unistd.h>
-#include <cstdio>
 #include <algorithm>
 #include <string>
 
@@ -28,18 +26,18 @@ runtime::Input closeRequest() {
   return input;
 }
 
-std::optional<MouseInput> mouseInput() {
-  MEVENT event;
-  int r = getmouse(&event);
-  { FILE* f = fopen("/tmp/h4keys.log", "a"); fprintf(f, "%d mouse r=%d x=%d y=%d b=%lx\n", getpid(), r, event.x, event.y, (unsigned long)event.bstate); fclose(f); }
-  if (r != OK) return std::nullopt;
-  const CellPoint at{event.x, event.y};
-  if (event.bstate & (BUTTON1_PRESSED | BUTTON1_CLICKED)) {
-    return MouseInput{MouseInput::Action::Press, at};
+// A report's bytes follow its start at once; waiting a little longer only guards against a
+// slow line.
+constexpr int MouseByteWaitMilliseconds = 100;
+
+std::optional<MouseInput> readMouseReport() {
+  int bytes[3];
+  timeout(MouseByteWaitMilliseconds);
+  for (int& byte : bytes) {
+    byte = getch();
+    if (byte == ERR) return std::nullopt;
   }
-  if (event.bstate & BUTTON1_RELEASED) return MouseInput{MouseInput::Action::Release, at};
-  if (event.bstate & REPORT_MOUSE_POSITION) return MouseInput{MouseInput::Action::Motion, at};
-  return std::nullopt;
+  return decodeMouseReport(bytes[0], bytes[1], bytes[2]);
 }
 
 void paintTooSmall(ScreenPainter& painter, CellSize needed) {
@@ -141,9 +139,8 @@ std::optional<runtime::Input> TerminalFrontEnd::keepOnScreen(const runtime::Wind
 }
 
 std::optional<runtime::Input> TerminalFrontEnd::translate(runtime::Window& active, int key) {
-  { FILE* f = fopen("/tmp/h4keys.log", "a"); fprintf(f, "%d key %d\n", getpid(), key); fclose(f); }
-  if (key != KEY_MOUSE) return input_.fromKey(active, key, screen());
-  const std::optional<MouseInput> mouse = mouseInput();
+  if (key != MouseReportKey) return input_.fromKey(active, key, screen());
+  const std::optional<MouseInput> mouse = readMouseReport();
   if (!mouse) return std::nullopt;
   return input_.fromMouse(active, *mouse, screen());
 }
@@ -187,8 +184,8 @@ int TerminalFrontEnd::answer(MessageBoxDialog& box) {
     if (!key) return box.escapeAnswer();
     if (*key == KEY_RESIZE || !room) continue;
     std::optional<int> button;
-    if (*key == KEY_MOUSE) {
-      const std::optional<MouseInput> mouse = mouseInput();
+    if (*key == MouseReportKey) {
+      const std::optional<MouseInput> mouse = readMouseReport();
       if (mouse && mouse->action == MouseInput::Action::Press) button = box.answerClick(mouse->at);
     } else {
       button = box.answerKey(*key);

@@ -19,10 +19,11 @@ namespace {
 // for Esc; a few hundredths are plenty for a local or tmux terminal.
 constexpr int EscapeDelayMilliseconds = 25;
 
-// Button-event tracking: curses' own mouse mode reports no motion, and dragging a title
-// bar needs the positions while the button is held.
-constexpr const char* ButtonMotionOn = "\033[?1002h";
-constexpr const char* ButtonMotionOff = "\033[?1002l";
+// Mouse reports in the xterm encoding, with the positions while a button is held (button-event
+// tracking), which dragging a title bar needs.
+constexpr const char* MouseReportsOn = "\033[?1000h\033[?1002h";
+constexpr const char* MouseReportsOff = "\033[?1002l\033[?1000l";
+constexpr const char* MouseReportStart = "\033[M";
 
 bool sessionUp = false;
 
@@ -49,9 +50,8 @@ void setUpInput() {
   keypad(stdscr, TRUE);
   set_escdelay(EscapeDelayMilliseconds);
   for (const ModifiedArrow& arrow : ModifiedArrows) define_key(arrow.sequence, arrow.code);
-  mousemask(ALL_MOUSE_EVENTS | REPORT_MOUSE_POSITION, nullptr);
-  mouseinterval(0);
-  putp(ButtonMotionOn);
+  define_key(MouseReportStart, MouseReportKey);
+  putp(MouseReportsOn);
   curs_set(0);
 }
 
@@ -95,7 +95,7 @@ void TerminalSession::end() {
   if (ended_) return;
   ended_ = true;
   runtime::ExitHooks::remove(exitHook_);
-  putp(ButtonMotionOff);
+  putp(MouseReportsOff);
   curs_set(1);
   endwin();
   std::fflush(stdout);

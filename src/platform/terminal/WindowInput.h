@@ -3,15 +3,10 @@
 #include <optional>
 
 #include "platform/terminal/CellGeometry.h"
+#include "platform/terminal/MouseReport.h"
 #include "runtime/ui/FrontEnd.h"
 
 namespace tallowmere::platform {
-
-struct MouseInput {
-  enum class Action { Press, Release, Motion };
-  Action action = Action::Press;
-  CellPoint at;  // on the screen
-};
 
 // The input that moves a window to position (dialog units).
 runtime::Input moveInput(runtime::Point position);

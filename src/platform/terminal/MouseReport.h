@@ -1,0 +1,21 @@
+#pragma once
+
+#include <optional>
+
+#include "platform/terminal/CellGeometry.h"
+
+namespace tallowmere::platform {
+
+// What the left mouse button did, and where on the screen.
+struct MouseInput {
+  enum class Action { Press, Release, Motion };
+  Action action = Action::Press;
+  CellPoint at;
+};
+
+// The three bytes after ESC [ M of an xterm mouse report: the button code, then the column
+// and the row (1-based), each offset by 32. Reports of the other buttons and of the wheel
+// mean nothing here.
+std::optional<MouseInput> decodeMouseReport(int button, int column, int row);
+
+}  // namespace tallowmere::platform
