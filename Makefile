@@ -14,7 +14,7 @@ build: setup
 	@cmake --build $(BUILD) -j $(JOBS)
 
 run: build
-	@scripts/run-example.sh $(BUILD)/src/tallowmere
+	@scripts/run-example.sh $(BUILD)/tallowmere
 
 test: setup
 	cmake -S . -B $(BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DTALLOWMERE_WERROR=ON
