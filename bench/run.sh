@@ -4,7 +4,7 @@
 #   bench/run.sh [path/to/tallowmere]
 #
 # Environment:
-#   BUILD      build folder holding tallowmere and bench/txagen (default: build)
+#   BUILD      build folder holding src/tallowmere and bench/txagen (default: build)
 #   TXAGEN     the generator (default: $BUILD/bench/txagen)
 #   SIZES      realistic input sizes in MB (default: "5 50 500")
 #   RUNS       timed runs per case, the median is reported (default: 5)
@@ -18,7 +18,7 @@ set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD:-$root/build}"
-binary="${1:-$build/tallowmere}"
+binary="${1:-$build/src/tallowmere}"
 txagen="${TXAGEN:-$build/bench/txagen}"
 sizes="${SIZES:-5 50 500}"
 runs="${RUNS:-5}"
@@ -36,6 +36,10 @@ die() { echo "bench/run.sh: $*" >&2; exit 1; }
 [ -x "$txagen" ] || die "no generator at $txagen; build it: cmake --build $build --target txagen"
 [ "$check" != 1 ] || [ -x "$txamodel" ] \
   || die "no model converter at $txamodel; build it: cmake --build $build --target txamodel"
+# The converter runs in a folder of its own, so relative paths would no longer hold.
+binary="$(realpath "$binary")"
+txagen="$(realpath "$txagen")"
+[ "$check" != 1 ] || txamodel="$(realpath "$txamodel")"
 [ -x /usr/bin/time ] || die "/usr/bin/time is missing; install the 'time' package"
 [ -n "${EPOCHREALTIME:-}" ] || die "needs bash 5 or newer (EPOCHREALTIME)"
 
@@ -50,11 +54,15 @@ median() { tr ' ' '\n' | sed '/^$/d' | sort -g | awk '{ v[NR] = $1 } END { print
 megabytes() { awk -v b="$1" 'BEGIN { printf "%.1f", b / 1048576 }'; }
 rate() { awk -v b="$1" -v s="$2" 'BEGIN { if (s > 0) printf "%.1f", b / 1048576 / s; else print "-" }'; }
 
-# make_input NAME ARGS...: generates $work/NAME.txa once.
+# make_input NAME ARGS...: generates $work/NAME-seedSEED.txa once; a generation cut short
+# leaves nothing behind that a later run would take for a finished input.
 make_input() {
   local name="$1"; shift
-  local file="$work/$name.txa"
-  [ -s "$file" ] || "$txagen" "$@" --seed "$seed" --output "$file" 2>/dev/null
+  local file="$work/$name-seed$seed.txa"
+  if [ ! -s "$file" ]; then
+    "$txagen" "$@" --seed "$seed" --output "$file.partial" 2>/dev/null
+    mv "$file.partial" "$file"
+  fi
   echo "$file"
 }
 

@@ -18,12 +18,19 @@ std::string failureText(const runtime::ErrorState& error) {
   return error.text;
 }
 
+[[noreturn]] void haltWithLastError() {
+  const runtime::ErrorState& error = runtime::lastError();
+  runtime::halt(std::to_string(error.code) + " " + failureText(error));
+}
+
 }  // namespace
 
 void addOrHalt(runtime::File& file) {
-  if (file.add() == 0) return;
-  const runtime::ErrorState& error = runtime::lastError();
-  runtime::halt(std::to_string(error.code) + " " + failureText(error));
+  if (file.add() != 0) haltWithLastError();
+}
+
+void flushOrHalt(runtime::File& file) {
+  if (file.flush() != 0) haltWithLastError();
 }
 
 }  // namespace tallowmere::txa

@@ -9,4 +9,8 @@ namespace tallowmere::txa {
 // code in decimal, a blank and the error text.
 void addOrHalt(runtime::File& file);
 
+// Makes the lines added so far reach the disk. Added lines are buffered, so a full disk
+// may only show here; such a failure halts the same way as a failed add.
+void flushOrHalt(runtime::File& file);
+
 }  // namespace tallowmere::txa

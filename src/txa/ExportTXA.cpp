@@ -33,6 +33,10 @@ class ExportProcedure : public framework::ProcessProcedure {
     addOrHalt(ExportFile());
     return framework::Level::Benign;
   }
+
+  // However the scan ended, the lines exported so far must be on the disk before the run
+  // counts as done: the close that would write them reports no halt.
+  void EndRun() override { flushOrHalt(ExportFile()); }
 };
 
 }  // namespace

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "model/BinaryRun.h"
 #include "model/ReferenceModel.h"
+#include "support/BinaryRun.h"
 #include "support/TempDir.h"
 
 namespace tallowmere::model {
@@ -67,13 +67,7 @@ std::string firstDifference(const std::string& actual, const std::string& expect
          lineAround(expected);
 }
 
-class ModelAgainstBinary : public ::testing::TestWithParam<OptionSet> {
- protected:
-  void SetUp() override {
-    const std::string why = whyNoBatchConverter();
-    if (!why.empty()) GTEST_SKIP() << why;
-  }
-};
+class ModelAgainstBinary : public ::testing::TestWithParam<OptionSet> {};
 
 TEST_P(ModelAgainstBinary, ExportEqualsTheModelOnEveryCorpusFile) {
   const std::vector<std::filesystem::path> files = corpusFiles();
@@ -85,8 +79,8 @@ TEST_P(ModelAgainstBinary, ExportEqualsTheModelOnEveryCorpusFile) {
     const std::string input = testing::readFile(file);
     testing::TempDir folder;
     testing::writeFile(folder / "Import.txa", input);
-    const BinaryOutcome outcome = runBinary(binaryUnderTest(), folder.path(), args);
-    EXPECT_EQ(outcome.status, 0) << outcome.errors;
+    const testing::RunResult outcome = testing::runProgram(folder.path(), args);
+    EXPECT_EQ(outcome.status, 0) << outcome.err;
     ASSERT_TRUE(std::filesystem::exists(folder / "Export.txa"));
     const std::string exported = testing::readFile(folder / "Export.txa");
     const std::string expected = convert(input, GetParam().corrections);

@@ -21,7 +21,7 @@ std::string slurp(const std::filesystem::path& path) {
 [[noreturn]] void execInChild(const std::filesystem::path& folder,
                               const std::vector<std::string>& arguments,
                               const std::filesystem::path& outPath,
-                              const std::filesystem::path& errPath) {
+                              const std::filesystem::path& errPath, unsigned timeLimitSeconds) {
   const int in = ::open("/dev/null", O_RDONLY);
   const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
   const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
@@ -36,6 +36,7 @@ std::string slurp(const std::filesystem::path& path) {
   argv.push_back(const_cast<char*>(program.c_str()));
   for (const std::string& argument : arguments) argv.push_back(const_cast<char*>(argument.c_str()));
   argv.push_back(nullptr);
+  ::alarm(timeLimitSeconds);  // survives the exec and ends a run that hangs
   ::execv(program.c_str(), argv.data());
   ::_exit(127);
 }
@@ -49,14 +50,14 @@ std::filesystem::path programPath() {
 }
 
 RunResult runProgram(const std::filesystem::path& folder,
-                     const std::vector<std::string>& arguments) {
+                     const std::vector<std::string>& arguments, unsigned timeLimitSeconds) {
   // Captured output goes beside the folder, so the program's working folder holds only
   // what the program itself leaves there.
   const std::filesystem::path outPath = folder.string() + ".out";
   const std::filesystem::path errPath = folder.string() + ".err";
   const pid_t child = ::fork();
   if (child < 0) throw std::runtime_error("fork failed");
-  if (child == 0) execInChild(folder, arguments, outPath, errPath);
+  if (child == 0) execInChild(folder, arguments, outPath, errPath, timeLimitSeconds);
   int raw = 0;
   ::waitpid(child, &raw, 0);
   RunResult result;

@@ -15,8 +15,9 @@ struct RunResult {
 
 // Runs the program the build produced (TALLOWMERE_BINARY) with arguments in folder, with
 // XDG_CONFIG_HOME pointed at folder/config so no test touches the real home, and standard
-// input closed.
-RunResult runProgram(const std::filesystem::path& folder, const std::vector<std::string>& arguments);
+// input closed. A run that hangs is killed after timeLimitSeconds.
+RunResult runProgram(const std::filesystem::path& folder, const std::vector<std::string>& arguments,
+                     unsigned timeLimitSeconds = 120);
 
 std::filesystem::path programPath();
 

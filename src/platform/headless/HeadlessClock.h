@@ -5,11 +5,13 @@
 namespace tallowmere::platform {
 
 // The headless front end's time base. Virtual time starts at 0 and moves only when a test
-// advances it or a wait is skipped; real time follows the steady clock. In both modes a
-// wait for a deadline jumps straight to it, so timer-driven work never sits idle.
+// advances it or a wait is skipped; real time follows the steady clock. With skipping, a
+// wait for a deadline jumps straight to it, so timer-driven work never sits idle; the
+// waiting mode really sleeps until the deadline, as an interactive front end idles between
+// timer events, so the cost of the timer-driven batches can be measured.
 class HeadlessClock : public runtime::Clock {
  public:
-  enum class Mode { Virtual, RealSkippingWaits };
+  enum class Mode { Virtual, RealSkippingWaits, RealWaiting };
 
   explicit HeadlessClock(Mode mode = Mode::Virtual);
 
@@ -17,7 +19,8 @@ class HeadlessClock : public runtime::Clock {
   Mode mode() const { return mode_; }
   // Moves the clock forward, for example by the cost of one record.
   void advance(runtime::Hundredths hundredths);
-  // Jumps to deadline unless the clock has already passed it.
+  // Reaches deadline unless the clock has already passed it: by a jump, or in the waiting
+  // mode by sleeping.
   void waitUntil(runtime::Hundredths deadline);
 
  private:

@@ -40,6 +40,11 @@ int File::add() {
   return guarded(FileOperation::Add, [&] { return driver_->add(record_); });
 }
 
+int File::flush() {
+  clearError();
+  return driver_->flush();
+}
+
 int File::setStart() {
   clearError();
   return driver_->setStart();

@@ -36,6 +36,7 @@ class File {
   bool isOpen() const;
   int empty();
   int add();  // appends the record buffer
+  int flush();  // records added so far reach the disk, or the error says why not
   int setStart();
   int next();  // reads into the record buffer
   std::size_t lastReadBytes() const;

@@ -35,6 +35,9 @@ class FileDriver {
   virtual bool isOpen() const = 0;
   virtual int empty() = 0;
   virtual int add(const LineText& record) = 0;
+  // Writes buffered records out and has the system keep them; 0 or the error this met.
+  // A driver that buffers nothing has nothing to do.
+  virtual int flush() { return 0; }
 
   // Positions before the first record.
   virtual int setStart() = 0;

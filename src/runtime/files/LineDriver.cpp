@@ -48,10 +48,15 @@ int LineDriver::create(const std::string& path) {
   return fileSystem().create(path);
 }
 
+int LineDriver::flush() {
+  if (!file_) return ErrorCode::NoError;
+  const int error = writer_.flush();
+  return error == ErrorCode::NoError ? file_->sync() : error;
+}
+
 int LineDriver::close() {
   if (!file_) return ErrorCode::NoError;
-  int error = writer_.flush();
-  if (error == ErrorCode::NoError) error = file_->sync();
+  const int error = flush();
   if (flushHook_ != 0) ExitHooks::remove(flushHook_);
   flushHook_ = 0;
   file_.reset();

@@ -28,6 +28,7 @@ class LineDriver : public FileDriver {
   bool isOpen() const override { return file_ != nullptr; }
   int empty() override;
   int add(const LineText& record) override;
+  int flush() override;
 
   int setStart() override;
   int next(LineText& record) override;

@@ -1,0 +1,43 @@
+#include "robustness/TestText.h"
+
+namespace tallowmere::testing {
+
+std::string crlf(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  return text;
+}
+
+std::string literally(std::string_view text) {
+  constexpr std::string_view Special = "\\^$.|?*+()[]{}";
+  std::string pattern;
+  for (const char c : text) {
+    if (Special.find(c) != std::string_view::npos) pattern += '\\';
+    pattern += c;
+  }
+  return pattern;
+}
+
+std::string passesCompleted(const std::vector<std::string>& operations) {
+  std::string text;
+  for (const std::string& operation : operations) text += operation + ": 100% Complete\n";
+  return text;
+}
+
+std::string passesWithNoRecords(const std::vector<std::string>& operations) {
+  std::string text;
+  for (const std::string& operation : operations) {
+    text += "No Records: There are no records available to process.\n" + operation +
+            ": 0% Completed\n";
+  }
+  return text;
+}
+
+const std::vector<std::string>& everyPass() {
+  static const std::vector<std::string> operations{
+      "Importing TXA File", "Removing Guids",  "Removing Ordinals", "Correcting Hash Fields",
+      "Correcting Font",    "Correcting AT",   "Exporting TXA File"};
+  return operations;
+}
+
+}  // namespace tallowmere::testing

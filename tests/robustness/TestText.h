@@ -1,0 +1,23 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tallowmere::testing {
+
+// Lines each ended with CR LF, as exports and our output end them.
+std::string crlf(const std::vector<std::string>& lines);
+
+// A death test's pattern that matches text exactly as written.
+std::string literally(std::string_view text);
+
+// What the batch converter says for passes that all ran to their end, or that all found
+// nothing to do, in the order given.
+std::string passesCompleted(const std::vector<std::string>& operations);
+std::string passesWithNoRecords(const std::vector<std::string>& operations);
+
+// The operations of a conversion with every correction, in the order they run.
+const std::vector<std::string>& everyPass();
+
+}  // namespace tallowmere::testing

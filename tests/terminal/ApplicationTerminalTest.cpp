@@ -1,0 +1,352 @@
+// The real program in a tmux pane, used as a person at a terminal uses it: its main window,
+// a conversion, the message boxes of an empty and of a missing input, Cancel, and the
+// remembered placement. Every case has its own working and configuration folder.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <chrono>
+#include <fstream>
+#include <optional>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/BinaryRun.h"
+#include "support/TempDir.h"
+#include "terminal/TmuxSession.h"
+
+namespace tallowmere::testing {
+namespace {
+
+using Cell = TmuxSession::Cell;
+using std::chrono::milliseconds;
+
+const std::string MainCaption = "C7 to C6 Tallowmere";
+const std::string ProgressCaption = "Processing Records";
+const std::string TopLeftCorner = "\u250C";
+
+// Every operation a conversion can show, in the order of the pipeline.
+const std::vector<std::string> Operations{
+    "Importing TXA File", "Removing Guids", "Removing Ordinals", "Correcting Hash Fields",
+    "Correcting Font",    "Correcting AT",  "Exporting TXA File"};
+
+std::string crlf(const std::vector<std::string>& lines) {
+  std::string text;
+  for (const std::string& line : lines) text += line + "\r\n";
+  return text;
+}
+
+// The text of count lines of one character each.
+std::string shortLines(long count) {
+  std::string text;
+  text.reserve(static_cast<std::size_t>(count) * 3);
+  for (long i = 0; i < count; ++i) text += "x\r\n";
+  return text;
+}
+
+bool shows(const std::string& screen, const std::string& text) {
+  return screen.find(text) != std::string::npos;
+}
+
+// Bytes the process has read so far; it grows when the program takes a key, since nothing
+// else is read while it waits in a message box.
+std::optional<long> bytesRead(int pid) {
+  std::ifstream io("/proc/" + std::to_string(pid) + "/io");
+  for (std::string name; io >> name;) {
+    long value = 0;
+    io >> value;
+    if (name == "rchar:") return value;
+  }
+  return std::nullopt;
+}
+
+class ApplicationTerminal : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    if (!TmuxSession::available()) GTEST_SKIP() << "tmux is not installed";
+  }
+
+  TmuxSession& start() {
+    session_.reset();
+    TmuxOptions options;
+    options.workingFolder = folder_.path();
+    options.environment = {{"XDG_CONFIG_HOME", (folder_ / "config").string()}};
+    session_.emplace("'" + programPath().string() + "'", options);
+    EXPECT_TRUE(session_->waitForText(MainCaption)) << session_->screen();
+    return *session_;
+  }
+
+  // The main window's client area: its frame's corner plus one cell each way.
+  static std::optional<Cell> clientOrigin(const TmuxSession& program) {
+    const auto corner = program.find(TopLeftCorner);
+    if (!corner) return std::nullopt;
+    return Cell{corner->column + 1, corner->row + 1};
+  }
+
+  static void clickOn(const TmuxSession& program, const std::string& label) {
+    const auto at = program.find(label);
+    ASSERT_TRUE(at) << label << "\n" << program.screen();
+    program.click(at->column + 2, at->row);
+  }
+
+  // Follows a conversion from its start until the export's window has come and gone, and
+  // gives the operations its progress windows named, in the order they were seen.
+  static std::vector<std::string> followPipeline(const TmuxSession& program,
+                                                 milliseconds timeout = milliseconds(20000)) {
+    std::vector<std::string> seen;
+    const bool ended = program.waitForScreen(
+        [&](const std::string& screen) {
+          if (!shows(screen, ProgressCaption)) {
+            return !seen.empty() && seen.back() == Operations.back();
+          }
+          for (const std::string& operation : Operations) {
+            if (shows(screen, operation) && (seen.empty() || seen.back() != operation)) {
+              seen.push_back(operation);
+            }
+          }
+          return false;
+        },
+        timeout);
+    EXPECT_TRUE(ended) << program.screen();
+    return seen;
+  }
+
+  // Ends the program with its Close button: that only works once the main window is the
+  // active one again.
+  static void closeWithTheButton(const TmuxSession& program) {
+    clickOn(program, "[ Close ]");
+    EXPECT_EQ(program.waitForExit(), 0) << program.screen();
+    EXPECT_TRUE(program.terminalRestored()) << program.modesAfterExit() << program.paneFlags();
+  }
+
+  std::optional<std::string> setting(const std::string& key) const {
+    const auto path = folder_ / "config" / "Tallowmere.INI";
+    if (!std::filesystem::exists(path)) return std::nullopt;
+    std::istringstream text(readFile(path));
+    bool inMain = false;
+    for (std::string line; std::getline(text, line);) {
+      if (!line.empty() && line.back() == '\r') line.pop_back();
+      if (!line.empty() && line.front() == '[') inMain = line == "[Main]";
+      if (inMain && line.rfind(key + "=", 0) == 0) return line.substr(key.size() + 1);
+    }
+    return std::nullopt;
+  }
+
+  TempDir folder_;
+  std::optional<TmuxSession> session_;
+};
+
+TEST_F(ApplicationTerminal, MainWindowShowsEveryControlClearAtItsPlace) {
+  TmuxSession& program = start();
+  const auto client = clientOrigin(program);
+  ASSERT_TRUE(client) << program.screen();
+  EXPECT_EQ(program.find(MainCaption)->row, client->row - 1);
+
+  struct Placed {
+    std::string text;
+    int column;  // cells into the client area, from the dialog units over 4 and 8
+    int row;
+  };
+  const std::vector<Placed> controls{
+      {"[ ] Remove Ordinals", 3, 1}, {"[ ] Correct Hash Field", 3, 2},
+      {"[ ] Remove Guids", 3, 4},    {"[ ] Correct Window Font", 3, 5},
+      {"[ ] Correct AT", 3, 7},      {"[ Process ]", 3, 15},
+      {"[ Close ]", 49, 15}};
+  for (const Placed& control : controls) {
+    const auto at = program.find(control.text);
+    ASSERT_TRUE(at) << control.text << "\n" << program.screen();
+    EXPECT_EQ(at->column, client->column + control.column) << control.text;
+    EXPECT_EQ(at->row, client->row + control.row) << control.text;
+  }
+  EXPECT_EQ(program.findAll("[ ]").size(), 5u) << program.screen();
+  EXPECT_FALSE(shows(program.screen(), "[X]"));
+  EXPECT_TRUE(shows(program.screen(), ">[ ] Remove Ordinals"));
+
+  // The file names are wider than their designed boxes; they stay whole, on their rows, in
+  // the right half and inside the 61 columns of the client area.
+  for (const auto& [text, row] : {std::pair<std::string, int>{"Import Filename: Import.txa", 1},
+                                  {"Export Filename: Export.txa", 2}}) {
+    const auto at = program.find(text);
+    ASSERT_TRUE(at) << text << "\n" << program.screen();
+    EXPECT_EQ(at->row, client->row + row) << text;
+    EXPECT_GE(at->column, client->column + 30) << text;
+    EXPECT_LE(at->column + static_cast<int>(text.size()), client->column + 61) << text;
+  }
+  closeWithTheButton(program);
+}
+
+TEST_F(ApplicationTerminal, TickedOptionsConvertTheImportIntoTheExport) {
+  // One case per correction; "Correct Window Font" stays off, so its clause stays split.
+  writeFile(folder_ / "Import.txa",
+            crlf({"!!> GUID('11111111-2222-3333-4444-555555555555') REST", "NAME,#ORDINAL(3)",
+                  "  #FIELD(A, |", "      B, |", "      C)", "  A('B'),FONT('C',8, |", "      D),E",
+                  "  A('B'),AT(10,10, |", "      40,14),C", "TAB\tTRAILING   "}));
+  TmuxSession& program = start();
+
+  program.sendKeys({"Space"});  // the focus starts on "Remove Ordinals"
+  ASSERT_TRUE(program.waitForText(">[X] Remove Ordinals")) << program.screen();
+  program.sendKeys({"Tab", "Space"});
+  ASSERT_TRUE(program.waitForText(">[X] Correct Hash Field")) << program.screen();
+  clickOn(program, "Remove Guids");
+  ASSERT_TRUE(program.waitForText("[X] Remove Guids")) << program.screen();
+  const auto at = program.find("Correct AT");
+  ASSERT_TRUE(at);
+  program.click(at->column - 3, at->row);  // on the box itself
+  ASSERT_TRUE(program.waitForText("[X] Correct AT")) << program.screen();
+  EXPECT_TRUE(shows(program.screen(), "[ ] Correct Window Font"));
+
+  clickOn(program, "[ Process ]");
+  const std::vector<std::string> seen = followPipeline(program);
+  EXPECT_EQ(seen, (std::vector<std::string>{"Importing TXA File", "Removing Guids",
+                                            "Removing Ordinals", "Correcting Hash Fields",
+                                            "Correcting AT", "Exporting TXA File"}));
+  closeWithTheButton(program);
+  EXPECT_EQ(readFile(folder_ / "Export.txa"),
+            crlf({"!!> Ident(4294967295) REST", "NAME", "  #FIELD(A,B,C)", "  A('B'),FONT('C',8, |",
+                  "      D),E", "  A('B'),AT(10,10,40,14),C", "TAB     TRAILING"}));
+}
+
+TEST_F(ApplicationTerminal, EmptyImportShowsNoRecordsForEveryPassInTurn) {
+  writeFile(folder_ / "Import.txa", "");
+  writeFile(folder_ / "Export.txa", "stale\r\n");
+  TmuxSession& program = start();
+  program.sendKeys({"BTab", "BTab", "BTab", "Space"});  // back past the buttons to "Correct AT"
+  ASSERT_TRUE(program.waitForText(">[X] Correct AT")) << program.screen();
+  clickOn(program, "[ Process ]");
+
+  const auto pid = program.pid();
+  ASSERT_TRUE(pid);
+  for (const char* pass : {"import", "Correct AT", "export"}) {
+    ASSERT_TRUE(program.waitForText("There are no records available to process."))
+        << pass << "\n"
+        << program.screen();
+    EXPECT_TRUE(shows(program.screen(), "No Records")) << pass;
+    EXPECT_TRUE(shows(program.screen(), ">[ OK ]")) << pass << "\n" << program.screen();
+    // The next box looks the same: wait until this one has taken its key.
+    const std::optional<long> before = bytesRead(*pid);
+    ASSERT_TRUE(before);
+    program.sendKeys({"Enter"});
+    ASSERT_TRUE(TmuxSession::waitUntil([&] { return bytesRead(*pid) > before; })) << pass;
+  }
+  ASSERT_TRUE(program.waitForTextGone("No Records")) << program.screen();
+  closeWithTheButton(program);
+  EXPECT_EQ(readFile(folder_ / "Export.txa"), "");
+}
+
+TEST_F(ApplicationTerminal, MissingImportIsFatalAndEndsTheProgram) {
+  TmuxSession& program = start();
+  program.sendKeys({"BTab", "BTab", "Enter"});  // round to "Process" and press it
+  ASSERT_TRUE(program.waitForText("File Access Error")) << program.screen();
+  EXPECT_TRUE(shows(program.screen(), "File Import.txa could not be opened.")) << program.screen();
+  EXPECT_TRUE(shows(program.screen(), "File Not Found")) << program.screen();
+  program.sendKeys({"Enter"});
+  ASSERT_TRUE(program.waitForText("\u2500 Halt \u2500")) << program.screen();
+  program.sendKeys({"Enter"});
+
+  const std::optional<int> status = program.waitForExit();
+  ASSERT_TRUE(status) << program.screen();
+  EXPECT_NE(*status, 0);
+  EXPECT_TRUE(program.terminalRestored()) << program.modesAfterExit() << program.paneFlags();
+  // A fatal end skips the closing steps: no placement is saved and no later pass ran.
+  EXPECT_FALSE(setting("XPos"));
+  EXPECT_FALSE(std::filesystem::exists(folder_ / "Export.txa"));
+}
+
+TEST_F(ApplicationTerminal, CloseSavesThePlacementAndTheNextStartRestoresIt) {
+  {
+    TmuxSession& program = start();
+    EXPECT_EQ(program.find(TopLeftCorner)->column, 18);  // centred on 100 x 30
+    EXPECT_EQ(program.find(TopLeftCorner)->row, 5);
+    closeWithTheButton(program);
+  }
+  EXPECT_EQ(setting("XPos"), "72");
+  EXPECT_EQ(setting("YPos"), "40");
+  EXPECT_EQ(setting("Maximize"), "No");
+  EXPECT_EQ(setting("Minimize"), "No");
+  // Not resizable, so no size is kept.
+  EXPECT_FALSE(setting("Width"));
+  EXPECT_FALSE(setting("Height"));
+
+  {
+    TmuxSession& program = start();
+    ASSERT_EQ(program.find(TopLeftCorner)->column, 18);
+    program.sendKeys({"S-Right", "S-Right", "S-Right", "S-Down", "S-Down"});
+    ASSERT_TRUE(program.waitForScreen([&](const std::string&) {
+      const auto corner = program.find(TopLeftCorner);
+      return corner && corner->column == 21 && corner->row == 7;
+    })) << program.screen();
+    closeWithTheButton(program);
+  }
+  EXPECT_EQ(setting("XPos"), "84");
+  EXPECT_EQ(setting("YPos"), "56");
+
+  TmuxSession& program = start();
+  const auto corner = program.find(TopLeftCorner);
+  ASSERT_TRUE(corner);
+  EXPECT_EQ(corner->column, 21);
+  EXPECT_EQ(corner->row, 7);
+  EXPECT_TRUE(shows(program.screen(), "[ ] Remove Ordinals"));
+  closeWithTheButton(program);
+}
+
+// How many one-character lines this build imports in about seconds, measured on a batch
+// conversion, so that an interactive import lasts long enough to be cancelled in any build.
+long linesImportedIn(double seconds) {
+  constexpr long Sample = 200000;
+  TempDir sample;
+  writeFile(sample / "Import.txa", shortLines(Sample));
+  const auto begin = std::chrono::steady_clock::now();
+  const RunResult run = runProgram(sample.path(), {"--batch"});
+  const double taken =
+      std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
+  EXPECT_EQ(run.status, 0) << run.err;
+  // The sample was imported and exported; an import is about half of that.
+  const double perSecond = 2 * Sample / std::max(taken, 0.01);
+  return std::clamp(static_cast<long>(perSecond * seconds), Sample, 20 * Sample);
+}
+
+std::optional<int> shownPercentage(const std::string& screen) {
+  static const std::regex complete("([0-9]+)% Complete\\b");
+  std::smatch match;
+  if (!std::regex_search(screen, match, complete)) return std::nullopt;
+  return std::stoi(match[1]);
+}
+
+TEST_F(ApplicationTerminal, CancelEndsTheImportEarlyAndThePipelineGoesOn) {
+  const long lines = linesImportedIn(6.0);
+  writeFile(folder_ / "Import.txa", shortLines(lines));
+  TmuxSession& program = start();
+  program.sendKeys({"BTab", "BTab", "BTab", "Space"});
+  ASSERT_TRUE(program.waitForText(">[X] Correct AT")) << program.screen();
+  clickOn(program, "[ Process ]");
+
+  // The first percentage the import shows, once it is under way.
+  std::string running;
+  ASSERT_TRUE(program.waitForScreen(
+      [&](const std::string& screen) {
+        running = screen;
+        const auto percentage = shownPercentage(screen);
+        return shows(screen, "Importing TXA File") && percentage && *percentage > 0;
+      },
+      milliseconds(10000)))
+      << running;
+  ASSERT_LT(*shownPercentage(running), 100) << "the import ended before it could be cancelled";
+  clickOn(program, "[ Cancel ]");
+
+  const std::vector<std::string> seen = followPipeline(program);
+  EXPECT_EQ(
+      std::vector<std::string>(seen.end() - std::min<std::size_t>(seen.size(), 2), seen.end()),
+      (std::vector<std::string>{"Correcting AT", "Exporting TXA File"}));
+  closeWithTheButton(program);
+
+  // The table held what the import had read when it was cancelled, and that was exported.
+  const std::string exported = readFile(folder_ / "Export.txa");
+  const std::size_t exportedLines = exported.size() / 3;
+  EXPECT_EQ(exported, shortLines(static_cast<long>(exportedLines)));
+  EXPECT_GT(exportedLines, 0u);
+  EXPECT_LT(exportedLines, static_cast<std::size_t>(lines));
+}
+
+}  // namespace
+}  // namespace tallowmere::testing
