@@ -8,8 +8,12 @@ constexpr std::size_t DroppedAtHold = 2;
 }  // namespace
 
 LineJoiner::Outcome LineJoiner::take(runtime::LineText& line, JoinTarget& target) {
-  current_.assign(line.clipped());
-  if (holding() && !joinWithHeld(line)) restoreGroup(target);
+  // Only a join changes the line before it may be held, so only then is it copied first.
+  const bool joining = holding();
+  if (joining) {
+    current_.assign(line.clipped());
+    if (!joinWithHeld(line)) restoreGroup(target);
+  }
 
   if (opensClause(line)) {
     if (target.removeCurrent() != 0) {
@@ -17,14 +21,14 @@ LineJoiner::Outcome LineJoiner::take(runtime::LineText& line, JoinTarget& target
       return Outcome::DeleteFailed;
     }
     hold(line);
-    group_.push_back(current_);
+    keepInGroup(joining ? std::string_view(current_) : line.clipped());
     return Outcome::Held;
   }
   if (target.putCurrent() != 0) {
     restoreGroup(target);
     return Outcome::PutFailed;
   }
-  group_.clear();
+  forgetGroup();
   return Outcome::Written;
 }
 
@@ -32,12 +36,10 @@ LineJoiner::Outcome LineJoiner::take(runtime::LineText& line, JoinTarget& target
 // in one line (the line is then left as read).
 bool LineJoiner::joinWithHeld(runtime::LineText& line) {
   const std::string_view held = LOC_LINE.clipped();
-  const std::string_view continuation = runtime::clip(runtime::skipLeadingBlanks(line.view()));
+  const std::string_view continuation = runtime::skipLeadingBlanks(line.clipped());
   if (held.size() + continuation.size() > runtime::LineWidth) return false;
-  std::string joined;
-  joined.reserve(held.size() + continuation.size());
-  joined.append(held).append(continuation);
-  line.assign(joined);
+  joined_.assign(held).append(continuation);
+  line.assign(joined_);
   LOC_LINE.clear();
   return true;
 }
@@ -54,9 +56,25 @@ void LineJoiner::hold(const runtime::LineText& line) {
   LOC_LINE.assign(text.substr(0, text.size() - std::min(text.size(), DroppedAtHold)));
 }
 
+void LineJoiner::keepInGroup(std::string_view original) {
+  groupText_.append(original);
+  groupEnds_.push_back(groupText_.size());
+}
+
+void LineJoiner::forgetGroup() {
+  groupText_.clear();
+  groupEnds_.clear();
+}
+
 void LineJoiner::restoreGroup(JoinTarget& target) {
-  for (const std::string& original : group_) target.restore(runtime::LineText(original));
-  group_.clear();
+  runtime::LineText original;
+  std::size_t start = 0;
+  for (const std::size_t end : groupEnds_) {
+    original.assign(std::string_view(groupText_).substr(start, end - start));
+    target.restore(original);
+    start = end;
+  }
+  forgetGroup();
   LOC_LINE.clear();
 }
 

@@ -43,11 +43,18 @@ class LineJoiner {
   bool joinWithHeld(runtime::LineText& line);
   bool opensClause(const runtime::LineText& line) const;
   void hold(const runtime::LineText& line);
+  void keepInGroup(std::string_view original);
+  void forgetGroup();
 
   std::string_view marker_;
   runtime::LineText LOC_LINE;  // the held text
-  std::vector<std::string> group_;  // the removed lines of the held group, as read
-  std::string current_;  // the current line as read, kept while it may join a group
+  // The removed lines of the held group, as read, end to end in one buffer, each ending at
+  // its entry of groupEnds_: a clause may run on for a million lines, and one string per
+  // line would cost an allocation and far more memory than the text.
+  std::string groupText_;
+  std::vector<std::size_t> groupEnds_;
+  std::string current_;  // a line joined to held text, as read
+  std::string joined_;   // reused for every join
 };
 
 }  // namespace tallowmere::passes

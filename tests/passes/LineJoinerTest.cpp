@@ -112,6 +112,13 @@ TEST(LineJoiner, LinesGoDownByOnePerHeldLine) {
 TEST(LineJoiner, GroupOpenAtTheEndOfTheDataIsRestored) {
   const Lines in = {"first", "  #FIELD(A, |", "      B, |", "      C, |"};
   EXPECT_EQ(join("#FIELD", in), in);
+  // Empty lines are members too, and a clause may run on for very many lines (each
+  // continuation bringing the two characters the join drops).
+  const Lines withEmpty = {"first", "  #FIELD(A, |", "", "      B, |", "", ""};
+  EXPECT_EQ(join("#FIELD", withEmpty), withEmpty);
+  Lines runOn = {"#FIELD(x |"};
+  for (int i = 0; i < 3000; ++i) runOn.push_back("a" + std::to_string(i % 10));
+  EXPECT_EQ(join("#FIELD", runOn), runOn);
 }
 
 TEST(LineJoiner, GroupCancelledPartWayIsRestoredInPlace) {

@@ -147,6 +147,25 @@ TEST_F(HeadlessTest, RealClockSkipsTheWaitForTheTimer) {
   engine().close(window);
 }
 
+TEST_F(HeadlessTest, WaitingClockReallySleepsUntilTheTimerIsDue) {
+  HeadlessFrontEnd waiting(HeadlessClock::Mode::RealWaiting);
+  runtime::ScopedFrontEnd useWaiting(waiting);
+  runtime::Window window(described("Work"));
+  engine().open(window);
+  window.setTimer(5);
+  waiting.script(inWindow("Work", 3), press(Button));
+
+  const auto started = std::chrono::steady_clock::now();
+  const auto events = runUntilAccepted(window);
+  const auto spent = std::chrono::steady_clock::now() - started;
+
+  EXPECT_EQ(count(events, Event::Timer), 3);
+  EXPECT_GE(waiting.clock().now(), 15);
+  // Three periods of 50 ms, less the part of a hundredth already gone when the timer was set.
+  EXPECT_GE(spent, std::chrono::milliseconds(140));
+  engine().close(window);
+}
+
 TEST_F(HeadlessTest, MessageBoxesTakeQueuedAnswersThenTheirDefault) {
   screen.answerMessageBox(runtime::Button::No);
   const runtime::MessageBoxRequest question{"Go on?|Really?", "Question", runtime::Icon::Warning,

@@ -1,6 +1,5 @@
-#include <sys/resource.h>
-
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 #include <cerrno>
 #include <cstring>
@@ -22,11 +21,6 @@ namespace {
 namespace fs = std::filesystem;
 
 using Names = std::set<std::string>;
-
-// What an operating-system failure reads as in a message: its text and number.
-std::string systemError(int errnum) {
-  return std::string(std::strerror(errnum)) + " (" + std::to_string(errnum) + ")";
-}
 
 std::string fatalOpenFailure(const std::string& file, const std::string& errorText) {
   return "File Access Error: File " + file + " could not be opened.  Error: " + errorText +
@@ -68,7 +62,8 @@ TEST_F(BadImportFile, ThatCannotBeOpenedIsFatalAndLeavesNoOutput) {
 }
 
 TEST_F(BadImportFile, WithoutAnyLineEveryPassFindsNoRecords) {
-  for (const std::string& content : {std::string(), std::string("\x1A"), std::string("\x1A\r\nX")}) {
+  for (const std::string& content :
+       {std::string(), std::string("\x1A"), std::string("\x1A\r\nX")}) {
     writeFile(folder / "Export.txa", "stale\r\n");
     writeFile(input(), content);
     const RunResult run = convert();
@@ -111,7 +106,8 @@ TEST_F(BadImportFile, ALineOfAHundredMegabytesIsCutWithoutHoldingIt) {
   {
     std::ofstream out(input(), std::ios::binary);
     const std::string block(Megabyte, 'Q');
-    for (int i = 0; i < 100; ++i) out.write(block.data(), static_cast<std::streamsize>(block.size()));
+    for (int i = 0; i < 100; ++i)
+      out.write(block.data(), static_cast<std::streamsize>(block.size()));
     out << "\r\n,AT(1, |\r\n 2)\r\n";
   }
   const RunResult run = convert();
@@ -131,10 +127,10 @@ TEST_F(BadExportFile, ThatIsAFolderIsFatalAfterTheImport) {
   fs::create_directory(folder / "Export.txa");
   const RunResult run = convert();
   EXPECT_EQ(run.status, 1);
-  EXPECT_EQ(run.err, passesCompleted({"Importing TXA File", "Removing Guids", "Removing Ordinals",
-                                      "Correcting Hash Fields", "Correcting Font",
-                                      "Correcting AT"}) +
-                         fatalOpenFailure("Export.txa", systemError(EISDIR)));
+  EXPECT_EQ(run.err,
+            passesCompleted({"Importing TXA File", "Removing Guids", "Removing Ordinals",
+                             "Correcting Hash Fields", "Correcting Font", "Correcting AT"}) +
+                fatalOpenFailure("Export.txa", systemError(EISDIR)));
   EXPECT_TRUE(fs::is_empty(folder / "Export.txa"));
   EXPECT_EQ(leftBehind(), (Names{"Export.txa", "Import.txa", "TXAFile.tps"}));
 }
@@ -170,10 +166,11 @@ TEST_F(BadBackingFile, ThatIsAFolderIsReportedAndTheProgramGoesOn) {
   fs::create_directory(folder / "TXAFile.tps");
   const RunResult run = convert();
   expectConverted(run);
-  EXPECT_EQ(run.err, "FileSync - Open: Error Opening the Physical file.\nFile:TXAFile.tps\n"
-                     "Error(90) File System Error\nFile Error(" +
-                         std::to_string(EISDIR) + ") " + std::strerror(EISDIR) + "\n" +
-                         passesCompleted(everyPass()));
+  EXPECT_EQ(run.err,
+            "FileSync - Open: Error Opening the Physical file.\nFile:TXAFile.tps\n"
+            "Error(90) File System Error\nFile Error(" +
+                std::to_string(EISDIR) + ") " + std::strerror(EISDIR) + "\n" +
+                passesCompleted(everyPass()));
   EXPECT_TRUE(fs::is_empty(folder / "TXAFile.tps"));
 }
 

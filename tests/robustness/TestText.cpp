@@ -1,5 +1,7 @@
 #include "robustness/TestText.h"
 
+#include <cstring>
+
 namespace tallowmere::testing {
 
 std::string crlf(const std::vector<std::string>& lines) {
@@ -8,14 +10,18 @@ std::string crlf(const std::vector<std::string>& lines) {
   return text;
 }
 
-std::string literally(std::string_view text) {
+std::string wholeText(std::string_view text) {
   constexpr std::string_view Special = "\\^$.|?*+()[]{}";
-  std::string pattern;
+  std::string pattern = "^";
   for (const char c : text) {
     if (Special.find(c) != std::string_view::npos) pattern += '\\';
     pattern += c;
   }
-  return pattern;
+  return pattern + "$";
+}
+
+std::string systemError(int errnum) {
+  return std::string(std::strerror(errnum)) + " (" + std::to_string(errnum) + ")";
 }
 
 std::string passesCompleted(const std::vector<std::string>& operations) {
@@ -27,16 +33,16 @@ std::string passesCompleted(const std::vector<std::string>& operations) {
 std::string passesWithNoRecords(const std::vector<std::string>& operations) {
   std::string text;
   for (const std::string& operation : operations) {
-    text += "No Records: There are no records available to process.\n" + operation +
-            ": 0% Completed\n";
+    text +=
+        "No Records: There are no records available to process.\n" + operation + ": 0% Completed\n";
   }
   return text;
 }
 
 const std::vector<std::string>& everyPass() {
   static const std::vector<std::string> operations{
-      "Importing TXA File", "Removing Guids",  "Removing Ordinals", "Correcting Hash Fields",
-      "Correcting Font",    "Correcting AT",   "Exporting TXA File"};
+      "Importing TXA File", "Removing Guids", "Removing Ordinals", "Correcting Hash Fields",
+      "Correcting Font",    "Correcting AT",  "Exporting TXA File"};
   return operations;
 }
 

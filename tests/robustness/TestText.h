@@ -9,8 +9,11 @@ namespace tallowmere::testing {
 // Lines each ended with CR LF, as exports and our output end them.
 std::string crlf(const std::vector<std::string>& lines);
 
-// A death test's pattern that matches text exactly as written.
-std::string literally(std::string_view text);
+// A death test's pattern that matches this text, whole and exactly as written.
+std::string wholeText(std::string_view text);
+
+// What an operating-system failure reads as in a message: its text and its number.
+std::string systemError(int errnum);
 
 // What the batch converter says for passes that all ran to their end, or that all found
 // nothing to do, in the order given.

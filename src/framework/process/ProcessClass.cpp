@@ -4,7 +4,6 @@
 
 #include "framework/files/FileManager.h"
 #include "framework/files/RelationManager.h"
-#include "framework/process/Percentage.h"
 #include "framework/process/StepClass.h"
 #include "runtime/ui/Window.h"
 #include "runtime/ui/WindowEngine.h"
@@ -55,8 +54,9 @@ Level ProcessClass::Next(std::uint8_t processRecords) {
 }
 
 void ProcessClass::UpdatePercentile() {
-  const std::uint8_t percentage = FileSize != 0 ? percentOf(BytesRead, FileSize)
-                                                : percentOf(RecordsProcessed, RecordsToProcess);
+  const std::uint8_t percentage = FileSize != 0
+                                      ? percent_.percentOf(BytesRead, FileSize)
+                                      : percent_.percentOf(RecordsProcessed, RecordsToProcess);
   if (percentage == *Percentile) return;
   *Percentile = percentage;
   UpdateDisplay();

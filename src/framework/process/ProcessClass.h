@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "framework/process/PercentCache.h"
 #include "framework/process/ViewManager.h"
 
 namespace tallowmere::framework {
@@ -43,6 +44,8 @@ class ProcessClass : public ViewManager {
 
  private:
   void UpdatePercentile();
+
+  PercentCache percent_;
 };
 
 }  // namespace tallowmere::framework

@@ -25,10 +25,13 @@ void HeadlessClock::waitUntil(runtime::Hundredths deadline) {
     advance(deadline - now());
     return;
   }
-  // A sleep may end early on a signal, and the steady clock counts whole hundredths.
-  for (runtime::Hundredths left = deadline - now(); left > 0; left = deadline - now()) {
-    std::this_thread::sleep_for(std::chrono::milliseconds(left * 10));
-  }
+  // Sleeps until the real moment the clock reaches deadline, not for a count of whole
+  // hundredths from a reading that may be most of a hundredth old; again if woken early.
+  using HundredthsDuration = std::chrono::duration<runtime::Hundredths, std::centi>;
+  const std::chrono::steady_clock::time_point due(
+      std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+          HundredthsDuration(realStart_ + deadline - skipped_)));
+  while (now() < deadline) std::this_thread::sleep_until(due);
 }
 
 }  // namespace tallowmere::platform

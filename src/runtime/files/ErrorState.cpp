@@ -2,19 +2,33 @@
 
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
 namespace tallowmere::runtime {
 
 namespace {
+
 thread_local ErrorState current;
+
+void hold(ErrorState state) {
+  current = std::move(state);
+  detail::errorHeld = true;
 }
+
+}  // namespace
+
+namespace detail {
+
+thread_local constinit bool errorHeld = false;
+
+void forgetError() {
+  current = ErrorState{};
+  errorHeld = false;
+}
+
+}  // namespace detail
 
 const ErrorState& lastError() { return current; }
-
-void clearError() {
-  // Called before every record operation, so the common case must not touch the strings.
-  if (current.code != ErrorCode::NoError) current = ErrorState{};
-}
 
 std::string_view errorText(int code) {
   switch (code) {
@@ -32,7 +46,7 @@ std::string_view errorText(int code) {
 }
 
 void setError(int code) {
-  current = ErrorState{code, std::string(errorText(code)), "0", ""};
+  hold(ErrorState{code, std::string(errorText(code)), "0", ""});
 }
 
 void setError(int code, int errnum) {
@@ -40,11 +54,11 @@ void setError(int code, int errnum) {
     setError(code);
     return;
   }
-  current = ErrorState{code, std::string(errorText(code)), std::to_string(errnum),
-                       errnum == 0 ? std::string{} : std::string(std::strerror(errnum))};
+  hold(ErrorState{code, std::string(errorText(code)), std::to_string(errnum),
+                  errnum == 0 ? std::string{} : std::string(std::strerror(errnum))});
 }
 
-void restoreError(const ErrorState& state) { current = state; }
+void restoreError(const ErrorState& state) { hold(state); }
 
 void setOsError(int errnum) {
   switch (errnum) {

@@ -28,7 +28,19 @@ struct ErrorState {
 };
 
 const ErrorState& lastError();
-void clearError();
+
+namespace detail {
+// Whether the outcome held may differ from a plain success. Constant-initialised, so the
+// inline check below reads it without the thread-local start-up call.
+extern thread_local constinit bool errorHeld;
+void forgetError();
+}  // namespace detail
+
+// Called before every record operation: the common case, nothing to clear, stays a single
+// test in the caller.
+inline void clearError() {
+  if (detail::errorHeld) detail::forgetError();
+}
 void setError(int code);  // text from the table, no driver detail
 void setOsError(int errnum);  // maps ENOENT to 2, EACCES/EPERM/EROFS to 5, else 90
 // code as given; for code 90 errnum and its text become the driver code and text.

@@ -20,8 +20,7 @@ void FaultPlan::failFrom(FileOperation operation, int nth, int code, int errnum)
 
 void FaultPlan::clear() { faults_.clear(); }
 
-bool FaultPlan::shouldFail(FileOperation operation) {
-  const int call = ++calls_[slot(operation)];
+bool FaultPlan::planned(FileOperation operation, std::int64_t call) {
   const auto hit = std::find_if(faults_.begin(), faults_.end(), [&](const Fault& fault) {
     return fault.operation == operation &&
            (fault.andAfter ? call >= fault.nth : call == fault.nth);

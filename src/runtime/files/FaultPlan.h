@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <vector>
 
 namespace tallowmere::runtime {
@@ -21,19 +22,25 @@ class FaultPlan {
   void clear();
 
   // Called by the file before each operation: true when this call must fail; the error
-  // has then been left in lastError().
-  bool shouldFail(FileOperation operation);
+  // has then been left in lastError(). Inline, as it runs for every record of every pass.
+  bool shouldFail(FileOperation operation) {
+    const std::int64_t call = ++calls_[static_cast<std::size_t>(operation)];
+    return !faults_.empty() && planned(operation, call);
+  }
 
  private:
   struct Fault {
     FileOperation operation;
-    int nth;
+    std::int64_t nth;
     bool andAfter;
     int code;
     int errnum;
   };
+  bool planned(FileOperation operation, std::int64_t call);
+
   std::vector<Fault> faults_;
-  std::array<int, static_cast<std::size_t>(FileOperation::Count_)> calls_{};
+  // 64 bits: a pass over a large table calls next and put many millions of times.
+  std::array<std::int64_t, static_cast<std::size_t>(FileOperation::Count_)> calls_{};
 };
 
 }  // namespace tallowmere::runtime

@@ -36,7 +36,8 @@ class File {
   bool isOpen() const;
   int empty();
   int add();  // appends the record buffer
-  int flush();  // records added so far reach the disk, or the error says why not
+  // Records added so far reach the disk, or the error says why not.
+  int flush();
   int setStart();
   int next();  // reads into the record buffer
   std::size_t lastReadBytes() const;

@@ -1,6 +1,7 @@
 #include "runtime/files/LineReader.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 #include "runtime/files/ErrorState.h"
@@ -26,6 +27,39 @@ std::size_t place(char* line, std::size_t column, char c) {
   const std::size_t blanks = std::min(TabWidth - column % TabWidth, LineWidth - column);
   std::memset(line + column, Blank, blanks);
   return column + blanks;
+}
+
+// The bytes the line rules treat specially; all lie below the blank, so one comparison
+// clears almost every byte of a text.
+bool needsCare(char c) {
+  return static_cast<unsigned char>(c) < static_cast<unsigned char>(Blank) &&
+         (c == '\r' || c == '\t' || c == LineReader::ControlZ);
+}
+
+// Whether any of the eight bytes in word lies below the blank: the test of "has less"
+// from the bit-twiddling folklore, exact for the question whether such a byte exists.
+bool anyBelowBlank(std::uint64_t word) {
+  constexpr std::uint64_t Ones = 0x0101010101010101u;
+  constexpr std::uint64_t HighBits = 0x8080808080808080u;
+  return ((word - Ones * static_cast<unsigned char>(Blank)) & ~word & HighBits) != 0;
+}
+
+// Copies the run of bytes that need no care from cursor on, as far as the buffered bytes
+// and the free columns allow; returns where the run stopped. Eight bytes at a time while
+// none of them is a control character, since text lines rarely hold one.
+const char* copyPlainRun(const char* cursor, const char* end, char* line, std::size_t& column) {
+  const std::size_t room = std::min<std::size_t>(end - cursor, LineWidth - column);
+  const char* const start = cursor;
+  const char* const limit = cursor + room;
+  char* out = line + column;
+  for (std::uint64_t word = 0; limit - cursor >= 8; cursor += 8, out += 8) {
+    std::memcpy(&word, cursor, 8);
+    if (anyBelowBlank(word)) break;
+    std::memcpy(out, &word, 8);
+  }
+  for (; cursor != limit && !needsCare(*cursor); ++cursor, ++out) *out = *cursor;
+  column += static_cast<std::size_t>(cursor - start);
+  return cursor;
 }
 
 }  // namespace
@@ -71,6 +105,10 @@ int LineReader::read(LineText& record, std::size_t& taken) {
     if (cursor == end && !window(offsetOf(cursor), cursor, end, error)) {
       if (error != 0) return error;
       break;
+    }
+    if (column < LineWidth) {
+      cursor = copyPlainRun(cursor, end, line, column);
+      if (cursor == end) continue;
     }
     const char c = *cursor++;
     if (c == ControlZ) break;

@@ -4,12 +4,6 @@
 
 namespace tallowmere::runtime {
 
-std::string_view LineTable::text(Index line) const {
-  const Slot& stored = slot(line);
-  if (stored.length == 0) return {};
-  return {arena_.at(stored.address), stored.length};
-}
-
 bool LineTable::store(std::string_view text, Slot& into) {
   // Lines are at most one record wide; the check keeps the 16-bit lengths honest.
   if (text.size() > std::numeric_limits<std::uint16_t>::max()) return false;
@@ -31,7 +25,9 @@ bool LineTable::takeSlot(Index& line) {
     return true;
   }
   if (slotsInUse_ == None) return false;
-  if ((slotsInUse_ & (BlockSize - 1)) == 0) blocks_.push_back(std::make_unique<Slot[]>(BlockSize));
+  if ((slotsInUse_ & (BlockSize - 1)) == 0) {
+    blocks_.push_back(std::make_unique_for_overwrite<Slot[]>(BlockSize));
+  }
   line = slotsInUse_++;
   return true;
 }
@@ -52,6 +48,10 @@ bool LineTable::insertAfter(Index after, std::string_view text, Index& inserted)
 
 bool LineTable::rewrite(Index line, std::string_view text) {
   Slot& stored = slot(line);
+  // Most passes put most lines back unchanged. Comparing reads bytes the scan has just
+  // brought into the cache; not writing them keeps the table's memory clean, so a pass over
+  // a large table does not have to write it all back to memory.
+  if (text == this->text(line)) return true;
   const std::size_t before = stored.length;
   if (!store(text, stored)) return false;
   textBytes_ = textBytes_ - before + text.size();

@@ -22,7 +22,11 @@ class LineTable {
 
   Index first() const { return head_; }
   Index following(Index line) const { return slot(line).next; }
-  std::string_view text(Index line) const;
+  std::string_view text(Index line) const {
+    const Slot& stored = slot(line);
+    if (stored.length == 0) return {};
+    return {arena_.at(stored.address), stored.length};
+  }
 
   // Inserts text after line after, or in front of all lines when after is None. False
   // when the table cannot address another line or more text.

@@ -36,12 +36,4 @@ void View::setBufferHint(int pageSize, int pagesBehind, int pagesAhead, int time
   hint_ = {pageSize, pagesBehind, pagesAhead, timeOut};
 }
 
-int View::setStart() { return file_.setStart(); }
-
-int View::next() { return file_.next(); }
-
-int View::put() { return file_.put(); }
-
-int View::remove() { return file_.remove(); }
-
 }  // namespace tallowmere::runtime

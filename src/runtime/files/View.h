@@ -35,10 +35,11 @@ class View {
   const std::string& filter() const { return filter_; }
   void setBufferHint(int pageSize, int pagesBehind, int pagesAhead, int timeOut);
   const BufferHint& bufferHint() const { return hint_; }
-  int setStart();
-  int next();
-  int put();
-  int remove();
+  // Inline: a pass goes through these once a record.
+  int setStart() { return file_.setStart(); }
+  int next() { return file_.next(); }
+  int put() { return file_.put(); }
+  int remove() { return file_.remove(); }
   std::size_t lastReadBytes() const { return file_.lastReadBytes(); }
 
   std::size_t prefetchSize() const { return prefetch_; }

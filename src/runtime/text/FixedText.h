@@ -31,6 +31,12 @@ class FixedText {
 
   FixedText() { chars_.fill(Blank); }
   explicit FixedText(std::string_view text) : FixedText() { assign(text); }
+  FixedText(const FixedText&) = default;
+  // Copies only what either side may hold; everything beyond is blank in both.
+  FixedText& operator=(const FixedText& other) {
+    if (this != &other) assign({other.chars_.data(), other.used_});
+    return *this;
+  }
 
   // Cut to N characters or pad with blanks.
   void assign(std::string_view text) {
@@ -43,8 +49,13 @@ class FixedText {
 
   // All N characters, trailing blanks included.
   std::string_view view() const { return {chars_.data(), N}; }
-  // The content without trailing blanks.
-  std::string_view clipped() const { return clip({chars_.data(), used_}); }
+  // The content without trailing blanks. Inline and bounded by used_: every pass asks for
+  // it several times a line, and a line rarely ends in blanks.
+  std::string_view clipped() const {
+    std::size_t length = used_;
+    while (length > 0 && chars_[length - 1] == Blank) --length;
+    return {chars_.data(), length};
+  }
   std::size_t clippedLength() const { return clipped().size(); }
   bool isBlank() const { return clipped().empty(); }
   int find(std::string_view needle, int start = 1) const {

@@ -35,5 +35,23 @@ TEST(ErrorStateTest, EachThreadKeepsItsOwnOutcome) {
   EXPECT_EQ(lastError().driverCode, "0");
 }
 
+TEST(ErrorStateTest, ClearingForgetsEveryKindOfOutcome) {
+  const ErrorState clean;
+  setError(ErrorCode::OperatingSystemError, EIO);
+  clearError();
+  EXPECT_EQ(lastError().code, clean.code);
+  EXPECT_EQ(lastError().driverCode, clean.driverCode);
+  EXPECT_EQ(lastError().driverText, clean.driverText);
+  restoreError({ErrorCode::FileNotFound, "File Not Found", "0", ""});
+  EXPECT_EQ(lastError().code, ErrorCode::FileNotFound);
+  clearError();
+  EXPECT_EQ(lastError().code, 0);
+  EXPECT_EQ(lastError().text, "");
+  setOsError(EACCES);
+  clearError();
+  clearError();
+  EXPECT_EQ(lastError().code, 0);
+}
+
 }  // namespace
 }  // namespace tallowmere::runtime

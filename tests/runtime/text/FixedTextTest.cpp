@@ -26,6 +26,20 @@ TEST(FixedTextTest, RawWritesAreSeenByClipAndFind) {
   EXPECT_EQ(line.view(), "q" + std::string(499, ' '));
 }
 
+TEST(FixedTextTest, ACopyTakesTheWholeFieldWhateverEitherSideHeld) {
+  LineText longer(std::string(400, 'l'));
+  const LineText shorter("short   ");
+  longer = shorter;
+  EXPECT_EQ(longer.view(), shorter.view());
+  EXPECT_EQ(longer.clipped(), "short");
+  LineText raw;
+  raw.mutableData()[499] = 'r';
+  longer = raw;
+  EXPECT_EQ(longer.view(), std::string(499, ' ') + "r");
+  longer = longer;
+  EXPECT_EQ(longer.clippedLength(), 500u);
+}
+
 TEST(FixedTextTest, ClipAndSkipTreatOnlyTheSpaceAsBlank) {
   EXPECT_EQ(clip("  a b \t  "), "  a b \t");
   EXPECT_EQ(clip("    "), "");
