@@ -3,7 +3,7 @@
 # Quiet and quick when everything is there already.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build make libgtest-dev libgmock-dev libncurses-dev tmux clang)
+packages=(g++ cmake ninja-build make libgtest-dev libgmock-dev libncurses-dev tmux clang time)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \

@@ -264,6 +264,8 @@ TEST_F(ApplicationTerminal, EmptyImportShowsNoRecordsForEveryPassInTurn) {
     program.sendKeys({"Enter"});
     ASSERT_TRUE(TmuxSession::waitUntil([&] { return bytesRead(*pid) > before; })) << pass;
   }
+  // A box too many would still be up, and a box too few would have let the last Enter press
+  // "Process" again: either way Close would not end the program.
   ASSERT_TRUE(program.waitForTextGone("No Records")) << program.screen();
   closeWithTheButton(program);
   EXPECT_EQ(readFile(folder_ / "Export.txa"), "");

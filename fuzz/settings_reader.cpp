@@ -1,0 +1,162 @@
+// The settings file over arbitrary text: the document editor keeps every line it is not
+// asked to change and reads back what it wrote, and the settings object reads a window
+// placement and its bookkeeping list from it and writes them back without loss or growth.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "framework/settings/INIClass.h"
+#include "platform/posix/ProfileDocument.h"
+#include "support/InputFields.h"
+#include "support/MemoryProfile.h"
+
+namespace {
+
+using tallowmere::framework::INIClass;
+using tallowmere::framework::SectorRecord;
+using tallowmere::framework::WindowInfo;
+using tallowmere::platform::ProfileDocument;
+
+constexpr std::string_view SettingsFile = "Tallowmere.INI";
+constexpr std::string_view Procedure = "Main";
+
+[[noreturn]] void broken(const char* property) {
+  std::fprintf(stderr, "settings file: %s\n", property);
+  std::abort();
+}
+
+// Blanks around names and values do not count.
+std::string_view trimBlanks(std::string_view text) {
+  const std::size_t first = text.find_first_not_of(" \t\r");
+  if (first == std::string_view::npos) return {};
+  return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
+}
+
+// A section or key name the program could use: none of the characters that make a line a
+// header, a comment or an entry, no line break, no blanks around it.
+std::string usableName(std::string_view raw, std::string_view fallback) {
+  std::string name;
+  for (const char c : raw) {
+    if (std::string_view("\r\n[]=;").find(c) == std::string_view::npos) name += c;
+  }
+  name = std::string(trimBlanks(name));
+  return name.empty() ? std::string(fallback) : name;
+}
+
+// A value fits on its line.
+std::string usableValue(std::string_view raw) {
+  std::string value;
+  for (const char c : raw) {
+    if (c != '\n') value += c;
+  }
+  return std::string(trimBlanks(value));
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+  std::vector<std::string> lines;
+  std::size_t from = 0;
+  while (from < text.size()) {
+    const std::size_t end = text.find("\r\n", from);
+    if (end == std::string::npos) broken("text() left a line without CR LF");
+    lines.push_back(text.substr(from, end - from));
+    from = end + 2;
+  }
+  return lines;
+}
+
+// The edit from before to after replaced at most removed lines in one place by at most
+// added lines; every other line is where it was.
+bool editedInOnePlace(const std::string& before, const std::string& after, std::size_t removed,
+                      std::size_t added) {
+  const std::vector<std::string> a = linesOf(before);
+  const std::vector<std::string> b = linesOf(after);
+  std::size_t prefix = 0;
+  while (prefix < a.size() && prefix < b.size() && a[prefix] == b[prefix]) ++prefix;
+  std::size_t suffix = 0;
+  while (suffix < a.size() - prefix && suffix < b.size() - prefix &&
+         a[a.size() - 1 - suffix] == b[b.size() - 1 - suffix])
+    ++suffix;
+  return a.size() - prefix - suffix <= removed && b.size() - prefix - suffix <= added;
+}
+
+void checkDocument(std::string_view file, std::string_view section, std::string_view key,
+                   std::string_view value) {
+  ProfileDocument document(file);
+  const std::string parsed = document.text();
+  if (ProfileDocument(parsed).text() != parsed) broken("reading written text changes it");
+
+  const std::string neighbour = key.size() < 200 ? std::string(key) + "2" : std::string("Other");
+  const std::optional<std::string> neighbourBefore = document.get(section, neighbour);
+
+  // A new entry may bring a blank line and its section's header with it.
+  document.set(section, key, value);
+  const std::string written = document.text();
+  if (!editedInOnePlace(parsed, written, 1, 3)) broken("set() changed other lines");
+  if (document.get(section, key) != std::string(value)) broken("get() misses what set() wrote");
+  if (document.get(section, neighbour) != neighbourBefore) broken("set() changed another key");
+
+  document.remove(section, key);
+  if (!editedInOnePlace(written, document.text(), 1, 0)) broken("remove() changed other lines");
+  if (document.get(section, neighbour) != neighbourBefore) broken("remove() changed another key");
+}
+
+struct Settings {
+  std::vector<SectorRecord> sectors;
+  WindowInfo placement;
+};
+
+// One start and end of the program as far as its settings go: the placement and the
+// bookkeeping list are read at start and written back at the end.
+Settings startAndEnd() {
+  INIClass ini;
+  ini.Init(SettingsFile);
+  Settings read{*ini.GetSectors(), ini.FetchWindowInfo(Procedure)};
+  ini.UpdateWindowInfo(Procedure, read.placement);
+  ini.Kill();
+  return read;
+}
+
+bool samePlacement(const WindowInfo& a, const WindowInfo& b) {
+  return a.X == b.X && a.Y == b.Y && a.Width == b.Width && a.Height == b.Height &&
+         a.Maximized == b.Maximized;
+}
+
+bool sameSectors(const std::vector<SectorRecord>& a, const std::vector<SectorRecord>& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i) {
+    if (a[i].Family != b[i].Family || a[i].Item != b[i].Item || a[i].Type != b[i].Type)
+      return false;
+  }
+  return true;
+}
+
+void checkSettingsObject(std::string_view file) {
+  static tallowmere::fuzzing::MemoryProfile profile;
+  tallowmere::runtime::installPrivateProfile(profile);
+  profile.load(SettingsFile, file);
+
+  const Settings first = startAndEnd();
+  const std::string afterFirst = profile.text(SettingsFile);
+  const Settings second = startAndEnd();
+  if (!sameSectors(first.sectors, second.sectors)) broken("the sector list changed on its way");
+  if (first.placement.Found && !samePlacement(first.placement, second.placement))
+    broken("the window placement changed on its way");
+  if (!second.placement.Found) broken("a written placement is not found");
+  if (profile.text(SettingsFile) != afterFirst) broken("the file changes on every run");
+}
+
+}  // namespace
+
+// The input: section, key and value for the edit, then the file's text, cut at NUL bytes.
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const auto fields = tallowmere::fuzzing::splitFields(data, size, 4);
+  checkDocument(fields[3], usableName(fields[0], Procedure), usableName(fields[1], "XPos"),
+                usableValue(fields[2]));
+  checkSettingsObject(fields[3]);
+  return 0;
+}
