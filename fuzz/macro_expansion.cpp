@@ -104,9 +104,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       text != tallowmere::runtime::clip(message.substr(0, ErrorClass::TextLimit)))
     broken("a text without macros was changed");
 
-  const std::string ownName = withoutMacros(f[2]) + "%field" + withoutMacros(f[3]);
+  // Brackets keep the value from equalling the macro name itself, which is left alone.
+  const std::string ownName = "<" + withoutMacros(f[2]) + "%field" + withoutMacros(f[3]) + ">";
   errors.SetField(ownName);
-  if (shown(boxes, OwnNameMessage, "%FIELD", {}) != tallowmere::runtime::clip(ownName))
+  if (shown(boxes, OwnNameMessage, "%FIELD", {}) != ownName)
     broken("a value holding its own macro name was not inserted once");
 
   errors.SetProcedureName();

@@ -3,7 +3,9 @@
 # Quiet and quick when everything is there already.
 set -euo pipefail
 
-packages=(g++ cmake ninja-build make libgtest-dev libgmock-dev libncurses-dev tmux clang time)
+# libclang-rt-dev holds the libFuzzer and sanitizer runtimes, only recommended by clang.
+packages=(g++ cmake ninja-build make libgtest-dev libgmock-dev libncurses-dev tmux clang
+          libclang-rt-dev time)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \

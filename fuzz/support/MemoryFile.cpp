@@ -24,8 +24,7 @@ int fail() {
 
 }  // namespace
 
-int MemoryFile::readAt(std::int64_t offset, char* buffer, std::size_t capacity,
-                       std::size_t& got) {
+int MemoryFile::readAt(std::int64_t offset, char* buffer, std::size_t capacity, std::size_t& got) {
   got = 0;
   if (offset < 0) return fail();
   const auto at = static_cast<std::size_t>(offset);

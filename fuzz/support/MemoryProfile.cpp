@@ -14,8 +14,7 @@ void MemoryProfile::write(std::string_view file, std::string_view section, std::
   files_[std::string(file)].set(section, key, value);
 }
 
-void MemoryProfile::remove(std::string_view file, std::string_view section,
-                           std::string_view key) {
+void MemoryProfile::remove(std::string_view file, std::string_view section, std::string_view key) {
   const auto document = files_.find(file);
   if (document != files_.end()) document->second.remove(section, key);
 }
