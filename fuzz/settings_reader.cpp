@@ -84,6 +84,17 @@ bool editedInOnePlace(const std::string& before, const std::string& after, std::
   return a.size() - prefix - suffix <= removed && b.size() - prefix - suffix <= added;
 }
 
+// After holds the lines of before in their order, less some that were taken out.
+bool onlyLinesTaken(const std::string& before, const std::string& after) {
+  const std::vector<std::string> a = linesOf(before);
+  const std::vector<std::string> b = linesOf(after);
+  std::size_t next = 0;
+  for (const std::string& line : a) {
+    if (next < b.size() && b[next] == line) ++next;
+  }
+  return next == b.size() && b.size() < a.size();
+}
+
 void checkDocument(std::string_view file, std::string_view section, std::string_view key,
                    std::string_view value) {
   ProfileDocument document(file);
@@ -101,7 +112,8 @@ void checkDocument(std::string_view file, std::string_view section, std::string_
   if (document.get(section, neighbour) != neighbourBefore) broken("set() changed another key");
 
   document.remove(section, key);
-  if (!editedInOnePlace(written, document.text(), 1, 0)) broken("remove() changed other lines");
+  if (document.get(section, key)) broken("remove() left a copy of the key behind");
+  if (!onlyLinesTaken(written, document.text())) broken("remove() changed other lines");
   if (document.get(section, neighbour) != neighbourBefore) broken("remove() changed another key");
 }
 

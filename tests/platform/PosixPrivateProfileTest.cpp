@@ -1,9 +1,8 @@
-#include "platform/posix/PosixPrivateProfile.h"
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
 
+#include "platform/posix/PosixPrivateProfile.h"
 #include "platform/posix/ProfileDocument.h"
 #include "support/TempDir.h"
 
@@ -15,8 +14,9 @@ using testing::TempDir;
 using testing::writeFile;
 
 TEST(ProfileDocument, EditsKeepEverythingElseAsItWas) {
-  ProfileDocument document("junk line\n; comment\r\n[A]\nx = 1 \n\n[B]\ny=2\n"
-                           "\n");
+  ProfileDocument document(
+      "junk line\n; comment\r\n[A]\nx = 1 \n\n[B]\ny=2\n"
+      "\n");
   EXPECT_EQ(document.get("a", "X"), "1");
   document.set("A", "z", "3");
   document.set("b", "Y", "4");
@@ -26,6 +26,14 @@ TEST(ProfileDocument, EditsKeepEverythingElseAsItWas) {
             "junk line\r\n; comment\r\n[A]\r\nz=3\r\n\r\n[B]\r\ny=4\r\n\r\n[C]\r\nw=5\r\n");
   EXPECT_FALSE(document.get("C", "missing"));
   EXPECT_FALSE(document.get("Nope", "w"));
+}
+
+TEST(ProfileDocument, RemovingAKeyRemovesEveryCopyOfIt) {
+  ProfileDocument document("[Main]\nXPos=\nYPos=1\nxpos=6\n[Other]\nXPos=7\n");
+  document.remove("Main", "XPos");
+  EXPECT_FALSE(document.get("Main", "XPos"));
+  EXPECT_EQ(document.get("Other", "XPos"), "7");
+  EXPECT_EQ(document.text(), "[Main]\r\nYPos=1\r\n[Other]\r\nXPos=7\r\n");
 }
 
 TEST(ProfileDocument, OddBytesNeverBreakParsing) {

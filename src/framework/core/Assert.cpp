@@ -6,13 +6,13 @@
 
 namespace tallowmere::framework {
 
-void assertionFailure(std::string_view message, std::source_location where) {
+void assertionFailure(std::string_view message, SourcePlace where) {
   std::string text = "Assertion failed: ";
   text += message;
   text += "|Module: ";
-  text += where.file_name();
+  text += where.file;
   text += "|Line: ";
-  text += std::to_string(where.line());
+  text += std::to_string(where.line);
   runtime::halt(text, 3);
 }
 

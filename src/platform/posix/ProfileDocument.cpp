@@ -93,8 +93,7 @@ std::optional<std::string> ProfileDocument::get(std::string_view section,
   return std::string(entryOf(lines_[*line])->value);
 }
 
-void ProfileDocument::set(std::string_view section, std::string_view key,
-                          std::string_view value) {
+void ProfileDocument::set(std::string_view section, std::string_view key, std::string_view value) {
   const auto header = findSection(section);
   if (!header) {
     if (!lines_.empty() && !trim(lines_.back()).empty()) lines_.emplace_back();
@@ -116,7 +115,9 @@ void ProfileDocument::set(std::string_view section, std::string_view key,
 void ProfileDocument::remove(std::string_view section, std::string_view key) {
   const auto header = findSection(section);
   if (!header) return;
-  if (const auto line = findEntry(*header, key)) {
+  // A hand-edited file may hold a key twice; every copy goes, or the next read would find
+  // a stale one the program meant to remove.
+  while (const auto line = findEntry(*header, key)) {
     lines_.erase(lines_.begin() + static_cast<std::ptrdiff_t>(*line));
   }
 }
