@@ -1,5 +1,3 @@
-#include "app/MainWindow.h"
-
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -8,6 +6,7 @@
 #include <vector>
 
 #include "app/GlobalObjects.h"
+#include "app/MainWindow.h"
 #include "app/Program.h"
 #include "framework/core/Globals.h"
 #include "framework/core/Levels.h"
@@ -21,6 +20,7 @@ using platform::closeWindow;
 using platform::HeadlessFrontEnd;
 using platform::press;
 using platform::When;
+using testing::crlf;
 using testing::readFile;
 using testing::TempDir;
 using testing::writeFile;
@@ -33,12 +33,6 @@ When onMainWindow() {
   When when;
   when.window = MainCaption;
   return when;
-}
-
-std::string crlf(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
-  return text;
 }
 
 class MainWindowTest : public ::testing::Test {
@@ -99,9 +93,9 @@ TEST_F(MainWindowTest, ProcessRunsTheTickedPassesInTheirFixedOrder) {
   onMain(press(Process));
   onMain(press(Close));
   run();
-  EXPECT_EQ(passesRun(), (std::vector<std::string>{"Importing TXA File", "Removing Guids",
-                                                   "Removing Ordinals", "Correcting AT",
-                                                   "Exporting TXA File"}));
+  EXPECT_EQ(passesRun(),
+            (std::vector<std::string>{"Importing TXA File", "Removing Guids", "Removing Ordinals",
+                                      "Correcting AT", "Exporting TXA File"}));
   EXPECT_EQ(readFile(folder / "Export.txa"), crlf({"A", "!!> Ident(4294967295)"}));
   EXPECT_EQ(LOC_Options.RemoveOrdinals, 1);
   EXPECT_EQ(LOC_Options.CorrectHashField, 0);
@@ -165,8 +159,8 @@ class CancellingFrontEnd : public HeadlessFrontEnd {
     HeadlessFrontEnd::drawWindow(window);
     if (window.caption() == "Processing Records") virtualClock().advance(10);
   }
-  std::optional<runtime::Input> waitForInput(
-      runtime::Window& active, std::optional<runtime::Hundredths> deadline) override {
+  std::optional<runtime::Input> waitForInput(runtime::Window& active,
+                                             std::optional<runtime::Hundredths> deadline) override {
     if (!cancelled_ && active.text(2) == operation_ && active.timerEvents() >= 1) {
       cancelled_ = true;
       return press(4);

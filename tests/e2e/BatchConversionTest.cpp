@@ -10,13 +10,6 @@
 namespace tallowmere::testing {
 namespace {
 
-// Lines joined with CR LF, the way exports and our output end every line.
-std::string crlf(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
-  return text;
-}
-
 class BatchConversion : public ::testing::Test {
  protected:
   RunResult convert(const std::string& input, std::vector<std::string> options) {
@@ -31,9 +24,9 @@ class BatchConversion : public ::testing::Test {
 
 TEST_F(BatchConversion, WithoutOptionsCopiesByTheLineRules) {
   const std::string longLine(501, 'L');
-  const RunResult run = convert("A\tB\r\ntrailing   \r\n\r\n   \r\nlone\rcr\n\r\n" + longLine +
-                                    "\r\nsplit\x1Ahere\r\nlast",
-                                {});
+  const RunResult run = convert(
+      "A\tB\r\ntrailing   \r\n\r\n   \r\nlone\rcr\n\r\n" + longLine + "\r\nsplit\x1Ahere\r\nlast",
+      {});
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(output(), crlf({"A       B", "trailing", "", "", "lone\rcr\n", longLine.substr(0, 500),
                             "split", "here", "last"}));
@@ -87,10 +80,9 @@ TEST_F(BatchConversion, AllCorrectionsRunInTheirFixedOrder) {
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(output(), crlf({"!!> Ident(4294967295)", "#FIELD(B)", "W,FONT('T',8,9),AT(1,2)"}));
   // Each pass reports when it ends, in the order it ran.
-  const std::vector<std::string> passes{"Importing TXA File", "Removing Guids",
-                                        "Removing Ordinals", "Correcting Hash Fields",
-                                        "Correcting Font",    "Correcting AT",
-                                        "Exporting TXA File"};
+  const std::vector<std::string> passes{
+      "Importing TXA File", "Removing Guids", "Removing Ordinals", "Correcting Hash Fields",
+      "Correcting Font",    "Correcting AT",  "Exporting TXA File"};
   std::size_t at = 0;
   for (const std::string& pass : passes) {
     at = run.err.find(pass + ": 100% Complete", at);

@@ -4,12 +4,6 @@
 
 namespace tallowmere::testing {
 
-std::string crlf(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
-  return text;
-}
-
 std::string wholeText(std::string_view text) {
   constexpr std::string_view Special = "\\^$.|?*+()[]{}";
   std::string pattern = "^";

@@ -6,9 +6,6 @@
 
 namespace tallowmere::testing {
 
-// Lines each ended with CR LF, as exports and our output end them.
-std::string crlf(const std::vector<std::string>& lines);
-
 // A death test's pattern that matches this text, whole and exactly as written.
 std::string wholeText(std::string_view text);
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 namespace tallowmere::testing {
 
@@ -25,5 +26,7 @@ class TempDir {
 
 std::string readFile(const std::filesystem::path& path);
 void writeFile(const std::filesystem::path& path, const std::string& bytes);
+// Lines each ended with CR LF, as exports and our output end them.
+std::string crlf(const std::vector<std::string>& lines);
 
 }  // namespace tallowmere::testing

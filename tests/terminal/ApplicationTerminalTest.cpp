@@ -32,12 +32,6 @@ const std::vector<std::string> Operations{
     "Importing TXA File", "Removing Guids", "Removing Ordinals", "Correcting Hash Fields",
     "Correcting Font",    "Correcting AT",  "Exporting TXA File"};
 
-std::string crlf(const std::vector<std::string>& lines) {
-  std::string text;
-  for (const std::string& line : lines) text += line + "\r\n";
-  return text;
-}
-
 // The text of count lines of one character each.
 std::string shortLines(long count) {
   std::string text;
