@@ -226,8 +226,9 @@ TEST_F(ApplicationTerminal, TickedOptionsConvertTheImportIntoTheExport) {
     return std::filesystem::exists(folder_ / "Export.txa") &&
            readFile(folder_ / "Export.txa") == expected;
   };
+  // Ten lines go through every window faster than the screen is sampled, so any of the
+  // windows may go unseen; those seen must still come in the pipeline's order.
   const std::vector<std::string> seen = followPipeline(program, exported);
-  EXPECT_FALSE(seen.empty());
   EXPECT_TRUE(
       isInOrderWithin(seen, {"Importing TXA File", "Removing Guids", "Removing Ordinals",
                              "Correcting Hash Fields", "Correcting AT", "Exporting TXA File"}))

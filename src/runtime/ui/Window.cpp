@@ -121,7 +121,7 @@ void Window::toggle(int control) {
 
 void Window::setTimer(int period) {
   timerPeriod_ = std::max(period, 0);
-  timerDeadline_ = clock().now() + timerPeriod_;
+  timerDeadline_ = clock().now();
 }
 
 std::optional<Hundredths> Window::timerDeadline() const {

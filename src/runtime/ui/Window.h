@@ -58,7 +58,9 @@ class Window {
   // A check box flips and writes 1 or 0 into its variable; other controls are untouched.
   void toggle(int control);
 
-  // The timer fires every period hundredths of a second from now; 0 stops it.
+  // The first timer event comes as soon as the window has nothing else to do, each later
+  // one a period after the one before; 0 stops the timer. Waiting a whole period for the
+  // first event would only leave every progress window idle before its first batch.
   void setTimer(int period);
   int timerPeriod() const { return timerPeriod_; }
   std::optional<Hundredths> timerDeadline() const;
