@@ -30,6 +30,7 @@
 #include "platform/posix/PosixPrivateProfile.h"
 #include "runtime/files/FileSystem.h"
 #include "runtime/settings/PrivateProfile.h"
+#include "support/TempDir.h"
 #include "txa/TxaFiles.h"
 
 namespace {
@@ -45,30 +46,6 @@ struct Settings {
   int runs = 5;
   bool waiting = true;
   bool skipping = true;
-};
-
-// A folder of its own for the run, removed afterwards.
-class ScratchFolder {
- public:
-  ScratchFolder() {
-    std::string pattern = (fs::temp_directory_path() / "tallowmere-interactive-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) {
-      std::perror("interactive_timing: mkdtemp");
-      std::exit(1);
-    }
-    path_ = pattern;
-    fs::create_directory(path_ / "config");
-  }
-  ~ScratchFolder() {
-    std::error_code ignored;
-    fs::remove_all(path_, ignored);
-  }
-  ScratchFolder(const ScratchFolder&) = delete;
-  ScratchFolder& operator=(const ScratchFolder&) = delete;
-  const fs::path& path() const { return path_; }
-
- private:
-  fs::path path_;
 };
 
 [[noreturn]] void usage(const std::string& problem) {
@@ -147,9 +124,10 @@ int main(int argc, char** argv) {
   const auto bytes = fs::file_size(settings.input, error);
   if (error) usage("cannot read " + settings.input.string());
 
-  ScratchFolder scratch;
-  ::setenv("XDG_CONFIG_HOME", (scratch.path() / "config").c_str(), 1);
-  fs::current_path(scratch.path());
+  // Entered while the runs last, and left before it is removed.
+  const tallowmere::testing::TempDir scratch(true);
+  fs::create_directory(scratch / "config");
+  ::setenv("XDG_CONFIG_HOME", (scratch / "config").c_str(), 1);
   static tallowmere::platform::PosixFileSystem fileSystem;
   tallowmere::runtime::installFileSystem(fileSystem);
   static tallowmere::platform::PosixPrivateProfile profile;

@@ -4,8 +4,6 @@
 #include <charconv>
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
@@ -15,6 +13,7 @@
 #include "runtime/files/ErrorState.h"
 #include "runtime/text/FixedText.h"
 #include "runtime/ui/MessageBox.h"
+#include "support/Broken.h"
 #include "support/InputFields.h"
 
 namespace {
@@ -26,10 +25,7 @@ using tallowmere::framework::Level;
 constexpr int FuzzedMessage = 60001;
 constexpr int OwnNameMessage = 60002;
 
-[[noreturn]] void broken(const char* property) {
-  std::fprintf(stderr, "message macros: %s\n", property);
-  std::abort();
-}
+constexpr tallowmere::fuzzing::Broken broken{"message macros"};
 
 // Keeps the box that would have been shown instead of showing it.
 class RecordingBoxes : public tallowmere::runtime::MessageBoxPort {

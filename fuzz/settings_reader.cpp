@@ -3,8 +3,6 @@
 // placement and its bookkeeping list from it and writes them back without loss or growth.
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,6 +10,7 @@
 
 #include "framework/settings/INIClass.h"
 #include "platform/posix/ProfileDocument.h"
+#include "support/Broken.h"
 #include "support/InputFields.h"
 #include "support/MemoryProfile.h"
 
@@ -25,10 +24,7 @@ using tallowmere::platform::ProfileDocument;
 constexpr std::string_view SettingsFile = "Tallowmere.INI";
 constexpr std::string_view Procedure = "Main";
 
-[[noreturn]] void broken(const char* property) {
-  std::fprintf(stderr, "settings file: %s\n", property);
-  std::abort();
-}
+constexpr tallowmere::fuzzing::Broken broken{"settings file"};
 
 // Blanks around names and values do not count.
 std::string_view trimBlanks(std::string_view text) {
@@ -133,9 +129,8 @@ Settings startAndEnd() {
   return read;
 }
 
-// A number that was not stored is removed on the way back; a hand-edited file may hold a
-// second entry of that name, which then shows through (removal takes the first only), so
-// only the numbers that were read must come back the same.
+// A number that was not stored is removed on the way back, every copy of it in a
+// hand-edited file, so only the numbers that were read have a value to come back with.
 bool keptPlacement(const WindowInfo& read, const WindowInfo& again) {
   const auto kept = [](std::int32_t a, std::int32_t b) {
     return a == WindowInfo::NoValue || a == b;
@@ -169,8 +164,8 @@ void checkSettingsObject(std::string_view file) {
   if (first.placement.Found && !keptPlacement(first.placement, second.placement))
     broken("the window placement changed on its way");
   if (!second.placement.Found) broken("a written placement is not found");
-  // A removal takes the first of duplicated entries only, so a hand-edited file may still
-  // shrink on later runs, but nothing the program writes may pile up.
+  // The first run may tidy a hand-edited file (removed entries go with all their copies),
+  // but nothing the program writes may pile up on the runs after it.
   if (profile.text(SettingsFile).size() > afterFirst.size()) broken("the file grows on every run");
 }
 

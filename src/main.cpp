@@ -1,11 +1,8 @@
-#include <unistd.h>
-
 #include <cstdio>
 #include <string_view>
 #include <vector>
 
 #include "app/CommandLine.h"
-#include "app/GlobalObjects.h"
 #include "app/MainWindow.h"
 #include "app/Pipeline.h"
 #include "app/Program.h"

@@ -1,18 +1,10 @@
 #include "support/DriverLines.h"
 
-#include <cstdio>
-#include <cstdlib>
-
 #include "runtime/files/ErrorState.h"
 #include "runtime/files/FileDriver.h"
 #include "runtime/files/LineDriver.h"
 
 namespace tallowmere::fuzzing {
-
-void broken(const char* property) {
-  std::fprintf(stderr, "line driver: %s\n", property);
-  std::abort();
-}
 
 std::vector<DriverLine> readThroughDriver(const FuzzFile& file) {
   MemoryFileSystem memory(file.bytes, file.chunk);

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "support/Broken.h"
 #include "support/MemoryFileSystem.h"
 
 namespace tallowmere::fuzzing {
@@ -18,7 +19,7 @@ struct DriverLine {
 // data, a read that takes no bytes, or more reads than the file has bytes.
 std::vector<DriverLine> readThroughDriver(const FuzzFile& file);
 
-// Aborts with a message naming the broken property.
-[[noreturn]] void broken(const char* property);
+// What the line driver targets report a broken property with.
+inline constexpr Broken broken{"line driver"};
 
 }  // namespace tallowmere::fuzzing

@@ -17,10 +17,7 @@ int ok() {
 
 // A negative offset is a driver fault; the fuzzer sees it as an error code it must never
 // get.
-int fail() {
-  runtime::setError(runtime::ErrorCode::OperatingSystemError, EINVAL);
-  return runtime::ErrorCode::OperatingSystemError;
-}
+int fail() { return runtime::setError(runtime::ErrorCode::OperatingSystemError, EINVAL); }
 
 }  // namespace
 

@@ -21,8 +21,6 @@ class MemoryFileSystem : public runtime::FileSystem {
                                         int& error) override;
   int create(const std::string& path) override;
 
-  const std::string& bytes() const { return bytes_; }
-
  private:
   std::string bytes_;
   std::size_t chunk_;

@@ -9,8 +9,7 @@ std::unique_ptr<runtime::OsFile> MemoryFolder::open(const std::string& path, run
                                                     int& error) {
   const auto file = files_.find(path);
   if (file == files_.end()) {
-    runtime::setError(runtime::ErrorCode::FileNotFound);
-    error = runtime::ErrorCode::FileNotFound;
+    error = runtime::setError(runtime::ErrorCode::FileNotFound);
     return nullptr;
   }
   runtime::clearError();

@@ -68,8 +68,7 @@ runtime::ControlDescription checkBox(int number, const char* text, int y, std::u
   return {number, ControlKind::CheckBox, 13, y, NaturalSize, NaturalSize, text, {}, &value};
 }
 
-}  // namespace
-
+// The window as designed, bound to the option values in LOC_Options.
 runtime::WindowDescription MainWindowDescription() {
   runtime::WindowDescription description;
   description.caption = "C7 to C6 Tallowmere";
@@ -90,6 +89,8 @@ runtime::WindowDescription MainWindowDescription() {
   };
   return description;
 }
+
+}  // namespace
 
 void Main() {
   runtime::Window window(MainWindowDescription());

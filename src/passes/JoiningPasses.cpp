@@ -5,7 +5,6 @@
 
 #include "passes/CorrectionPass.h"
 #include "passes/LineJoiner.h"
-#include "runtime/files/ErrorState.h"
 
 namespace tallowmere::passes {
 
@@ -23,35 +22,25 @@ class JoiningPass : public CorrectionPass, private JoinTarget {
     switch (LOC_LINE.take(Record(), *this)) {
       case LineJoiner::Outcome::Written:
       case LineJoiner::Outcome::Held: return framework::Level::Benign;
-      case LineJoiner::Outcome::PutFailed: return Report(RecordNotUpdated);
-      case LineJoiner::Outcome::DeleteFailed: return Report(RecordNotDeleted);
+      case LineJoiner::Outcome::PutFailed: return Failed(RecordNotUpdated);
+      case LineJoiner::Outcome::DeleteFailed: return Failed(RecordNotDeleted);
     }
     return framework::Level::Benign;
   }
 
-  // Whatever ended the run, a group still held goes back into the table as it was read.
+  // Whatever ended the run, a group still held goes back into the table as it was read;
+  // after a failed write or deletion that is only after its message, which so shows the
+  // failure's error and not what putting the lines back left.
   void EndRun() override { LOC_LINE.restoreGroup(*this); }
 
  private:
-  int putCurrent() override { return kept(Process_View().put()); }
-  int removeCurrent() override { return kept(Process_View().remove()); }
-  int restore(const runtime::LineText& line) override {
-    return Process_View().primaryFile().insertAtScan(line);
-  }
-
-  // The held lines are put back between a failed write or deletion and its message, and
-  // putting them back leaves errors of its own; the message must show the failure.
-  int kept(int result) {
-    if (result != 0) failure_ = runtime::lastError();
-    return result;
-  }
-  framework::Level Report(int id) {
-    runtime::restoreError(failure_);
-    return Failed(id);
+  int putCurrent() override { return Process_View().put(); }
+  int removeCurrent() override { return Process_View().remove(); }
+  void restore(const runtime::LineText& line) override {
+    Process_View().primaryFile().insertAtScan(line);
   }
 
   LineJoiner LOC_LINE;
-  runtime::ErrorState failure_;
 };
 
 }  // namespace

@@ -16,18 +16,12 @@ LineJoiner::Outcome LineJoiner::take(runtime::LineText& line, JoinTarget& target
   }
 
   if (opensClause(line)) {
-    if (target.removeCurrent() != 0) {
-      restoreGroup(target);
-      return Outcome::DeleteFailed;
-    }
+    if (target.removeCurrent() != 0) return Outcome::DeleteFailed;
     hold(line);
     keepInGroup(joining ? std::string_view(current_) : line.clipped());
     return Outcome::Held;
   }
-  if (target.putCurrent() != 0) {
-    restoreGroup(target);
-    return Outcome::PutFailed;
-  }
+  if (target.putCurrent() != 0) return Outcome::PutFailed;
   forgetGroup();
   return Outcome::Written;
 }

@@ -18,7 +18,7 @@ class JoinTarget {
   // Deletes the current line; the scan goes on with the next one.
   virtual int removeCurrent() = 0;
   // Puts a line back at the scan position, before the current line (or where it stood).
-  virtual int restore(const runtime::LineText& line) = 0;
+  virtual void restore(const runtime::LineText& line) = 0;
 };
 
 // The step shared by the passes that join a clause wrapped over several lines: a line in
@@ -26,8 +26,9 @@ class JoinTarget {
 // after it are appended to it until one brings the ")".
 //
 // A group that cannot be completed never loses text: when the joined text would not fit
-// in one line, when the run ends while text is held, or when writing the group's result
-// fails, the lines the group took are put back exactly as they were read.
+// in one line, the lines the group took are put back at once exactly as they were read;
+// when the run ends while text is held (a failed write or deletion ends it too),
+// restoreGroup puts them back.
 class LineJoiner {
  public:
   enum class Outcome { Written, Held, PutFailed, DeleteFailed };

@@ -20,25 +20,24 @@ thread_local framework::RelationManager* ExportFile = nullptr;
 
 namespace {
 
-// One file's two managers. The relation manager goes first: its Kill reaches the file
-// manager.
+// One file's two managers; each sets its global reference in its Init and clears it in its
+// Kill. The relation manager goes first: its Kill reaches the file manager.
 template <typename Settings>
 struct ManagerPair {
   std::unique_ptr<HideAccess<Settings>> access;
   std::unique_ptr<HideRelate<Settings>> relate;
 
+  // A pair still alive from an earlier start-up goes first, the way DctKill takes it.
   void create() {
+    kill();
     access = std::make_unique<HideAccess<Settings>>();
     relate = std::make_unique<HideRelate<Settings>>();
   }
-  void point() { Settings::relateReference() = relate.get(); }
   void init() { relate->Init(*access); }
   void kill() {
     if (relate) relate->Kill();
     relate.reset();
     access.reset();
-    Settings::relateReference() = nullptr;
-    Settings::accessReference() = nullptr;
   }
 };
 
@@ -65,9 +64,6 @@ void DctInit() {
   managers.importFile.create();
   managers.txaFile.create();
   managers.exportFile.create();
-  managers.importFile.point();
-  managers.txaFile.point();
-  managers.exportFile.point();
   managers.importFile.init();
   managers.txaFile.init();
   managers.exportFile.init();

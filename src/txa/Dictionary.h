@@ -24,44 +24,36 @@ extern thread_local framework::RelationManager* TXAFile;
 extern thread_local framework::RelationManager* ExportFile;
 }  // namespace Relate
 
-// The per-file constants of the managers. The input file is never created: a missing one
-// is a fatal error.
-struct ImportFileSettings {
-  static constexpr std::string_view Label = "ImportFile";
-  static constexpr std::uint8_t Create = 0;
+// The per-file constants of the managers; the lock and logout settings are the same for
+// every file. The input file is never created: a missing one is a fatal error.
+struct DictionaryFileSettings {
   static constexpr std::int16_t LockRecover = 10;
   static constexpr std::uint8_t UseLogout = 1;
+};
+
+struct ImportFileSettings : DictionaryFileSettings {
+  static constexpr std::string_view Label = "ImportFile";
+  static constexpr std::uint8_t Create = 0;
   static runtime::File& file() { return ImportFile(); }
   static framework::FileManager*& accessReference() { return Access::ImportFile; }
   static framework::RelationManager*& relateReference() { return Relate::ImportFile; }
 };
 
-struct TXAFileSettings {
+struct TXAFileSettings : DictionaryFileSettings {
   static constexpr std::string_view Label = "TXAFile";
   static constexpr std::uint8_t Create = 1;
-  static constexpr std::int16_t LockRecover = 10;
-  static constexpr std::uint8_t UseLogout = 1;
   static runtime::File& file() { return TXAFile(); }
   static framework::FileManager*& accessReference() { return Access::TXAFile; }
   static framework::RelationManager*& relateReference() { return Relate::TXAFile; }
 };
 
-struct ExportFileSettings {
+struct ExportFileSettings : DictionaryFileSettings {
   static constexpr std::string_view Label = "ExportFile";
   static constexpr std::uint8_t Create = 1;
-  static constexpr std::int16_t LockRecover = 10;
-  static constexpr std::uint8_t UseLogout = 1;
   static runtime::File& file() { return ExportFile(); }
   static framework::FileManager*& accessReference() { return Access::ExportFile; }
   static framework::RelationManager*& relateReference() { return Relate::ExportFile; }
 };
-
-using Hide_Access_ImportFile = HideAccess<ImportFileSettings>;
-using Hide_Access_TXAFile = HideAccess<TXAFileSettings>;
-using Hide_Access_ExportFile = HideAccess<ExportFileSettings>;
-using Hide_Relate_ImportFile = HideRelate<ImportFileSettings>;
-using Hide_Relate_TXAFile = HideRelate<TXAFileSettings>;
-using Hide_Relate_ExportFile = HideRelate<ExportFileSettings>;
 
 // Creates this thread's six managers (ImportFile, TXAFile, ExportFile; file manager before
 // relation manager) and initialises the relation managers in the same order.

@@ -47,11 +47,12 @@ std::string FileSynchronizationClass::memoryFileDetail() const {
 framework::Level FileSynchronizationClass::Load() {
   framework::frameworkAssert(initialised_, "FileSynchronizationClass used before Init");
   if (!Reset()) return framework::Level::Notify;
-  bool targetOpened = false;
-  bool diskOpened = false;
-  const bool opened = Open(targetOpened, diskOpened);
-  if (opened && disk_->records() > 0) copyFromDisk();
-  if (diskOpened) disk_->close();
+  const bool targetOpened = openTarget();
+  const bool opened = targetOpened && openDisk();
+  if (opened) {
+    if (disk_->records() > 0) copyFromDisk();
+    disk_->close();
+  }
   if (targetOpened) target_->close();
   return opened ? framework::Level::Benign : framework::Level::Notify;
 }
@@ -76,13 +77,6 @@ bool FileSynchronizationClass::Reset() {
   target_->empty();
   target_->close();
   return true;
-}
-
-bool FileSynchronizationClass::Open(bool& targetOpened, bool& diskOpened) {
-  targetOpened = openTarget();
-  if (!targetOpened) return false;
-  diskOpened = openDisk();
-  return diskOpened;
 }
 
 bool FileSynchronizationClass::openTarget() {

@@ -21,7 +21,6 @@ class FileSynchronizationClass {
 
  private:
   bool Reset();
-  bool Open(bool& targetOpened, bool& diskOpened);
   bool openTarget();
   bool openDisk();
   void copyFromDisk();

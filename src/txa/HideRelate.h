@@ -6,7 +6,7 @@
 namespace tallowmere::txa {
 
 // The relation manager of one dictionary file; it has no related files. Settings gives
-// UseLogout and the global reference that points at the manager while it lives.
+// UseLogout and the global reference that points at the manager from its Init to its Kill.
 template <typename Settings>
 class HideRelate : public framework::RelationManager {
  public:
@@ -14,6 +14,7 @@ class HideRelate : public framework::RelationManager {
   void Init(framework::FileManager& fileManager) {
     fileManager.Init();
     framework::RelationManager::Init(fileManager, Settings::UseLogout);
+    Settings::relateReference() = this;
   }
 
   framework::Level Kill() override {

@@ -20,9 +20,6 @@ inline runtime::LineText& IMP_LINE() {
 inline runtime::LineText& TXA_LINE() {
   return TXAFile().record();
 }
-inline runtime::LineText& MEMAUX_TXA_LINE() {
-  return MEMAUX_TXAFile().record();
-}
 inline runtime::LineText& EXP_LINE() {
   return ExportFile().record();
 }

@@ -18,8 +18,8 @@ namespace {
 
 using platform::closeWindow;
 using platform::HeadlessFrontEnd;
+using platform::inWindow;
 using platform::press;
-using platform::When;
 using testing::crlf;
 using testing::readFile;
 using testing::TempDir;
@@ -29,12 +29,6 @@ constexpr const char* MainCaption = "C7 to C6 Tallowmere";
 constexpr int Process = 8;
 constexpr int Close = 9;
 
-When onMainWindow() {
-  When when;
-  when.window = MainCaption;
-  return when;
-}
-
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -42,7 +36,7 @@ class MainWindowTest : public ::testing::Test {
     LOC_Options = {};
   }
 
-  void onMain(runtime::Input input) { screen.script(onMainWindow(), input); }
+  void onMain(runtime::Input input) { screen.script(inWindow(MainCaption), input); }
   void run() {
     runtime::ScopedFrontEnd installed(screen);
     RunProgram(Main);
@@ -61,8 +55,6 @@ class MainWindowTest : public ::testing::Test {
 };
 
 TEST_F(MainWindowTest, ShowsItsDesignWithAllOptionsClear) {
-  LOC_Options.CorrectAT = 1;  // left over from an earlier window: the design shows the value
-  LOC_Options = {};
   onMain(press(Close));
   run();
   const platform::WindowRecord* main = screen.window(MainCaption);
@@ -136,7 +128,7 @@ TEST_F(MainWindowTest, PlacementIsSavedAtCloseAndRestoredAtTheNextStart) {
   EXPECT_EQ(saved.find("Width"), std::string::npos);
 
   HeadlessFrontEnd again;
-  again.script(onMainWindow(), press(Close));
+  again.script(inWindow(MainCaption), press(Close));
   runtime::ScopedFrontEnd installed(again);
   RunProgram(Main);
   EXPECT_NE(readFile(folder / "config" / "Tallowmere.INI").find("XPos=12\r\nYPos=34"),
@@ -183,9 +175,9 @@ TEST_F(MainWindowTest, CancellingWhileAClauseIsHeldKeepsEveryLine) {
   writeFile(folder / "Import.txa", crlf(lines));
 
   CancellingFrontEnd cancelling("Correcting AT");
-  cancelling.script(onMainWindow(), press(7));
-  cancelling.script(onMainWindow(), press(Process));
-  cancelling.script(onMainWindow(), press(Close));
+  cancelling.script(inWindow(MainCaption), press(7));
+  cancelling.script(inWindow(MainCaption), press(Process));
+  cancelling.script(inWindow(MainCaption), press(Close));
   {
     runtime::ScopedFrontEnd installed(cancelling);
     RunProgram(Main);

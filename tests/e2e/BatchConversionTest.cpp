@@ -6,6 +6,7 @@
 
 #include "support/BinaryRun.h"
 #include "support/TempDir.h"
+#include "support/TestText.h"
 
 namespace tallowmere::testing {
 namespace {
@@ -80,11 +81,8 @@ TEST_F(BatchConversion, AllCorrectionsRunInTheirFixedOrder) {
   ASSERT_EQ(run.status, 0) << run.err;
   EXPECT_EQ(output(), crlf({"!!> Ident(4294967295)", "#FIELD(B)", "W,FONT('T',8,9),AT(1,2)"}));
   // Each pass reports when it ends, in the order it ran.
-  const std::vector<std::string> passes{
-      "Importing TXA File", "Removing Guids", "Removing Ordinals", "Correcting Hash Fields",
-      "Correcting Font",    "Correcting AT",  "Exporting TXA File"};
   std::size_t at = 0;
-  for (const std::string& pass : passes) {
+  for (const std::string& pass : everyPass()) {
     at = run.err.find(pass + ": 100% Complete", at);
     EXPECT_NE(at, std::string::npos) << pass << "\n" << run.err;
   }

@@ -45,11 +45,10 @@ class VectorScan : public JoinTarget {
     removed_ = true;
     return 0;
   }
-  int restore(const runtime::LineText& line) override {
+  void restore(const runtime::LineText& line) override {
     lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(current_),
                   std::string(line.clipped()));
     ++current_;
-    return 0;
   }
 
   int failPut = 0;

@@ -4,11 +4,13 @@
 
 #include "platform/posix/PosixPrivateProfile.h"
 #include "platform/posix/ProfileDocument.h"
+#include "support/FolderListing.h"
 #include "support/TempDir.h"
 
 namespace tallowmere::platform {
 namespace {
 
+using testing::entriesOf;
 using testing::readFile;
 using testing::TempDir;
 using testing::writeFile;
@@ -74,16 +76,24 @@ TEST_F(PosixPrivateProfileTest, UnusableFilesReadAsEmptyAndAreNeverOverwritten) 
   EXPECT_EQ(std::filesystem::file_size(folder / "config" / "Huge.INI"), huge.size());
 }
 
+TEST_F(PosixPrivateProfileTest, WritingTheValueAReadFindsLeavesTheFileUntouched) {
+  // Bare line feeds, which a rewrite would turn into CR LF, show whether the file was saved.
+  std::filesystem::create_directories(folder / "config");
+  const std::filesystem::path file = folder / "config" / "T.INI";
+  const std::string text = "[S]\nKey=v\nkey=w\n";
+  writeFile(file, text);
+  profile.write("T.INI", "s", "KEY", "v");
+  EXPECT_EQ(readFile(file), text);
+  // A read finds the first copy of a key, so the second one's value is still a change.
+  profile.write("T.INI", "S", "Key", "w");
+  EXPECT_EQ(readFile(file), "[S]\r\nKey=w\r\nkey=w\r\n");
+}
+
 TEST_F(PosixPrivateProfileTest, WritesLeaveNoTemporaryFilesBehind) {
   profile.write("T.INI", "S", "K", "1");
   profile.write("T.INI", "S", "K", "2");
   profile.remove("T.INI", "S", "K");
-  int files = 0;
-  for ([[maybe_unused]] const auto& entry :
-       std::filesystem::directory_iterator(folder / "config")) {
-    ++files;
-  }
-  EXPECT_EQ(files, 1);
+  EXPECT_EQ(entriesOf(folder / "config").size(), 1u);
   EXPECT_EQ(readFile(folder / "config" / "T.INI"), "[S]\r\n");
 }
 

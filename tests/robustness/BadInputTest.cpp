@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "robustness/FileFingerprint.h"
-#include "robustness/FolderListing.h"
-#include "robustness/TestText.h"
 #include "support/BinaryRun.h"
+#include "support/FolderListing.h"
 #include "support/TempDir.h"
+#include "support/TestText.h"
 
 namespace tallowmere::testing {
 namespace {
@@ -21,11 +21,6 @@ namespace {
 namespace fs = std::filesystem;
 
 using Names = std::set<std::string>;
-
-std::string fatalOpenFailure(const std::string& file, const std::string& errorText) {
-  return "File Access Error: File " + file + " could not be opened.  Error: " + errorText +
-         ".  Press OK to end this application\nHalt: File Access Error\n";
-}
 
 // Every case runs the batch converter with all five corrections in a fresh folder, and
 // checks afterwards that the input is exactly as it was before.

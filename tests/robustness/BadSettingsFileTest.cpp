@@ -13,7 +13,7 @@
 #include "platform/headless/HeadlessFrontEnd.h"
 #include "robustness/FileFingerprint.h"
 #include "robustness/InProcessFixture.h"
-#include "robustness/TestText.h"
+#include "support/TestText.h"
 
 namespace tallowmere::testing {
 namespace {

@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "robustness/FolderListing.h"
 #include "robustness/InProcessFixture.h"
-#include "robustness/TestText.h"
 #include "runtime/files/ErrorState.h"
 #include "runtime/files/FaultPlan.h"
+#include "support/FolderListing.h"
+#include "support/TestText.h"
 #include "txa/TxaFiles.h"
 
 namespace tallowmere::testing {
@@ -42,9 +42,7 @@ TEST_F(RefusedAccess, AnUnreadableInputIsFatalAfterTheReadOnlyAttempt) {
   txa::ImportFile().faults().failFrom(FileOperation::Open, 1, AccessDenied);
   EXPECT_EXIT(convert(allCorrections()), ::testing::ExitedWithCode(1),
               wholeText(readOnlyNotice("Import.txa") +
-                        "File Access Error: File Import.txa could not be opened.  Error: "
-                        "Access Denied (5).  Press OK to end this application\n"
-                        "Halt: File Access Error\n"));
+                        fatalOpenFailure("Import.txa", "Access Denied (5)")));
   EXPECT_EQ(input(), before);
   EXPECT_EQ(entriesOf(folder.path()), (Names{"Import.txa", "TXAFile.tps"}));
 }

@@ -6,7 +6,7 @@
 #include "app/Pipeline.h"
 #include "app/Program.h"
 #include "platform/batch/BatchFrontEnd.h"
-#include "txa/TxaFiles.h"
+#include "txa/FileDeclarationsReset.h"
 
 namespace tallowmere::testing {
 
@@ -17,13 +17,7 @@ InProcessTest::InProcessTest() {
 }
 
 InProcessTest::~InProcessTest() {
-  for (runtime::File* file :
-       {&txa::ImportFile(), &txa::TXAFile(), &txa::MEMAUX_TXAFile(), &txa::ExportFile()}) {
-    file->faults().clear();
-    if (file->isOpen()) file->close();
-  }
-  txa::setImportName(txa::DefaultImportName);
-  txa::setExportName(txa::DefaultExportName);
+  txa::testing::resetFileDeclarations();
 }
 
 void InProcessTest::convert(const app::ConversionOptions& options) {

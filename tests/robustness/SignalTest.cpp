@@ -12,9 +12,9 @@
 #include <thread>
 
 #include "robustness/FileFingerprint.h"
-#include "robustness/TestText.h"
 #include "support/BinaryRun.h"
 #include "support/TempDir.h"
+#include "support/TestText.h"
 
 namespace tallowmere::testing {
 namespace {
@@ -59,24 +59,18 @@ std::optional<pid_t> runningProgram() {
   return std::nullopt;
 }
 
-// Bytes the process has read through system calls so far.
-long bytesRead(pid_t process) {
-  std::ifstream in("/proc/" + std::to_string(process) + "/io");
-  std::string key;
-  long value = 0;
-  while (in >> key >> value) {
-    if (key == "rchar:") return value;
-  }
-  return 0;
-}
-
 class Signalled : public ::testing::TestWithParam<int> {
  protected:
+  // About 100 MB, which even a fast build takes more than a second to convert: the signal
+  // goes out once the first megabyte is read, and must find the program still at work on
+  // a busy machine as well.
   void SetUp() override {
-    std::ofstream out(folder / "Import.txa", std::ios::binary);
     const std::string clauses =
         crlf({"  BUTTON('X'),AT(10,10, |", "      40,14),USE(?B) #FIELD(A, |", " B)"});
-    for (int i = 0; i < 200000; ++i) out << clauses;
+    std::string block;
+    for (int i = 0; i < 10000; ++i) block += clauses;
+    std::ofstream out(folder / "Import.txa", std::ios::binary);
+    for (int i = 0; i < 160; ++i) out << block;
   }
 
   // Waits until the program has read a good part of its input, so the signal lands in the
@@ -85,7 +79,7 @@ class Signalled : public ::testing::TestWithParam<int> {
     constexpr long WellUnderway = 1L << 20;
     while (Clock::now() < deadline) {
       if (const std::optional<pid_t> child = runningProgram();
-          child && bytesRead(*child) >= WellUnderway) {
+          child && bytesRead(*child).value_or(0) >= WellUnderway) {
         return child;
       }
       std::this_thread::sleep_for(std::chrono::milliseconds(2));

@@ -49,6 +49,16 @@ std::filesystem::path programPath() {
   return binary;
 }
 
+std::optional<long> bytesRead(pid_t process) {
+  std::ifstream in("/proc/" + std::to_string(process) + "/io");
+  std::string key;
+  long value = 0;
+  while (in >> key >> value) {
+    if (key == "rchar:") return value;
+  }
+  return std::nullopt;
+}
+
 RunResult runProgram(const std::filesystem::path& folder,
                      const std::vector<std::string>& arguments, unsigned timeLimitSeconds) {
   // Captured output goes beside the folder, so the program's working folder holds only

@@ -1,6 +1,9 @@
 #pragma once
 
+#include <sys/types.h>
+
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,5 +23,9 @@ RunResult runProgram(const std::filesystem::path& folder, const std::vector<std:
                      unsigned timeLimitSeconds = 120);
 
 std::filesystem::path programPath();
+
+// Bytes a running process has read through system calls so far (rchar in /proc/<pid>/io);
+// nothing once the process is gone.
+std::optional<long> bytesRead(pid_t process);
 
 }  // namespace tallowmere::testing

@@ -5,7 +5,6 @@
 
 #include <algorithm>
 #include <chrono>
-#include <fstream>
 #include <functional>
 #include <optional>
 #include <regex>
@@ -15,6 +14,7 @@
 
 #include "support/BinaryRun.h"
 #include "support/TempDir.h"
+#include "support/TestText.h"
 #include "terminal/TmuxSession.h"
 
 namespace tallowmere::testing {
@@ -26,11 +26,6 @@ using std::chrono::milliseconds;
 const std::string MainCaption = "C7 to C6 Tallowmere";
 const std::string ProgressCaption = "Processing Records";
 const std::string TopLeftCorner = "\u250C";
-
-// Every operation a conversion can show, in the order of the pipeline.
-const std::vector<std::string> Operations{
-    "Importing TXA File", "Removing Guids", "Removing Ordinals", "Correcting Hash Fields",
-    "Correcting Font",    "Correcting AT",  "Exporting TXA File"};
 
 // The text of count lines of one character each.
 std::string shortLines(long count) {
@@ -53,18 +48,6 @@ bool isInOrderWithin(const std::vector<std::string>& seen, const std::vector<std
 
 bool shows(const std::string& screen, const std::string& text) {
   return screen.find(text) != std::string::npos;
-}
-
-// Bytes the process has read so far; it grows when the program takes a key, since nothing
-// else is read while it waits in a message box.
-std::optional<long> bytesRead(int pid) {
-  std::ifstream io("/proc/" + std::to_string(pid) + "/io");
-  for (std::string name; io >> name;) {
-    long value = 0;
-    io >> value;
-    if (name == "rchar:") return value;
-  }
-  return std::nullopt;
 }
 
 class ApplicationTerminal : public ::testing::Test {
@@ -109,7 +92,7 @@ class ApplicationTerminal : public ::testing::Test {
     const bool ended = program.waitForScreen(
         [&](const std::string& screen) {
           if (!shows(screen, ProgressCaption)) return finished(seen);
-          for (const std::string& operation : Operations) {
+          for (const std::string& operation : everyPass()) {
             if (shows(screen, operation) && (seen.empty() || seen.back() != operation)) {
               seen.push_back(operation);
             }
@@ -253,7 +236,8 @@ TEST_F(ApplicationTerminal, EmptyImportShowsNoRecordsForEveryPassInTurn) {
         << program.screen();
     EXPECT_TRUE(shows(program.screen(), "No Records")) << pass;
     EXPECT_TRUE(shows(program.screen(), ">[ OK ]")) << pass << "\n" << program.screen();
-    // The next box looks the same: wait until this one has taken its key.
+    // The next box looks the same: wait until this one has taken its key. What the program
+    // has read grows only then, since nothing else is read while it waits in a box.
     const std::optional<long> before = bytesRead(*pid);
     ASSERT_TRUE(before);
     program.sendKeys({"Enter"});
@@ -382,7 +366,7 @@ TEST_F(ApplicationTerminal, CancelEndsTheImportEarlyAndThePipelineGoesOn) {
 
   const std::vector<std::string> seen =
       followPipeline(program, [](const std::vector<std::string>& names) {
-        return !names.empty() && names.back() == Operations.back();
+        return !names.empty() && names.back() == everyPass().back();
       });
   EXPECT_TRUE(isInOrderWithin(seen, {"Importing TXA File", "Correcting AT", "Exporting TXA File"}))
       << ::testing::PrintToString(seen);

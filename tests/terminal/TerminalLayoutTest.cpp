@@ -2,11 +2,11 @@
 // and message boxes land in cells, how the progress bar and message texts are drawn.
 #include <gtest/gtest.h>
 
+#include "platform/common/ProgressBarText.h"
 #include "platform/terminal/CellGeometry.h"
 #include "platform/terminal/ControlLayout.h"
 #include "platform/terminal/MessageBoxDialog.h"
 #include "platform/terminal/MouseReport.h"
-#include "platform/terminal/ProgressBarText.h"
 #include "platform/terminal/TextWrap.h"
 #include "platform/terminal/WindowFrame.h"
 #include "runtime/ui/Window.h"

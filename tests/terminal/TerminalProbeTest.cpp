@@ -86,8 +86,11 @@ TEST_F(TerminalProbe, MainWindowOpensCentredWithEveryControlAndFocusOnTheFirst) 
   ASSERT_TRUE(corner);
   EXPECT_EQ(corner->column, 18);
   EXPECT_EQ(corner->row, 5);
-  EXPECT_EQ(probe.find("\u2518")->row, 24);
-  EXPECT_EQ(probe.find("[ Process ]")->row, 5 + 1 + 15);
+  const auto oppositeCorner = probe.find("\u2518");
+  const auto process = probe.find("[ Process ]");
+  ASSERT_TRUE(oppositeCorner && process) << probe.screen();
+  EXPECT_EQ(oppositeCorner->row, 24);
+  EXPECT_EQ(process->row, 5 + 1 + 15);
   EXPECT_NE(screen.find(">[ ] Remove Ordinals"), std::string::npos);
   closeNormally(probe);
   EXPECT_TRUE(logged("main CloseWindow 0"));
@@ -257,6 +260,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(TerminalProbe, MessageBoxShowsItsTextLinesMarkAndButtons) {
   TmuxSession& probe = start("--message notify");
   ASSERT_TRUE(probe.waitForText("Probe Message"));
+  // The caption comes first; the box is complete once its button shows.
+  ASSERT_TRUE(probe.waitForText(">[ OK ]")) << probe.screen();
   const auto first = probe.find("First line");
   const auto second = probe.find("Second line,");
   const auto wrapped = probe.find("onto a further line by the message box");
@@ -264,11 +269,15 @@ TEST_F(TerminalProbe, MessageBoxShowsItsTextLinesMarkAndButtons) {
   EXPECT_EQ(second->row, first->row + 1);
   EXPECT_GT(wrapped->row, second->row);
   EXPECT_EQ(wrapped->column, first->column);
-  EXPECT_EQ(probe.find("[i]")->row, first->row);
+  const auto mark = probe.find("[i]");
+  ASSERT_TRUE(mark) << probe.screen();
+  EXPECT_EQ(mark->row, first->row);
   EXPECT_NE(probe.screen().find(">[ OK ]"), std::string::npos);
   // The main window underneath stays visible.
   EXPECT_NE(probe.screen().find(MainCaption), std::string::npos);
-  probe.click(probe.find("[ OK ]")->column + 2, probe.find("[ OK ]")->row);
+  const auto ok = probe.find("[ OK ]");
+  ASSERT_TRUE(ok) << probe.screen();
+  probe.click(ok->column + 2, ok->row);
   EXPECT_TRUE(waitForLog("answer 1"));
   closeNormally(probe);
 }
@@ -333,15 +342,19 @@ TEST_F(TerminalProbe, AStoredPositionIsUsedAndKeptInsideTheScreen) {
   {
     TmuxSession& probe = start("--at 40 16");
     ASSERT_TRUE(probe.waitForText(MainCaption));
-    EXPECT_EQ(probe.find("\u250C")->column, 10);
-    EXPECT_EQ(probe.find("\u250C")->row, 2);
+    const auto corner = probe.find("\u250C");
+    ASSERT_TRUE(corner) << probe.screen();
+    EXPECT_EQ(corner->column, 10);
+    EXPECT_EQ(corner->row, 2);
     closeNormally(probe);
     EXPECT_TRUE(logged("main closed at 40 16"));
   }
   TmuxSession& probe = start("--at 4000 4000");
   ASSERT_TRUE(probe.waitForText(MainCaption));
-  EXPECT_EQ(probe.find("\u250C")->column, 37);
-  EXPECT_EQ(probe.find("\u250C")->row, 10);
+  const auto corner = probe.find("\u250C");
+  ASSERT_TRUE(corner) << probe.screen();
+  EXPECT_EQ(corner->column, 37);
+  EXPECT_EQ(corner->row, 10);
   closeNormally(probe);
   EXPECT_TRUE(logged("main closed at 148 80"));
 }

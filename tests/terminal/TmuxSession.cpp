@@ -173,10 +173,6 @@ void TmuxSession::sendKeys(const std::vector<std::string>& keys) const {
   tmux(arguments);
 }
 
-void TmuxSession::typeText(const std::string& text) const {
-  tmux({"send-keys", "-t", Target, "-l", text});
-}
-
 void TmuxSession::sendBytes(const std::vector<int>& bytes) const {
   std::vector<std::string> arguments{"send-keys", "-t", Target, "-H"};
   for (int byte : bytes) {

@@ -72,7 +72,6 @@ class TmuxSession {
 
   // Keys by tmux name: "Tab", "BTab", "Space", "Enter", "Escape", "C-c", "S-Left", "y".
   void sendKeys(const std::vector<std::string>& keys) const;
-  void typeText(const std::string& text) const;
   // Left button at a cell (0-based): pressed and released; or held, dragged and released in
   // one quick gesture.
   void click(int column, int row) const;

@@ -6,6 +6,7 @@
 #include "support/RecordingMessageBox.h"
 #include "support/TempDir.h"
 #include "txa/Dictionary.h"
+#include "txa/FileDeclarationsReset.h"
 #include "txa/TxaFiles.h"
 
 namespace tallowmere::txa::testing {
@@ -16,14 +17,7 @@ namespace tallowmere::txa::testing {
 class DictionaryTest : public ::testing::Test {
  protected:
   DictionaryTest() { framework::GlobalErrors.Init(framework::GlobalErrorStatus); }
-  ~DictionaryTest() override {
-    for (runtime::File* file : {&ImportFile(), &TXAFile(), &MEMAUX_TXAFile(), &ExportFile()}) {
-      file->faults().clear();
-      if (file->isOpen()) file->close();
-    }
-    setImportName(DefaultImportName);
-    setExportName(DefaultExportName);
-  }
+  ~DictionaryTest() override { resetFileDeclarations(); }
 
   tallowmere::testing::TempDir folder{true};
   tallowmere::testing::RecordingMessageBox boxes;

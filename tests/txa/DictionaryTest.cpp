@@ -97,6 +97,23 @@ TEST_F(ManagersTest, KillingClearsEveryReference) {
   EXPECT_NE(Relate::TXAFile, nullptr);
 }
 
+TEST_F(ManagersTest, AStartUpWithoutAKillReplacesTheManagersItFinds) {
+  DctInit();  // the first start-up's managers are still alive
+  EXPECT_EQ(framework::filesManager().FileMapping.size(), 3u);
+  EXPECT_EQ(framework::filesManager().RelationMapping.size(), 3u);
+  const std::pair<runtime::File*, framework::RelationManager*> relates[] = {
+      {&ImportFile(), Relate::ImportFile},
+      {&TXAFile(), Relate::TXAFile},
+      {&ExportFile(), Relate::ExportFile}};
+  for (const auto& [file, relate] : relates) {
+    const framework::FileLabel label = framework::FilesManager::GetFileID(*file);
+    EXPECT_EQ(framework::filesManager().GetRelationFileMapping(label), relate);
+    EXPECT_EQ(framework::filesManager().GetFileMapping(label), relate->Me);
+  }
+  EXPECT_EQ(Relate::ExportFile->Open(), framework::Level::Benign);
+  EXPECT_TRUE(boxes.shown().empty());
+}
+
 void openMissingInput(const std::string& name) {
   framework::GlobalErrors.Init(framework::GlobalErrorStatus);
   tallowmere::testing::TempDir folder(true);

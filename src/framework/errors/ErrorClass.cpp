@@ -25,7 +25,7 @@ constexpr std::string_view HistoryCaption = "Errors History";
 
 // Error codes whose %ErrorText is the driver's own text and code.
 bool isDriverError(std::int32_t code) {
-  return code == 90 || code == 100;
+  return code == runtime::ErrorCode::OperatingSystemError || code == 100;
 }
 
 std::string errorText(const ErrorStatus& state) {
@@ -174,19 +174,20 @@ void ErrorClass::SetProcedureName(std::string_view name) {
 void ErrorClass::SetProcedureName() {
   std::lock_guard lock(CritSect);
   frameworkAssert(ProcNames.has_value(), NoQueues);
-  const auto mine = std::find_if(ProcNames->rbegin(), ProcNames->rend(), [](const ProcName& p) {
-    return p.Thread == std::this_thread::get_id();
-  });
-  if (mine != ProcNames->rend()) ProcNames->erase(std::next(mine).base());
+  const auto mine = innermostName();
+  if (mine != ProcNames->crend()) ProcNames->erase(std::next(mine).base());
 }
 
 std::string ErrorClass::GetProcedureName() const {
   std::lock_guard lock(CritSect);
   if (!ProcNames) return {};
-  const auto mine = std::find_if(ProcNames->rbegin(), ProcNames->rend(), [](const ProcName& p) {
-    return p.Thread == std::this_thread::get_id();
-  });
-  return mine == ProcNames->rend() ? std::string() : mine->Name;
+  const auto mine = innermostName();
+  return mine == ProcNames->crend() ? std::string() : mine->Name;
+}
+
+std::vector<ErrorClass::ProcName>::const_reverse_iterator ErrorClass::innermostName() const {
+  return std::find_if(ProcNames->crbegin(), ProcNames->crend(),
+                      [](const ProcName& p) { return p.Thread == std::this_thread::get_id(); });
 }
 
 void ErrorClass::AddErrors(std::span<const std::uint8_t> block) {

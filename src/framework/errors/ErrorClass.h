@@ -133,6 +133,9 @@ class ErrorClass {
   };
 
   ErrorStatus& status() const;
+  // This thread's innermost procedure name, or crend() when it has none. The caller holds
+  // CritSect and has checked ProcNames.
+  std::vector<ProcName>::const_reverse_iterator innermostName() const;
   void StoreErrorEntry(int id);
   void writeLog(std::string_view text);
   void recordHistory(std::string_view text);

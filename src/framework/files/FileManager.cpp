@@ -73,7 +73,7 @@ Level FileManager::Kill() {
   if (Initialized) CleanUp();
   // A manager that was never used still holds its registration, and the registry must not
   // keep pointing at a manager that is about to go.
-  unregister();
+  if (File != nullptr) filesManager().unregister(*this);
   Killed = 1;
   Initialized = 0;
   return Level::Benign;
@@ -87,15 +87,7 @@ void FileManager::CleanUp() {
   }
   Buffers.clear();
   Saved.clear();
-  unregister();
   CleanedUp = 1;
-}
-
-void FileManager::unregister() {
-  if (File == nullptr) return;
-  FilesManager& registry = filesManager();
-  const FileLabel label = FilesManager::GetFileID(*File);
-  if (registry.GetFileMapping(label) == this) registry.RemoveFileMapping(label);
 }
 
 Level FileManager::Open() {

@@ -102,7 +102,6 @@ class FileManager {
   Level hardError(bool report);
   ErrorClass& reporter();
   void CleanUp();
-  void unregister();
 
   SavedRecords Buffers;
   SavedRecords Saved;

@@ -34,6 +34,12 @@ void removeMapping(std::map<FileLabel, Manager*>& mapping, FileLabel label) {
 }
 
 template <typename Manager>
+void removeOwnMapping(std::map<FileLabel, Manager*>& mapping, const Manager& manager) {
+  const auto found = mapping.find(labelOf(manager));
+  if (found != mapping.end() && found->second == &manager) mapping.erase(found);
+}
+
+template <typename Manager>
 Manager* findMapping(const std::map<FileLabel, Manager*>& mapping, FileLabel label) {
   const auto found = mapping.find(label);
   return found == mapping.end() ? nullptr : found->second;
@@ -80,6 +86,14 @@ FileManager* FilesManager::GetFileMapping(FileLabel label) const {
 
 RelationManager* FilesManager::GetRelationFileMapping(FileLabel label) const {
   return findMapping(RelationMapping, label);
+}
+
+void FilesManager::unregister(const FileManager& manager) {
+  removeOwnMapping(FileMapping, manager);
+}
+
+void FilesManager::unregister(const RelationManager& manager) {
+  removeOwnMapping(RelationMapping, manager);
 }
 
 std::string FilesManager::currentProcedure() const {

@@ -39,6 +39,10 @@ class FilesManager {
   FileManager* GetFileMapping(FileLabel label) const;
   RelationManager* GetRelationFileMapping(FileLabel label) const;
   static FileLabel GetFileID(const runtime::File& file);
+  // Removes the manager's mapping if it is the one mapped; a manager that never registered,
+  // or whose mapping is gone already, leaves the registry as it is.
+  void unregister(const FileManager& manager);
+  void unregister(const RelationManager& manager);
 
   void NoteUsage(FileManager& manager, std::uint8_t useType);
   void NoteOpen(FileManager& manager);

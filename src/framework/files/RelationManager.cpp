@@ -19,7 +19,7 @@ std::int32_t RelationManager::Epoc() {
 }
 
 RelationManager::~RelationManager() {
-  if (initialised_ && !killed_) RelationManager::Kill();
+  if (Relations) RelationManager::Kill();
 }
 
 void RelationManager::Init(FileManager& fileManager, std::uint8_t useLogout) {
@@ -28,18 +28,14 @@ void RelationManager::Init(FileManager& fileManager, std::uint8_t useLogout) {
   UseLogout = useLogout;
   LogoutTimeout = 2;
   filesManager().AddFileMapping(*this);
-  initialised_ = true;
-  killed_ = false;
 }
 
 Level RelationManager::Kill() {
-  if (killed_ || !initialised_) return Level::Notify;
+  // Relations lives exactly from Init to Kill.
+  if (!Relations) return Level::Notify;
   Me->Kill();
-  FilesManager& registry = filesManager();
-  const FileLabel label = FilesManager::GetFileID(*Me->File);
-  if (registry.GetRelationFileMapping(label) == this) registry.RemoveRelationFileMapping(label);
+  filesManager().unregister(*this);
   Relations.reset();
-  killed_ = true;
   return Level::Benign;
 }
 

@@ -61,9 +61,6 @@ class RelationManager {
  private:
   Level cascadeToRelations(bool opening);
   void sendQuickScan(std::uint8_t on, bool propagate);
-
-  bool initialised_ = false;
-  bool killed_ = false;
 };
 
 }  // namespace tallowmere::framework

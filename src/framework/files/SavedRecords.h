@@ -16,7 +16,6 @@ class SavedRecords {
   // Puts the copy back into record when restore is set; the copy is dropped either way and
   // id is cleared. An unknown id changes nothing.
   void take(std::uint16_t& id, runtime::LineText& record, bool restore);
-  bool empty() const { return copies_.empty(); }
   void clear() { copies_.clear(); }
 
  private:

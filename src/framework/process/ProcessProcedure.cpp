@@ -52,7 +52,6 @@ class ProcessProcedure::WindowClass : public ReportManager {
 
   ProcessProcedure& procedure_;
   RunObjects& run_;
-  bool endRunDone_ = false;
 };
 
 struct ProcessProcedure::RunObjects {
@@ -116,8 +115,8 @@ void ProcessProcedure::WindowClass::CloseFiles() {
 }
 
 void ProcessProcedure::WindowClass::EndRunOnce() {
-  if (endRunDone_ || !run_.thisProcess.Inited || run_.thisProcess.Killed) return;
-  endRunDone_ = true;
+  // The Kill that follows always kills ThisProcess, so a later Kill finds it killed.
+  if (!run_.thisProcess.Inited || run_.thisProcess.Killed) return;
   procedure_.EndRun();
 }
 

@@ -60,11 +60,10 @@ Level ReportManager::Next() {
 }
 
 Level ReportManager::TakeWindowEvent() {
-  if (MyWindow->currentEvent().event != runtime::Event::Timer) {
-    return WindowManager::TakeWindowEvent();
+  if (MyWindow->currentEvent().event == runtime::Event::Timer) {
+    const Level rval = TakeTimer();
+    if (rval != Level::Benign) return rval;
   }
-  const Level rval = TakeTimer();
-  if (rval != Level::Benign) return rval;
   return WindowManager::TakeWindowEvent();
 }
 

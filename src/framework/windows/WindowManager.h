@@ -112,7 +112,6 @@ class WindowManager {
   std::int32_t EventControl() const;
 
  private:
-  // Whether the loop must stop after the event's default treatment.
   // The default treatment of the current event; false when it ends the event loop.
   bool ApplyDefault();
   void ResetIfComponentAsks();

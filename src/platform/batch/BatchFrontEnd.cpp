@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "platform/common/ProgressBarText.h"
+
 namespace tallowmere::platform {
 
 namespace {
@@ -15,12 +17,7 @@ constexpr int ThermometerControl = 1;
 constexpr int BarWidth = 30;
 
 std::string bar(int percent) {
-  const auto filled = static_cast<std::size_t>(std::clamp(percent, 0, 100) * BarWidth / 100);
-  std::string drawn(BarWidth + 2, '.');
-  drawn.front() = '[';
-  drawn.back() = ']';
-  drawn.replace(1, filled, filled, '#');
-  return drawn;
+  return "[" + progressBarText(percent, BarWidth, Glyphs::Ascii) + "]";
 }
 
 }  // namespace

@@ -16,7 +16,6 @@ class HeadlessClock : public runtime::Clock {
   explicit HeadlessClock(Mode mode = Mode::Virtual);
 
   runtime::Hundredths now() const override;
-  Mode mode() const { return mode_; }
   // Moves the clock forward, for example by the cost of one record.
   void advance(runtime::Hundredths hundredths);
   // Reaches deadline unless the clock has already passed it: by a jump, or in the waiting

@@ -76,8 +76,6 @@ class HeadlessFrontEnd : public runtime::FrontEnd {
   const std::vector<MessageBoxRecord>& messageBoxes() const { return messageBoxes_; }
   std::size_t pendingSteps() const { return steps_.size() - nextStep_; }
   int unscriptedCloses() const { return unscriptedCloses_; }
-  int beeps() const { return beeps_; }
-  bool isShutDown() const { return shutDown_; }
 
   void openWindow(runtime::Window& window) override;
   void drawWindow(const runtime::Window& window) override;
@@ -86,15 +84,13 @@ class HeadlessFrontEnd : public runtime::FrontEnd {
                                              std::optional<runtime::Hundredths> deadline) override;
   int showMessageBox(const runtime::MessageBoxRequest& request) override;
   const runtime::Clock& clock() const override { return clock_; }
-  void beep() override { ++beeps_; }
-  void shutdown() override { shutDown_ = true; }
-
- protected:
-  // What the user does when nothing is scripted and nothing is due: asks the active window
-  // to close, and gives up on the program after IdleCloseLimit such closes in a row.
-  virtual runtime::Input noInputLeft(const runtime::Window& active);
+  // There is no screen to give back.
+  void shutdown() override {}
 
  private:
+  // What the user does when nothing is scripted and nothing is due: asks the active window
+  // to close, and gives up on the program after IdleCloseLimit such closes in a row.
+  runtime::Input noInputLeft(const runtime::Window& active);
   std::optional<runtime::Input> scriptedInput(const runtime::Window& active,
                                               std::optional<runtime::Hundredths> deadline);
   bool holds(const When& when, const runtime::Window& active) const;
@@ -110,8 +106,6 @@ class HeadlessFrontEnd : public runtime::FrontEnd {
   std::vector<MessageBoxRecord> messageBoxes_;
   int unscriptedCloses_ = 0;
   int idleInARow_ = 0;
-  int beeps_ = 0;
-  bool shutDown_ = false;
 };
 
 }  // namespace tallowmere::platform

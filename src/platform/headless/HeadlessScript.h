@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "platform/common/UserInput.h"  // what a script's steps do
 #include "runtime/ui/Clock.h"
 #include "runtime/ui/FrontEnd.h"
 
@@ -26,14 +27,5 @@ struct ScriptStep {
   When when;
   runtime::Input input;
 };
-
-// What the user can do, spelt the way a script reads.
-runtime::Input press(int control);
-runtime::Input focusOn(int control);
-runtime::Input closeWindow();
-runtime::Input gainFocus();
-runtime::Input loseFocus();
-runtime::Input resizeTo(int width, int height);
-runtime::Input moveTo(runtime::Point position);
 
 }  // namespace tallowmere::platform

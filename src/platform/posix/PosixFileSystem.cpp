@@ -33,11 +33,6 @@ int unusableReason(const struct stat& status, runtime::FileAccess access) {
   return 0;
 }
 
-int failWith(int errnum) {
-  runtime::setOsError(errnum);
-  return runtime::lastError().code;
-}
-
 int openDescriptor(const std::string& path, int flags) {
   int descriptor;
   do {
@@ -53,22 +48,22 @@ std::unique_ptr<runtime::OsFile> PosixFileSystem::open(const std::string& path,
   // Non-blocking only while looking at what the name is, so that a pipe cannot hang the open.
   const int descriptor = openDescriptor(path, openFlags(access) | O_NONBLOCK);
   if (descriptor < 0) {
-    error = failWith(errno);
+    error = runtime::setOsError(errno);
     return nullptr;
   }
   auto file = std::make_unique<PosixOsFile>(descriptor);
   struct stat status {};
   if (::fstat(descriptor, &status) != 0) {
-    error = failWith(errno);
+    error = runtime::setOsError(errno);
     return nullptr;
   }
   if (const int reason = unusableReason(status, access); reason != 0) {
-    error = failWith(reason);
+    error = runtime::setOsError(reason);
     return nullptr;
   }
   const int flags = ::fcntl(descriptor, F_GETFL);
   if (flags < 0 || ::fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK) != 0) {
-    error = failWith(errno);
+    error = runtime::setOsError(errno);
     return nullptr;
   }
   runtime::clearError();
@@ -81,11 +76,11 @@ int PosixFileSystem::create(const std::string& path) {
   struct stat existing {};
   if (::stat(path.c_str(), &existing) == 0) {
     if (const int reason = unusableReason(existing, runtime::FileAccess::Write); reason != 0) {
-      return failWith(reason);
+      return runtime::setOsError(reason);
     }
   }
   const int descriptor = openDescriptor(path, O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK);
-  if (descriptor < 0) return failWith(errno);
+  if (descriptor < 0) return runtime::setOsError(errno);
   PosixOsFile closer(descriptor);
   runtime::clearError();
   return runtime::ErrorCode::NoError;

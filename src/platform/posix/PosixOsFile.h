@@ -22,7 +22,6 @@ class PosixOsFile : public runtime::OsFile {
   int sync() override;
 
  private:
-  int fail(int errnum);
   int descriptor_;
   int firstWriteErrno_ = 0;
 };

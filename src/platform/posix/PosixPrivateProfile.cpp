@@ -8,6 +8,8 @@
 #include <iterator>
 #include <system_error>
 
+#include "platform/posix/PosixIo.h"
+
 namespace tallowmere::platform {
 
 namespace {
@@ -24,16 +26,6 @@ std::filesystem::path configurationFolder() {
     return std::filesystem::path(home) / ".config";
   }
   return ".";
-}
-
-bool writeAll(int descriptor, const std::string& bytes) {
-  std::size_t done = 0;
-  while (done < bytes.size()) {
-    const ssize_t wrote = ::write(descriptor, bytes.data() + done, bytes.size() - done);
-    if (wrote < 0) return false;
-    done += static_cast<std::size_t>(wrote);
-  }
-  return true;
 }
 
 }  // namespace
@@ -63,7 +55,9 @@ void PosixPrivateProfile::save(const std::filesystem::path& path,
       path.string() + ".tmp" + std::to_string(static_cast<long>(::getpid()));
   const int descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (descriptor < 0) return;
-  const bool written = writeAll(descriptor, document.text()) && ::fsync(descriptor) == 0;
+  const std::string text = document.text();
+  const bool written =
+      writeFully(descriptor, 0, text.data(), text.size()) == 0 && ::fsync(descriptor) == 0;
   const bool closed = ::close(descriptor) == 0;
   if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
     std::filesystem::remove(temporary, error);
@@ -82,7 +76,8 @@ void PosixPrivateProfile::write(std::string_view file, std::string_view section,
   const std::filesystem::path path = locate(file);
   std::optional<ProfileDocument> document = load(path);
   if (!document) return;
-  document->set(section, key, value);
+  // Rewriting and syncing the whole file for a value it already holds would only cost time.
+  if (!document->set(section, key, value)) return;
   save(path, *document);
 }
 

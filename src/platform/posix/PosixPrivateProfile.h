@@ -10,7 +10,7 @@
 namespace tallowmere::platform {
 
 // Settings files as plain text files. A file named without a folder lives in the user's
-// configuration folder ($XDG_CONFIG_HOME, else ~/.config). Every write replaces the whole
+// configuration folder ($XDG_CONFIG_HOME, else ~/.config). Every change replaces the whole
 // file through a temporary file and a rename, so a crash never leaves half a settings file;
 // a file that cannot be read or written behaves as an empty one, as the calls report no
 // errors. A file that exists but cannot be used as settings (a folder, unreadable, far too

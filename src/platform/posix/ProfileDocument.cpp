@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 namespace tallowmere::platform {
 
@@ -93,23 +94,26 @@ std::optional<std::string> ProfileDocument::get(std::string_view section,
   return std::string(entryOf(lines_[*line])->value);
 }
 
-void ProfileDocument::set(std::string_view section, std::string_view key, std::string_view value) {
+bool ProfileDocument::set(std::string_view section, std::string_view key, std::string_view value) {
   const auto header = findSection(section);
   if (!header) {
     if (!lines_.empty() && !trim(lines_.back()).empty()) lines_.emplace_back();
     lines_.push_back(std::string("[").append(trim(section)).append("]"));
     lines_.push_back(entryLine(trim(key), value));
-    return;
+    return true;
   }
   if (const auto line = findEntry(*header, key)) {
-    lines_[*line] = entryLine(entryOf(lines_[*line])->key, value);
-    return;
+    std::string replaced = entryLine(entryOf(lines_[*line])->key, value);
+    if (replaced == lines_[*line]) return false;
+    lines_[*line] = std::move(replaced);
+    return true;
   }
   // New entries go after the section's last non-blank line, so a blank separator line
   // before the next section stays where it was.
   std::size_t at = sectionEnd(*header);
   while (at > *header + 1 && trim(lines_[at - 1]).empty()) --at;
   lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(at), entryLine(trim(key), value));
+  return true;
 }
 
 void ProfileDocument::remove(std::string_view section, std::string_view key) {

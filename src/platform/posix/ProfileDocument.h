@@ -17,7 +17,9 @@ class ProfileDocument {
   explicit ProfileDocument(std::string_view text = {});
 
   std::optional<std::string> get(std::string_view section, std::string_view key) const;
-  void set(std::string_view section, std::string_view key, std::string_view value);
+  // False when the document is left as it was: the key's line already reads exactly as it
+  // would be written, so there is nothing to save.
+  bool set(std::string_view section, std::string_view key, std::string_view value);
   void remove(std::string_view section, std::string_view key);
 
   std::string text() const;

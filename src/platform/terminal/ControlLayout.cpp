@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/terminal/WindowFrame.h"
 #include "runtime/ui/Window.h"
 
 namespace tallowmere::platform {
@@ -29,7 +30,7 @@ PlacedControl shape(const runtime::Control& control) {
     case runtime::ControlKind::CheckBox:
       return {&control, {{}, {static_cast<int>(text.size()) + 4, 1}}, checkBoxLabel(control)};
     case runtime::ControlKind::Button: {
-      const std::string face = "[ " + text + " ]";
+      const std::string face = buttonFace(text);
       const int width = std::max(designedColumns(control.design, 0), static_cast<int>(face.size()));
       return {&control, {{}, {width, 1}}, centred(face, width)};
     }
@@ -59,12 +60,16 @@ PlacedControl layOutControl(const runtime::Control& control, CellSize client) {
 }
 
 std::vector<PlacedControl> layOutControls(const runtime::Window& window) {
-  const CellSize client = clientSize(window.width(), window.height());
+  const CellSize client = clientSizeOf(window);
   std::vector<PlacedControl> placed;
   for (const runtime::Control& control : window.controls()) {
     if (control.visible) placed.push_back(layOutControl(control, client));
   }
   return placed;
+}
+
+std::string buttonFace(std::string_view text) {
+  return std::string("[ ").append(text).append(" ]");
 }
 
 bool takesFocus(const runtime::Control& control) {

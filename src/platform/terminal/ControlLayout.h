@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/terminal/CellGeometry.h"
@@ -25,6 +26,9 @@ struct PlacedControl {
 // area is moved back inside it, so a text is cut only when it is wider than the window.
 std::vector<PlacedControl> layOutControls(const runtime::Window& window);
 PlacedControl layOutControl(const runtime::Control& control, CellSize client);
+
+// How a button with this text looks, also in a message box.
+std::string buttonFace(std::string_view text);
 
 // Check boxes and buttons take the focus and react to Space, Enter and clicks.
 bool takesFocus(const runtime::Control& control);

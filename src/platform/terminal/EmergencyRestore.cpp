@@ -8,15 +8,14 @@
 
 #include <cstring>
 
+#include "platform/terminal/KeyCodes.h"
+
 namespace tallowmere::platform::EmergencyRestore {
 
 namespace {
 
 constexpr int HandledSignals[] = {SIGINT, SIGTERM, SIGHUP};
 constexpr int SignalCount = sizeof(HandledSignals) / sizeof(HandledSignals[0]);
-
-// Mouse reporting off in every mode curses or the session may have switched on.
-constexpr const char* MouseOff = "\033[?1006l\033[?1003l\033[?1002l\033[?1000l";
 
 struct State {
   termios modes{};
@@ -60,7 +59,7 @@ void saveModes() {
 
 void captureResetStrings() {
   state.resetLength = 0;
-  append(MouseOff);
+  append(MouseReportsOff);
   append(capability("sgr0"));
   append(capability("cnorm"));
   append(capability("rmkx"));

@@ -13,6 +13,8 @@ inline constexpr int ModifiedLeft = KeyCodeBase + 4;
 // session decodes reports itself: curses' own decoding drops a press that arrives
 // together with the motion after it, which loses the start of a quick drag.
 inline constexpr int MouseReportKey = KeyCodeBase + 5;
+// Mouse reporting off in every mode curses or the session may have switched on.
+inline constexpr const char* MouseReportsOff = "\033[?1006l\033[?1003l\033[?1002l\033[?1000l";
 
 inline constexpr int EscapeKey = 27;
 inline constexpr int ControlC = 3;

@@ -8,6 +8,7 @@
 #include <cctype>
 #include <utility>
 
+#include "platform/terminal/ControlLayout.h"
 #include "platform/terminal/KeyCodes.h"
 #include "platform/terminal/TextWrap.h"
 
@@ -33,7 +34,7 @@ const char* nameOf(int button) {
 }
 
 std::string faceOf(int button) {
-  return std::string("[ ") + nameOf(button) + " ]";
+  return buttonFace(nameOf(button));
 }
 
 int rowWidth(const std::vector<int>& buttons) {
@@ -104,9 +105,8 @@ void MessageBoxDialog::paint(ScreenPainter& painter) const {
     painter.text({client.column + TextColumn, client.row + 1 + static_cast<int>(i)}, lines_[i]);
   }
   for (const PlacedButton& placed : placedButtons()) {
-    const bool focused = placed.button == focusedButton();
-    painter.text(placed.area.origin, faceOf(placed.button), focused ? Ink::Highlight : Ink::Normal);
-    if (focused) painter.text({placed.area.origin.column - 1, placed.area.origin.row}, ">");
+    painter.controlLabel(placed.area.origin, faceOf(placed.button),
+                         placed.button == focusedButton());
   }
 }
 

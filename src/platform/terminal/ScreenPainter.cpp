@@ -44,6 +44,12 @@ void ScreenPainter::glyphs(CellPoint at, int cells, const std::string& utf8) {
   mvaddstr(at.row, at.column, utf8.c_str());
 }
 
+void ScreenPainter::controlLabel(CellPoint at, const std::string& label, bool focused,
+                                 Ink unfocused) {
+  text(at, label, focused ? Ink::Highlight : unfocused);
+  if (focused) text({at.column - 1, at.row}, ">");
+}
+
 void ScreenPainter::frame(const WindowFrame& frame, const std::string& caption, bool active) {
   const CellRect& box = frame.outer;
   const std::string blank(box.size.columns, ' ');

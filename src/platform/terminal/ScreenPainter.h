@@ -22,6 +22,9 @@ class ScreenPainter {
   void clear();
   void text(CellPoint at, const std::string& text, Ink ink = Ink::Normal);
   void glyphs(CellPoint at, int cells, const std::string& utf8);
+  // A control's label; the focused one in reverse video with a '>' before it.
+  void controlLabel(CellPoint at, const std::string& label, bool focused,
+                    Ink unfocused = Ink::Normal);
   // Blank box with a frame; the top line shows caption and the close box.
   void frame(const WindowFrame& frame, const std::string& caption, bool active);
   void show();

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <string>
 
+#include "platform/common/UserInput.h"
 #include "platform/terminal/KeyCodes.h"
 #include "platform/terminal/MessageBoxDialog.h"
 #include "platform/terminal/ScreenPainter.h"
@@ -19,12 +20,6 @@ namespace {
 constexpr int MillisecondsPerHundredth = 10;
 // Any longer wait is cut into pieces, so the milliseconds always fit curses' int.
 constexpr runtime::Hundredths LongestWait = 100 * 60 * 60;
-
-runtime::Input closeRequest() {
-  runtime::Input input;
-  input.kind = runtime::Input::Kind::CloseRequest;
-  return input;
-}
 
 // A report's bytes follow its start at once; waiting a little longer only guards against a
 // slow line.
@@ -72,7 +67,7 @@ CellSize TerminalFrontEnd::screen() const {
 }
 
 CellSize TerminalFrontEnd::mainWindowSize() const {
-  return windows_.empty() ? CellSize{} : outerSize(clientSizeOf(*windows_.front()));
+  return windows_.empty() ? CellSize{} : outerSizeOf(*windows_.front());
 }
 
 CellRect TerminalFrontEnd::topArea() const {
@@ -82,7 +77,7 @@ CellRect TerminalFrontEnd::topArea() const {
 
 void TerminalFrontEnd::openWindow(runtime::Window& window) {
   if (!window.hasPosition()) {
-    const CellSize size = outerSize(clientSizeOf(window));
+    const CellSize size = outerSizeOf(window);
     const CellPoint origin = clampedOnto(centredOver(topArea(), size), size, screen());
     window.moveTo(dialogUnitsFor(origin));
   }
@@ -90,13 +85,13 @@ void TerminalFrontEnd::openWindow(runtime::Window& window) {
 }
 
 void TerminalFrontEnd::drawWindow(const runtime::Window&) {
-  if (running_) redraw();
+  if (running()) redraw();
 }
 
 void TerminalFrontEnd::closeWindow(const runtime::Window& window) {
   std::erase(windows_, &window);
   // The window below may not have changed, so nothing else would wipe this one away.
-  if (running_) redraw();
+  if (running()) redraw();
 }
 
 void TerminalFrontEnd::paintWindows(ScreenPainter& painter, bool topActive) const {
@@ -107,15 +102,23 @@ void TerminalFrontEnd::paintWindows(ScreenPainter& painter, bool topActive) cons
   }
 }
 
-void TerminalFrontEnd::redraw() {
+bool TerminalFrontEnd::redraw(const MessageBoxDialog* box) {
+  CellSize needed = mainWindowSize();
+  if (box) {
+    const CellSize boxSize = box->frame().outer.size;
+    needed = {std::max(needed.columns, boxSize.columns), std::max(needed.rows, boxSize.rows)};
+  }
   ScreenPainter painter(screen());
   painter.clear();
-  if (fits(mainWindowSize(), painter.screen())) {
-    paintWindows(painter, true);
+  const bool room = fits(needed, painter.screen());
+  if (room) {
+    paintWindows(painter, box == nullptr);
+    if (box) box->paint(painter);
   } else {
-    paintTooSmall(painter, mainWindowSize());
+    paintTooSmall(painter, needed);
   }
   painter.show();
+  return room;
 }
 
 std::optional<int> TerminalFrontEnd::readKey(std::optional<runtime::Hundredths> deadline) {
@@ -135,7 +138,7 @@ std::optional<runtime::Input> TerminalFrontEnd::keepOnScreen(const runtime::Wind
   if (!fits(mainWindowSize(), screen())) return std::nullopt;
   const CellPoint shown = WindowFrame::of(window, screen()).outer.origin;
   if (window.hasPosition() && cellsFor(window.position()) == shown) return std::nullopt;
-  return moveInput(dialogUnitsFor(shown));
+  return platform::moveTo(dialogUnitsFor(shown));
 }
 
 std::optional<runtime::Input> TerminalFrontEnd::translate(runtime::Window& active, int key) {
@@ -149,7 +152,7 @@ std::optional<runtime::Input> TerminalFrontEnd::waitForInput(
     runtime::Window& active, std::optional<runtime::Hundredths> deadline) {
   // With the screen given back there is nobody to answer: the window is asked to close
   // rather than left waiting for ever.
-  if (!running_) return closeRequest();
+  if (!running()) return platform::closeWindow();
   if (auto move = keepOnScreen(active)) return move;
   while (std::optional<int> key = readKey(deadline)) {
     if (*key == KEY_RESIZE) {
@@ -168,17 +171,7 @@ std::optional<runtime::Input> TerminalFrontEnd::waitForInput(
 int TerminalFrontEnd::answer(MessageBoxDialog& box) {
   while (true) {
     box.place(screen(), topArea());
-    ScreenPainter painter(screen());
-    painter.clear();
-    const bool room =
-        fits(box.frame().outer.size, painter.screen()) && fits(mainWindowSize(), painter.screen());
-    if (room) {
-      paintWindows(painter, false);
-      box.paint(painter);
-    } else {
-      paintTooSmall(painter, box.frame().outer.size);
-    }
-    painter.show();
+    const bool room = redraw(&box);
     const std::optional<int> key = readKey(std::nullopt);
     // A wait without a time limit ends without a key only when input is gone for good.
     if (!key) return box.escapeAnswer();
@@ -195,7 +188,7 @@ int TerminalFrontEnd::answer(MessageBoxDialog& box) {
 }
 
 int TerminalFrontEnd::showMessageBox(const runtime::MessageBoxRequest& request) {
-  if (!running_) return request.defaultButton;
+  if (!running()) return request.defaultButton;
   MessageBoxDialog box(request);
   const int button = answer(box);
   redraw();
@@ -203,12 +196,10 @@ int TerminalFrontEnd::showMessageBox(const runtime::MessageBoxRequest& request) 
 }
 
 void TerminalFrontEnd::beep() {
-  if (running_) ::beep();
+  if (running()) ::beep();
 }
 
 void TerminalFrontEnd::shutdown() {
-  if (!running_) return;
-  running_ = false;
   session_->end();
 }
 

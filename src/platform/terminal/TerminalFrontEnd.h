@@ -19,8 +19,8 @@ class ScreenPainter;
 // terminal unless it has a position; later ones are centred over the window below. Every
 // window is kept on screen, also after the terminal shrinks; a terminal too small for the
 // main window shows a one-line notice until it is enlarged, while timers keep running.
-// After shutdown nothing is drawn, message boxes answer their default button and every
-// wait for input returns a close request.
+// After shutdown, or once a halt has given the terminal back, nothing is drawn, message boxes
+// answer their default button and every wait for input returns a close request.
 class TerminalFrontEnd final : public runtime::FrontEnd {
  public:
   // Nothing when there is no terminal to run in (see TerminalSession::start).
@@ -44,19 +44,22 @@ class TerminalFrontEnd final : public runtime::FrontEnd {
   CellSize mainWindowSize() const;
   CellRect topArea() const;
   void paintWindows(ScreenPainter& painter, bool topActive) const;
-  void redraw();
+  // Paints the windows, with box on top of them if given, or a notice asking for a larger
+  // terminal when the main window or box does not fit; false for the notice.
+  bool redraw(const MessageBoxDialog* box = nullptr);
   // A key or mouse action from curses, waiting at most until deadline.
   std::optional<int> readKey(std::optional<runtime::Hundredths> deadline);
   std::optional<runtime::Input> translate(runtime::Window& active, int key);
   // A Move that brings the window's stored position to where it is shown, if they differ.
   std::optional<runtime::Input> keepOnScreen(const runtime::Window& window) const;
   int answer(MessageBoxDialog& box);
+  // False once the terminal is given back, also when a halt's exit hook did it.
+  bool running() const { return !session_->ended(); }
 
   std::unique_ptr<TerminalSession> session_;
   std::vector<const runtime::Window*> windows_;  // bottom (the main window) to top
   WindowInput input_;
   runtime::SteadyClock clock_;
-  bool running_ = true;
 };
 
 }  // namespace tallowmere::platform

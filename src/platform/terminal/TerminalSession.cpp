@@ -22,7 +22,6 @@ constexpr int EscapeDelayMilliseconds = 25;
 // Mouse reports in the xterm encoding, with the positions while a button is held (button-event
 // tracking), which dragging a title bar needs.
 constexpr const char* MouseReportsOn = "\033[?1000h\033[?1002h";
-constexpr const char* MouseReportsOff = "\033[?1002l\033[?1000l";
 constexpr const char* MouseReportStart = "\033[M";
 
 bool sessionUp = false;
@@ -38,6 +37,10 @@ constexpr ModifiedArrow ModifiedArrows[] = {
     {"\033[1;5D", ModifiedLeft},  {"\033[1;3A", ModifiedUp},   {"\033[1;3B", ModifiedDown},
     {"\033[1;3C", ModifiedRight}, {"\033[1;3D", ModifiedLeft},
 };
+
+bool terminalAttached() {
+  return isatty(STDIN_FILENO) && isatty(STDOUT_FILENO);
+}
 
 Glyphs glyphsForLocale() {
   return std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0 ? Glyphs::Unicode : Glyphs::Ascii;
@@ -56,14 +59,6 @@ void setUpInput() {
 }
 
 }  // namespace
-
-bool terminalAttached() {
-  return isatty(STDIN_FILENO) && isatty(STDOUT_FILENO);
-}
-
-bool terminalInterfaceUp() {
-  return sessionUp;
-}
 
 std::unique_ptr<TerminalSession> TerminalSession::start() {
   if (sessionUp || !terminalAttached()) return nullptr;

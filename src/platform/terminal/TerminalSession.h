@@ -2,8 +2,8 @@
 
 #include <memory>
 
+#include "platform/common/ProgressBarText.h"
 #include "platform/terminal/CellGeometry.h"
-#include "platform/terminal/ProgressBarText.h"
 #include "runtime/files/ExitHooks.h"
 
 namespace tallowmere::platform {
@@ -23,6 +23,7 @@ class TerminalSession {
 
   // Gives the terminal back; later calls do nothing.
   void end();
+  bool ended() const { return ended_; }
 
   CellSize screenSize() const;
   Glyphs glyphs() const { return glyphs_; }
@@ -35,12 +36,5 @@ class TerminalSession {
   runtime::ExitHooks::Token exitHook_ = 0;
   bool ended_ = false;
 };
-
-// True while a terminal session runs: anything written to standard output or standard
-// error then would corrupt the screen, so messages must go through the front end instead.
-bool terminalInterfaceUp();
-
-// Both standard input and standard output are terminals.
-bool terminalAttached();
 
 }  // namespace tallowmere::platform

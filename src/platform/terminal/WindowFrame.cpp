@@ -18,12 +18,16 @@ CellPoint WindowFrame::inClient(CellPoint screenPoint) const {
 }
 
 WindowFrame WindowFrame::of(const runtime::Window& window, CellSize screen) {
-  const CellSize size = outerSize(clientSizeOf(window));
+  const CellSize size = outerSizeOf(window);
   return {{clampedOnto(cellsFor(window.position()), size, screen), size}};
 }
 
 CellSize clientSizeOf(const runtime::Window& window) {
   return clientSize(window.width(), window.height());
+}
+
+CellSize outerSizeOf(const runtime::Window& window) {
+  return outerSize(clientSizeOf(window));
 }
 
 }  // namespace tallowmere::platform

@@ -24,7 +24,8 @@ struct WindowFrame {
   static WindowFrame of(const runtime::Window& window, CellSize screen);
 };
 
-// The client area of a window as designed, in cells.
+// The client area of a window as designed, in cells, and the window with its frame.
 CellSize clientSizeOf(const runtime::Window& window);
+CellSize outerSizeOf(const runtime::Window& window);
 
 }  // namespace tallowmere::platform

@@ -2,6 +2,7 @@
 
 #include <curses.h>
 
+#include "platform/common/UserInput.h"
 #include "platform/terminal/ControlLayout.h"
 #include "platform/terminal/KeyCodes.h"
 #include "platform/terminal/WindowFrame.h"
@@ -13,18 +14,10 @@ namespace {
 
 using runtime::Input;
 
-Input inputOf(Input::Kind kind, int control = 0, int key = 0) {
-  Input input;
-  input.kind = kind;
-  input.control = control;
-  input.keyCode = key;
-  return input;
-}
-
 std::optional<Input> stepFocus(const runtime::Window& window, int step, int key) {
   const int next = nextFocus(window, step);
   if (next == 0) return std::nullopt;
-  return inputOf(Input::Kind::Select, next, key);
+  return focusOn(next, key);
 }
 
 bool isButton(const runtime::Control& control) {
@@ -42,7 +35,7 @@ const runtime::Control* firstButton(const runtime::Window& window) {
 std::optional<Input> pressFocused(const runtime::Window& window, int key) {
   const runtime::Control* focused = window.control(window.focus());
   if (!focused || !takesFocus(*focused)) return std::nullopt;
-  return inputOf(Input::Kind::Accept, focused->number(), key);
+  return press(focused->number(), key);
 }
 
 std::optional<Input> pressButton(const runtime::Window& window, int key) {
@@ -50,7 +43,7 @@ std::optional<Input> pressButton(const runtime::Window& window, int key) {
   if (focused && takesFocus(*focused) && !isButton(*focused)) return std::nullopt;
   if (!focused || !takesFocus(*focused)) focused = firstButton(window);
   if (!focused) return std::nullopt;
-  return inputOf(Input::Kind::Accept, focused->number(), key);
+  return press(focused->number(), key);
 }
 
 std::optional<CellPoint> moveStep(int key) {
@@ -74,12 +67,6 @@ std::optional<CellPoint> moveStep(int key) {
 
 }  // namespace
 
-Input moveInput(runtime::Point position) {
-  Input input = inputOf(Input::Kind::Move);
-  input.position = position;
-  return input;
-}
-
 std::optional<Input> WindowInput::fromKey(const runtime::Window& window, int key,
                                           CellSize screen) const {
   if (auto step = moveStep(key)) return moveBy(window, *step, screen);
@@ -100,7 +87,7 @@ std::optional<Input> WindowInput::fromKey(const runtime::Window& window, int key
       return pressButton(window, key);
     case EscapeKey:
     case ControlC:
-      return inputOf(Input::Kind::CloseRequest, 0, key);
+      return closeWindow(key);
     default:
       return std::nullopt;
   }
@@ -125,14 +112,14 @@ std::optional<Input> WindowInput::fromMouse(const runtime::Window& window, const
 std::optional<Input> WindowInput::pressAt(const runtime::Window& window, CellPoint at,
                                           CellSize screen) {
   const WindowFrame frame = WindowFrame::of(window, screen);
-  if (frame.closeBox().contains(at)) return inputOf(Input::Kind::CloseRequest);
+  if (frame.closeBox().contains(at)) return closeWindow();
   if (frame.titleBar().contains(at)) {
     grip_ = CellPoint{at.column - frame.outer.origin.column, at.row - frame.outer.origin.row};
     return std::nullopt;
   }
   const int control = controlAt(window, frame.inClient(at));
   if (control == 0) return std::nullopt;
-  return inputOf(Input::Kind::Accept, control);
+  return press(control);
 }
 
 std::optional<Input> WindowInput::moveBy(const runtime::Window& window, CellPoint step,
@@ -146,7 +133,7 @@ std::optional<Input> WindowInput::moveTo(const runtime::Window& window, CellPoin
   const CellRect current = WindowFrame::of(window, screen).outer;
   const CellPoint kept = clampedOnto(origin, current.size, screen);
   if (kept == current.origin) return std::nullopt;
-  return moveInput(dialogUnitsFor(kept));
+  return platform::moveTo(dialogUnitsFor(kept));
 }
 
 }  // namespace tallowmere::platform

@@ -8,9 +8,6 @@
 
 namespace tallowmere::platform {
 
-// The input that moves a window to position (dialog units).
-runtime::Input moveInput(runtime::Point position);
-
 // Turns the user's keys and mouse actions on the active window into the engine's inputs.
 //   Tab, Down, Right       focus to the next check box or button; Shift-Tab, Up, Left back
 //   Space                  toggles the focused check box or presses the focused button

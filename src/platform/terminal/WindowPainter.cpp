@@ -20,9 +20,7 @@ void paintControl(ScreenPainter& painter, const PlacedControl& placed, CellPoint
     }
     return;
   }
-  const Ink ink = focused ? Ink::Highlight : (control.enabled ? Ink::Normal : Ink::Dim);
-  painter.text(at, placed.label, ink);
-  if (focused) painter.text({at.column - 1, at.row}, ">");
+  painter.controlLabel(at, placed.label, focused, control.enabled ? Ink::Normal : Ink::Dim);
 }
 
 }  // namespace

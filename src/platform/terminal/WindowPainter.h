@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/terminal/ProgressBarText.h"
+#include "platform/common/ProgressBarText.h"
 #include "platform/terminal/ScreenPainter.h"
 
 namespace tallowmere::runtime {

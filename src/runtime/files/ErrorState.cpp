@@ -45,28 +45,30 @@ std::string_view errorText(int code) {
   }
 }
 
-void setError(int code) {
+int setError(int code) {
   hold(ErrorState{code, std::string(errorText(code)), "0", ""});
+  return code;
 }
 
-void setError(int code, int errnum) {
-  if (code != ErrorCode::OperatingSystemError) {
-    setError(code);
-    return;
-  }
+int setError(int code, int errnum) {
+  if (code != ErrorCode::OperatingSystemError) return setError(code);
   hold(ErrorState{code, std::string(errorText(code)), std::to_string(errnum),
                   errnum == 0 ? std::string{} : std::string(std::strerror(errnum))});
+  return code;
 }
 
 void restoreError(const ErrorState& state) { hold(state); }
 
-void setOsError(int errnum) {
+int setOsError(int errnum) {
   switch (errnum) {
-    case ENOENT: setError(ErrorCode::FileNotFound); return;
+    case ENOENT:
+      return setError(ErrorCode::FileNotFound);
     case EACCES:
     case EPERM:
-    case EROFS: setError(ErrorCode::AccessDenied); return;
-    default: setError(ErrorCode::OperatingSystemError, errnum);
+    case EROFS:
+      return setError(ErrorCode::AccessDenied);
+    default:
+      return setError(ErrorCode::OperatingSystemError, errnum);
   }
 }
 

@@ -41,10 +41,12 @@ void forgetError();
 inline void clearError() {
   if (detail::errorHeld) detail::forgetError();
 }
-void setError(int code);  // text from the table, no driver detail
-void setOsError(int errnum);  // maps ENOENT to 2, EACCES/EPERM/EROFS to 5, else 90
+// Each setter returns the code it left, so a failing operation can end with
+// `return setError(...)`.
+int setError(int code);      // text from the table, no driver detail
+int setOsError(int errnum);  // maps ENOENT to 2, EACCES/EPERM/EROFS to 5, else 90
 // code as given; for code 90 errnum and its text become the driver code and text.
-void setError(int code, int errnum);
+int setError(int code, int errnum);
 std::string_view errorText(int code);
 // Leaves a remembered outcome again, for failures that keep being reported.
 void restoreError(const ErrorState& state);

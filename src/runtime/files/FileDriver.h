@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "runtime/files/ErrorState.h"
 #include "runtime/text/FixedText.h"
 
 namespace tallowmere::runtime {
@@ -44,7 +45,7 @@ class FileDriver {
   // Reads the next record into record; 33 at the end (record keeps its content).
   virtual int next(LineText& record) = 0;
   // Bytes the last successful next() took from the file.
-  virtual std::size_t lastReadBytes() const = 0;
+  std::size_t lastReadBytes() const { return lastReadBytes_; }
   virtual int put(const LineText& record) = 0;
   virtual int remove() = 0;
   // Puts a record back at the scan position: directly before the current record, or where
@@ -55,8 +56,22 @@ class FileDriver {
   // Number of records, 0 when the driver cannot tell.
   virtual std::int64_t records() = 0;
   virtual std::int64_t bytes() = 0;
-  // Driver options such as "QUICKSCAN=on"; unknown options are ignored.
-  virtual void send(std::string_view option) = 0;
+  // Driver options such as "QUICKSCAN=on"; unknown options are ignored, and a driver that
+  // has none ignores them all.
+  virtual void send(std::string_view /*option*/) {}
+
+ protected:
+  // 0 when a record operation may go ahead: 37 when the driver is not open, 5 when it must
+  // write but was opened for reading.
+  int usable(bool forWriting) const {
+    if (!isOpen()) return setError(ErrorCode::FileNotOpen);
+    if (forWriting && !writable_) return setError(ErrorCode::AccessDenied);
+    return ErrorCode::NoError;
+  }
+
+  // Kept by the drivers: whether the open allows writing, and what lastReadBytes() says.
+  bool writable_ = false;
+  std::size_t lastReadBytes_ = 0;
 };
 
 }  // namespace tallowmere::runtime

@@ -1,23 +1,15 @@
 #include "runtime/files/FileSystem.h"
 
-#include <cstdio>
-#include <cstdlib>
+#include "runtime/core/RequiredService.h"
 
 namespace tallowmere::runtime {
 
 namespace {
-FileSystem* installed = nullptr;
+RequiredService<FileSystem> installed("file system");
 }
 
-void installFileSystem(FileSystem& fileSystem) { installed = &fileSystem; }
+void installFileSystem(FileSystem& fileSystem) { installed.install(fileSystem); }
 
-FileSystem& fileSystem() {
-  if (installed == nullptr) {
-    // A front end that forgot its file layer cannot do anything useful; say so plainly.
-    std::fputs("Tallowmere: no file system installed\n", stderr);
-    std::abort();
-  }
-  return *installed;
-}
+FileSystem& fileSystem() { return installed.get(); }
 
 }  // namespace tallowmere::runtime

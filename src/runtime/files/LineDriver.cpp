@@ -6,11 +6,6 @@ namespace tallowmere::runtime {
 
 namespace {
 
-int fail(int code) {
-  setError(code);
-  return code;
-}
-
 FileAccess accessOf(unsigned char mode) {
   switch (mode & OpenMode::AccessMask) {
     case 0: return FileAccess::Read;
@@ -24,7 +19,7 @@ FileAccess accessOf(unsigned char mode) {
 LineDriver::~LineDriver() { close(); }
 
 int LineDriver::open(const std::string& path, unsigned char mode) {
-  if (file_) return fail(ErrorCode::FileAlreadyOpen);
+  if (file_) return setError(ErrorCode::FileAlreadyOpen);
   const FileAccess access = accessOf(mode);
   int error = ErrorCode::NoError;
   std::unique_ptr<OsFile> file = fileSystem().open(path, access, error);
@@ -44,7 +39,7 @@ int LineDriver::open(const std::string& path, unsigned char mode) {
 }
 
 int LineDriver::create(const std::string& path) {
-  if (file_) return fail(ErrorCode::FileAlreadyOpen);
+  if (file_) return setError(ErrorCode::FileAlreadyOpen);
   return fileSystem().create(path);
 }
 
@@ -61,12 +56,6 @@ int LineDriver::close() {
   flushHook_ = 0;
   file_.reset();
   return error;
-}
-
-int LineDriver::usable(bool forWriting) const {
-  if (!file_) return fail(ErrorCode::FileNotOpen);
-  if (forWriting && !writable_) return fail(ErrorCode::AccessDenied);
-  return ErrorCode::NoError;
 }
 
 int LineDriver::empty() {
@@ -117,11 +106,17 @@ int LineDriver::next(LineText& record) {
   return error;
 }
 
-int LineDriver::put(const LineText&) { return fail(ErrorCode::FunctionNotSupported); }
+int LineDriver::put(const LineText&) {
+  return setError(ErrorCode::FunctionNotSupported);
+}
 
-int LineDriver::remove() { return fail(ErrorCode::FunctionNotSupported); }
+int LineDriver::remove() {
+  return setError(ErrorCode::FunctionNotSupported);
+}
 
-int LineDriver::insertAtScan(const LineText&) { return fail(ErrorCode::FunctionNotSupported); }
+int LineDriver::insertAtScan(const LineText&) {
+  return setError(ErrorCode::FunctionNotSupported);
+}
 
 std::int64_t LineDriver::bytes() { return file_ ? writer_.end() : 0; }
 

@@ -12,7 +12,7 @@ namespace tallowmere::runtime {
 
 // The line driver of the text files: reads lines by the line rules, appends records
 // without their trailing blanks and with CR LF. Text files have no record count and no
-// current record to rewrite or delete.
+// current record to rewrite or delete; options such as "QUICKSCAN=" change nothing.
 class LineDriver : public FileDriver {
  public:
   LineDriver() = default;
@@ -32,27 +32,21 @@ class LineDriver : public FileDriver {
 
   int setStart() override;
   int next(LineText& record) override;
-  std::size_t lastReadBytes() const override { return lastReadBytes_; }
   int put(const LineText& record) override;
   int remove() override;
   int insertAtScan(const LineText& record) override;
 
   std::int64_t records() override { return 0; }
   std::int64_t bytes() override;
-  // "QUICKSCAN=" and "Recover=" change nothing for a text file.
-  void send(std::string_view) override {}
 
  private:
-  int usable(bool forWriting) const;
   // The first append after an open overwrites a control-Z that ends the file.
   int dropTrailingControlZ();
 
   std::unique_ptr<OsFile> file_;
-  bool writable_ = false;
   bool appendedSinceOpen_ = false;
   LineReader reader_;
   LineWriter writer_;
-  std::size_t lastReadBytes_ = 0;
   ExitHooks::Token flushHook_ = 0;
 };
 

@@ -12,11 +12,6 @@ namespace {
 
 constexpr std::size_t TabWidth = 8;
 
-int endOfData() {
-  setError(ErrorCode::RecordNotAvailable);
-  return ErrorCode::RecordNotAvailable;
-}
-
 // Puts one ordinary character at column; whatever lies beyond the last column is dropped.
 std::size_t place(char* line, std::size_t column, char c) {
   if (column >= LineWidth) return column;
@@ -95,13 +90,14 @@ int LineReader::read(LineText& record, std::size_t& taken) {
   int error = ErrorCode::NoError;
   const char* cursor = nullptr;
   const char* end = nullptr;
-  if (!window(position_, cursor, end, error)) return error != 0 ? error : endOfData();
-  if (*cursor == ControlZ) return endOfData();
+  if (!window(position_, cursor, end, error)) {
+    return error != 0 ? error : setError(ErrorCode::RecordNotAvailable);
+  }
+  if (*cursor == ControlZ) return setError(ErrorCode::RecordNotAvailable);
 
   char line[LineWidth];
   std::size_t column = 0;
-  bool atEndOfFile = false;
-  while (!atEndOfFile) {
+  for (;;) {
     if (cursor == end && !window(offsetOf(cursor), cursor, end, error)) {
       if (error != 0) return error;
       break;
@@ -115,8 +111,11 @@ int LineReader::read(LineText& record, std::size_t& taken) {
     if (c == '\r') {
       if (cursor == end && !window(offsetOf(cursor), cursor, end, error)) {
         if (error != 0) return error;
-        atEndOfFile = true;  // a CR as the file's last byte is an ordinary character
-      } else if (*cursor == '\n') {
+        // A CR as the file's last byte is an ordinary character.
+        column = place(line, column, c);
+        break;
+      }
+      if (*cursor == '\n') {
         ++cursor;
         break;
       }

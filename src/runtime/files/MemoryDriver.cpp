@@ -7,23 +7,9 @@
 
 namespace tallowmere::runtime {
 
-namespace {
-
-int fail(int code) {
-  setError(code);
-  return code;
-}
-
-int outOfMemory() {
-  setError(ErrorCode::OperatingSystemError, ENOMEM);
-  return ErrorCode::OperatingSystemError;
-}
-
-}  // namespace
-
 int MemoryDriver::open(const std::string&, unsigned char mode) {
-  if (open_) return fail(ErrorCode::FileAlreadyOpen);
-  if (!exists_) return fail(ErrorCode::FileNotFound);
+  if (open_) return setError(ErrorCode::FileAlreadyOpen);
+  if (!exists_) return setError(ErrorCode::FileNotFound);
   open_ = true;
   writable_ = (mode & OpenMode::AccessMask) != OpenMode::ReadOnly;
   resetScan();
@@ -31,7 +17,7 @@ int MemoryDriver::open(const std::string&, unsigned char mode) {
 }
 
 int MemoryDriver::create(const std::string&) {
-  if (open_) return fail(ErrorCode::FileAlreadyOpen);
+  if (open_) return setError(ErrorCode::FileAlreadyOpen);
   table_.clear();
   exists_ = true;
   return ErrorCode::NoError;
@@ -49,24 +35,19 @@ void MemoryDriver::resetScan() {
   lastReadBytes_ = 0;
 }
 
-int MemoryDriver::usable(bool forWriting) const {
-  if (!open_) return fail(ErrorCode::FileNotOpen);
-  if (forWriting && !writable_) return fail(ErrorCode::AccessDenied);
-  return ErrorCode::NoError;
-}
-
 int MemoryDriver::current() const {
-  if (current_ == LineTable::None) return fail(ErrorCode::RecordNotAvailable);
+  if (current_ == LineTable::None) return setError(ErrorCode::RecordNotAvailable);
   return ErrorCode::NoError;
 }
 
 template <typename Operation>
 int MemoryDriver::storing(Operation&& operation) {
   try {
-    return operation() ? ErrorCode::NoError : outOfMemory();
+    if (operation()) return ErrorCode::NoError;
   } catch (const std::bad_alloc&) {
-    return outOfMemory();
+    // An allocation that throws fails the same way as one the table refuses.
   }
+  return setError(ErrorCode::OperatingSystemError, ENOMEM);
 }
 
 int MemoryDriver::empty() {
@@ -95,7 +76,7 @@ int MemoryDriver::next(LineText& record) {
   const LineTable::Index line =
       previous_ == LineTable::None ? table_.first() : table_.following(previous_);
   // At the end the scan position stays behind the last line, where lines put back go.
-  if (line == LineTable::None) return fail(ErrorCode::RecordNotAvailable);
+  if (line == LineTable::None) return setError(ErrorCode::RecordNotAvailable);
   current_ = line;
   const std::string_view text = table_.text(line);
   record.assign(text);

@@ -8,7 +8,7 @@ namespace tallowmere::runtime {
 // The in-memory line table. The table belongs to the driver, not to an open, so closing
 // and reopening finds the same lines in the same order; only empty() and create() clear
 // it. The table exists once it was created: before that an open fails with 2, as it would
-// for a file on disk.
+// for a file on disk. Options such as "QUICKSCAN=" change nothing.
 //
 // The scan cursor remembers the line before the current one, so deleting the current line
 // and putting lines back at the scan position cost O(1) whatever the table's size.
@@ -25,18 +25,14 @@ class MemoryDriver : public FileDriver {
 
   int setStart() override;
   int next(LineText& record) override;
-  std::size_t lastReadBytes() const override { return lastReadBytes_; }
   int put(const LineText& record) override;
   int remove() override;
   int insertAtScan(const LineText& record) override;
 
   std::int64_t records() override { return static_cast<std::int64_t>(table_.size()); }
   std::int64_t bytes() override { return static_cast<std::int64_t>(table_.textBytes()); }
-  // "QUICKSCAN=" and "Recover=" change nothing for a table in memory.
-  void send(std::string_view) override {}
 
  private:
-  int usable(bool forWriting) const;
   int current() const;
   void resetScan();
   // Runs a table operation that stores text, mapping its failures to error codes.
@@ -46,12 +42,10 @@ class MemoryDriver : public FileDriver {
   LineTable table_;
   bool exists_ = false;
   bool open_ = false;
-  bool writable_ = false;
   // The line the scan read last (None once it was removed, or before the first read) and
   // the line that stands before the scan position.
   LineTable::Index current_ = LineTable::None;
   LineTable::Index previous_ = LineTable::None;
-  std::size_t lastReadBytes_ = 0;
 };
 
 }  // namespace tallowmere::runtime

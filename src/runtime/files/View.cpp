@@ -5,10 +5,7 @@
 namespace tallowmere::runtime {
 
 int View::open() {
-  if (opened_) {
-    setError(ErrorCode::FileAlreadyOpen);
-    return ErrorCode::FileAlreadyOpen;
-  }
+  if (opened_) return setError(ErrorCode::FileAlreadyOpen);
   clearError();
   opened_ = true;
   return ErrorCode::NoError;

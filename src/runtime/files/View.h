@@ -24,7 +24,6 @@ class View {
   explicit View(File& file) : file_(file) {}
 
   File& primaryFile() { return file_; }
-  std::size_t fileCount() const { return 1; }
 
   int open();  // 52 when the view is already open
   int close();

@@ -1,23 +1,15 @@
 #include "runtime/settings/PrivateProfile.h"
 
-#include <cstdio>
-#include <cstdlib>
+#include "runtime/core/RequiredService.h"
 
 namespace tallowmere::runtime {
 
 namespace {
-PrivateProfile* installed = nullptr;
+RequiredService<PrivateProfile> installed("settings store");
 }
 
-void installPrivateProfile(PrivateProfile& profile) { installed = &profile; }
+void installPrivateProfile(PrivateProfile& profile) { installed.install(profile); }
 
-PrivateProfile& privateProfile() {
-  if (installed == nullptr) {
-    // As with the file layer: a front end that forgot it cannot do anything useful.
-    std::fputs("Tallowmere: no settings store installed\n", stderr);
-    std::abort();
-  }
-  return *installed;
-}
+PrivateProfile& privateProfile() { return installed.get(); }
 
 }  // namespace tallowmere::runtime

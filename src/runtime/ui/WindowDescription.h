@@ -12,7 +12,6 @@ namespace tallowmere::runtime {
 inline constexpr int NaturalSize = -1;
 
 inline constexpr int FontWeightNormal = 400;
-inline constexpr int FontWeightBold = 700;
 
 struct FontDescription {
   std::string name;

@@ -172,13 +172,13 @@ TEST_F(FileManagerTest, EachProcedureUsingAFileIsNotedUntilItsClose) {
   errors.SetProcedureName();
 }
 
-void openAndDie(const std::function<void(ErrorClass&, tallowmere::testing::TempDir&)>& body) {
+void openAndDie(const std::function<void(ErrorClass&)>& body) {
   ErrorStatusClass status;
   ErrorClass errors;
   errors.Init(status);
   tallowmere::testing::RecordingMessageBox boxes;
   tallowmere::testing::TempDir folder(true);
-  body(errors, folder);
+  body(errors);
 }
 
 std::unique_ptr<ManagedFile> lineFile(ErrorClass& errors, std::uint8_t create) {
@@ -187,14 +187,14 @@ std::unique_ptr<ManagedFile> lineFile(ErrorClass& errors, std::uint8_t create) {
 }
 
 TEST(FileManagerDeathTest, AMissingFileThatMayNotBeCreatedEndsTheProgram) {
-  EXPECT_EXIT(openAndDie([](ErrorClass& errors, auto&) { lineFile(errors, 0)->relate.Open(); }),
+  EXPECT_EXIT(openAndDie([](ErrorClass& errors) { lineFile(errors, 0)->relate.Open(); }),
               ::testing::ExitedWithCode(1),
               "\\[File Access Error\\] File data.txt could not be opened.  Error: File Not Found "
               "\\(2\\).  Press OK to end this application\n\\[Halt\\] File Access Error\n");
 }
 
 TEST(FileManagerDeathTest, AFailedCreationEndsTheProgram) {
-  EXPECT_EXIT(openAndDie([](ErrorClass& errors, auto&) {
+  EXPECT_EXIT(openAndDie([](ErrorClass& errors) {
                 auto text = lineFile(errors, 1);
                 text->file.faults().failOn(FileOperation::Create, 1, Code::AccessDenied);
                 text->relate.Open();
@@ -205,7 +205,7 @@ TEST(FileManagerDeathTest, AFailedCreationEndsTheProgram) {
 }
 
 TEST(FileManagerDeathTest, AnOperatingSystemFailureShowsTheSystemsError) {
-  EXPECT_EXIT(openAndDie([](ErrorClass& errors, auto&) {
+  EXPECT_EXIT(openAndDie([](ErrorClass& errors) {
                 auto text = lineFile(errors, 1);
                 text->file.faults().failOn(FileOperation::Open, 1, Code::OperatingSystemError, EIO);
                 text->relate.Open();
@@ -215,7 +215,7 @@ TEST(FileManagerDeathTest, AnOperatingSystemFailureShowsTheSystemsError) {
 }
 
 TEST(FileManagerDeathTest, TwoPassesWithoutSuccessEndTheProgram) {
-  EXPECT_EXIT(openAndDie([](ErrorClass& errors, auto&) {
+  EXPECT_EXIT(openAndDie([](ErrorClass& errors) {
                 auto text = lineFile(errors, 1);
                 text->file.faults().failFrom(FileOperation::Open, 1, Code::FileNotFound);
                 text->relate.Open();
@@ -226,7 +226,7 @@ TEST(FileManagerDeathTest, TwoPassesWithoutSuccessEndTheProgram) {
 
 TEST(FileManagerDeathTest, UsingAFileBeforeItsOpenEndsTheProgram) {
   // The completing form opens a lazy file itself; the plain form insists on an Open first.
-  EXPECT_EXIT(openAndDie([](ErrorClass& errors, auto&) {
+  EXPECT_EXIT(openAndDie([](ErrorClass& errors) {
                 lineFile(errors, 1)->access.FileManager::UseFile(UseType::Uses);
               }),
               ::testing::ExitedWithCode(1),
@@ -235,7 +235,7 @@ TEST(FileManagerDeathTest, UsingAFileBeforeItsOpenEndsTheProgram) {
 }
 
 TEST(FileManagerDeathTest, AManagerDestroyedWithItsFileOpenIsAProgrammingError) {
-  EXPECT_EXIT(openAndDie([](ErrorClass& errors, auto&) {
+  EXPECT_EXIT(openAndDie([](ErrorClass& errors) {
                 runtime::File file("Text", "data.txt", std::make_unique<runtime::LineDriver>());
                 auto access = std::make_unique<TestFileManager>(file, errors, 1);
                 access->Init();
@@ -247,7 +247,7 @@ TEST(FileManagerDeathTest, AManagerDestroyedWithItsFileOpenIsAProgrammingError) 
 }
 
 TEST(FileManagerDeathTest, AFileRegisteredTwiceIsAProgrammingError) {
-  EXPECT_EXIT(openAndDie([](ErrorClass& errors, auto&) {
+  EXPECT_EXIT(openAndDie([](ErrorClass& errors) {
                 runtime::File file("Text", "data.txt", std::make_unique<runtime::LineDriver>());
                 TestFileManager first(file, errors, 1);
                 TestFileManager second(file, errors, 1);

@@ -8,37 +8,13 @@
 
 namespace tallowmere::framework::testing {
 
-Level SelfInitialisingManager::UseFile(std::uint8_t useType) {
-  if (useType != UseType::Initialise) {
-    UseFile(UseType::Initialise);
-  } else if (!Initialized) {
-    InUseFile = 1;
-    Init(*File, GlobalErrors);
-  }
-  return FileManager::UseFile(useType);
-}
-
-ManagedFile::ManagedFile(const std::string& label, const std::string& name,
-                         std::unique_ptr<runtime::FileDriver> driver)
-    : file(label, name, std::move(driver)) {
-  access.File = &file;
-  access.Buffer = &file.record();
-  access.FileNameValue = label;
-  access.SetErrors(GlobalErrors);
-  access.Init();
-  relate.Init(access, 1);
-}
-
-ManagedFile::~ManagedFile() {
-  relate.Kill();
-}
-
 std::unique_ptr<ManagedFile> tableWith(const Lines& lines, TableDriver** driver,
                                        const std::string& name) {
   auto table = std::make_unique<TableDriver>();
   table->path_ = name;
   if (driver) *driver = table.get();
-  auto managed = std::make_unique<ManagedFile>("TestTable", name, std::move(table));
+  auto managed =
+      std::make_unique<ManagedFile>(std::move(table), "TestTable", name, GlobalErrors, 1);
   runtime::File& file = managed->file;
   file.create();
   file.open();

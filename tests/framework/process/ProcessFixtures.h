@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "framework/files/FileManager.h"
+#include "framework/files/ManagedFile.h"
 #include "framework/files/RelationManager.h"
 #include "framework/process/ProcessProcedure.h"
 #include "platform/headless/HeadlessFrontEnd.h"
@@ -44,25 +44,6 @@ class TableDriver : public runtime::MemoryDriver {
   std::string path_;
 };
 
-// A file manager that completes its own initialisation on first use, as the program's
-// per-file managers do.
-class SelfInitialisingManager : public FileManager {
- public:
-  Level UseFile(std::uint8_t useType) override;
-};
-
-// A file with its two managers, registered with this thread's registry for its lifetime.
-class ManagedFile {
- public:
-  ManagedFile(const std::string& label, const std::string& name,
-              std::unique_ptr<runtime::FileDriver> driver);
-  ~ManagedFile();
-
-  runtime::File file;
-  SelfInitialisingManager access;
-  RelationManager relate;
-};
-
 // A line table holding lines.
 std::unique_ptr<ManagedFile> tableWith(const Lines& lines, TableDriver** driver = nullptr,
                                        const std::string& name = "TestTable.tps");
@@ -92,11 +73,9 @@ class TestPass : public ProcessProcedure {
   std::vector<StepCall> calls;
 
   // The pass's view of the running procedure, for the steps.
-  using ProcessProcedure::Errors;
   using ProcessProcedure::Process_View;
   using ProcessProcedure::Record;
   using ProcessProcedure::Response;
-  using ProcessProcedure::ThisProcess;
   using ProcessProcedure::ThisWindow;
 
  protected:

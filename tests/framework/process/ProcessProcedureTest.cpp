@@ -93,8 +93,8 @@ TEST_F(ProcessRunTest, TextFileWithoutRecordCountFollowsTheBytesRead) {
   tallowmere::testing::writeFile(folder / "input.txt",
                                  std::string(8, 'a') + "\r\n" + std::string(18, 'b') + "\r\n" +
                                      std::string(28, 'c') + "\r\n" + std::string(38, 'd') + "\r\n");
-  ManagedFile input("Input", (folder / "input.txt").string(),
-                    std::make_unique<runtime::LineDriver>());
+  ManagedFile input(std::make_unique<runtime::LineDriver>(), "Input",
+                    (folder / "input.txt").string(), GlobalErrors, 1);
   TestPass pass(screen, input);
 
   EXPECT_EQ(pass.Run(), RequestCompleted);

@@ -2,44 +2,22 @@
 #include <sys/resource.h>
 
 #include <cerrno>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "runtime/files/ErrorState.h"
 #include "runtime/files/File.h"
-#include "runtime/files/LineDriver.h"
+#include "runtime/files/LineFileFixture.h"
 #include "support/TempDir.h"
 
 namespace tallowmere::runtime {
 namespace {
 
 using testing::readFile;
-using testing::TempDir;
 using testing::writeFile;
 
-class LineDriverTest : public ::testing::Test {
+class LineDriverTest : public LineFileTest {
  protected:
-  File textFile(const std::string& name = "lines.txt") {
-    return File("Lines", (folder / name).string(), std::make_unique<LineDriver>());
-  }
-
-  // Every record the file yields, without trailing blanks, and the bytes the reads took.
-  std::vector<std::string> readAll(const std::string& bytes, std::size_t* taken = nullptr) {
-    writeFile(folder / "lines.txt", bytes);
-    File file = textFile();
-    EXPECT_EQ(file.open(OpenMode::ReadOnly), 0);
-    std::vector<std::string> lines;
-    std::size_t total = 0;
-    while (file.next() == 0) {
-      lines.emplace_back(file.record().clipped());
-      total += file.lastReadBytes();
-    }
-    EXPECT_EQ(lastError().code, ErrorCode::RecordNotAvailable);
-    if (taken) *taken = total;
-    return lines;
-  }
-
   // What the file holds after the given records were added to it.
   std::string written(const std::vector<std::string>& records, const std::string& before = "") {
     writeFile(folder / "out.txt", before);
@@ -52,8 +30,6 @@ class LineDriverTest : public ::testing::Test {
     EXPECT_EQ(file.close(), 0);
     return readFile(folder / "out.txt");
   }
-
-  TempDir folder;
 };
 
 using Lines = std::vector<std::string>;

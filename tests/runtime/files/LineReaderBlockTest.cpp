@@ -1,15 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <memory>
 #include <string>
 #include <vector>
 
-#include "runtime/files/ErrorState.h"
-#include "runtime/files/File.h"
-#include "runtime/files/LineDriver.h"
+#include "runtime/files/LineFileFixture.h"
 #include "runtime/files/LineReader.h"
-#include "support/TempDir.h"
 
 namespace tallowmere::runtime {
 namespace {
@@ -43,24 +39,7 @@ Lines byTheRules(const std::string& bytes) {
   return lines;
 }
 
-class LineReaderBlockTest : public ::testing::Test {
- protected:
-  Lines readThroughTheDriver(const std::string& bytes, std::size_t& taken) {
-    testing::writeFile(folder / "lines.txt", bytes);
-    File file("Lines", (folder / "lines.txt").string(), std::make_unique<LineDriver>());
-    EXPECT_EQ(file.open(OpenMode::ReadOnly), 0);
-    Lines lines;
-    taken = 0;
-    while (file.next() == 0) {
-      lines.emplace_back(file.record().clipped());
-      taken += file.lastReadBytes();
-    }
-    EXPECT_EQ(lastError().code, ErrorCode::RecordNotAvailable);
-    return lines;
-  }
-
-  testing::TempDir folder;
-};
+class LineReaderBlockTest : public LineFileTest {};
 
 // Every kind of byte the rules care about, and runs of plain text long and short, is made
 // to fall on the edge of the reader's block in turn.
@@ -75,7 +54,7 @@ TEST_F(LineReaderBlockTest, LinesAcrossABlockEdgeReadAsByteByByte) {
     bytes += std::string(lead - bytes.size(), 'g');
     bytes += tail;
     std::size_t taken = 0;
-    ASSERT_EQ(readThroughTheDriver(bytes, taken), byTheRules(bytes)) << before;
+    ASSERT_EQ(readAll(bytes, &taken), byTheRules(bytes)) << before;
     EXPECT_EQ(taken, bytes.size()) << before;
   }
 }
@@ -90,7 +69,7 @@ TEST_F(LineReaderBlockTest, ControlCharactersAmongPlainTextAreAllSeen) {
   }
   bytes += std::string(30, '\xFF') + "\x1A" + std::string(9, '\x80') + "\r\n";
   std::size_t taken = 0;
-  EXPECT_EQ(readThroughTheDriver(bytes, taken), byTheRules(bytes));
+  EXPECT_EQ(readAll(bytes, &taken), byTheRules(bytes));
   EXPECT_EQ(taken, bytes.size());
 }
 

@@ -1,4 +1,4 @@
-#include "robustness/TestText.h"
+#include "support/TestText.h"
 
 #include <cstring>
 
@@ -16,6 +16,11 @@ std::string wholeText(std::string_view text) {
 
 std::string systemError(int errnum) {
   return std::string(std::strerror(errnum)) + " (" + std::to_string(errnum) + ")";
+}
+
+std::string fatalOpenFailure(const std::string& file, const std::string& errorText) {
+  return "File Access Error: File " + file + " could not be opened.  Error: " + errorText +
+         ".  Press OK to end this application\nHalt: File Access Error\n";
 }
 
 std::string passesCompleted(const std::vector<std::string>& operations) {

@@ -1,4 +1,4 @@
-#include "robustness/FolderListing.h"
+#include "support/FolderListing.h"
 
 namespace tallowmere::testing {
 

@@ -1,4 +1,4 @@
-#include "platform/terminal/ProgressBarText.h"
+#include "platform/common/ProgressBarText.h"
 
 #include <algorithm>
 

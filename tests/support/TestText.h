@@ -12,6 +12,9 @@ std::string wholeText(std::string_view text);
 // What an operating-system failure reads as in a message: its text and its number.
 std::string systemError(int errnum);
 
+// What the batch converter says when file cannot be opened, which ends the program.
+std::string fatalOpenFailure(const std::string& file, const std::string& errorText);
+
 // What the batch converter says for passes that all ran to their end, or that all found
 // nothing to do, in the order given.
 std::string passesCompleted(const std::vector<std::string>& operations);
