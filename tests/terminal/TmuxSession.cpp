@@ -208,6 +208,10 @@ void TmuxSession::drag(Cell from, Cell to) const {
 }
 
 void TmuxSession::resize(int columns, int rows) const {
+  // Curses notices a resize only while it reads: one that lands as the program has just
+  // drawn and is on its way into the wait for a key shows only with the next key. A
+  // moment's pause lets the program reach that wait first.
+  std::this_thread::sleep_for(std::chrono::milliseconds(200));
   tmux({"resize-window", "-t", Target, "-x", std::to_string(columns), "-y", std::to_string(rows)});
 }
 
