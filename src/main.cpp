@@ -9,6 +9,7 @@
 #include "platform/batch/BatchFrontEnd.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/posix/PosixPrivateProfile.h"
+#include "platform/posix/StandardDescriptors.h"
 #include "platform/terminal/TerminalFrontEnd.h"
 #include "runtime/files/FileSystem.h"
 #include "runtime/settings/PrivateProfile.h"
@@ -45,6 +46,7 @@ int openTheWindow() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (!tallowmere::platform::openClosedStandardDescriptors()) return 2;
   const std::vector<std::string_view> arguments(argv + 1, argv + argc);
   const CommandLine line = CommandLine::parse(arguments);
   switch (line.mode) {
