@@ -25,14 +25,44 @@ constexpr runtime::Hundredths LongestWait = 100 * 60 * 60;
 // slow line.
 constexpr int MouseByteWaitMilliseconds = 100;
 
-std::optional<MouseInput> readMouseReport() {
+// Far more than any screen has columns, and far from an int's end.
+constexpr int LargestReportNumber = 1 << 20;
+
+std::optional<MouseInput> readXtermReport() {
   int bytes[3];
-  timeout(MouseByteWaitMilliseconds);
   for (int& byte : bytes) {
     byte = getch();
     if (byte == ERR) return std::nullopt;
   }
   return decodeMouseReport(bytes[0], bytes[1], bytes[2]);
+}
+
+// Decimal digits up to the byte after them, which is returned.
+int readNumber(int& number) {
+  number = 0;
+  int key = getch();
+  for (; key >= '0' && key <= '9'; key = getch()) {
+    number = std::min(number * 10 + (key - '0'), LargestReportNumber);
+  }
+  return key;
+}
+
+std::optional<MouseInput> readSgrReport() {
+  int button = 0, column = 0, row = 0;
+  if (readNumber(button) != ';' || readNumber(column) != ';') return std::nullopt;
+  const int final = readNumber(row);
+  if (final != 'M' && final != 'm') return std::nullopt;
+  return decodeSgrMouseReport(button, column, row, final == 'm');
+}
+
+bool isMouseReport(int key) {
+  return key == MouseReportKey || key == SgrMouseReportKey;
+}
+
+// The rest of the report whose start key was.
+std::optional<MouseInput> readMouseReport(int key) {
+  timeout(MouseByteWaitMilliseconds);
+  return key == SgrMouseReportKey ? readSgrReport() : readXtermReport();
 }
 
 void paintTooSmall(ScreenPainter& painter, CellSize needed) {
@@ -142,8 +172,8 @@ std::optional<runtime::Input> TerminalFrontEnd::keepOnScreen(const runtime::Wind
 }
 
 std::optional<runtime::Input> TerminalFrontEnd::translate(runtime::Window& active, int key) {
-  if (key != MouseReportKey) return input_.fromKey(active, key, screen());
-  const std::optional<MouseInput> mouse = readMouseReport();
+  if (!isMouseReport(key)) return input_.fromKey(active, key, screen());
+  const std::optional<MouseInput> mouse = readMouseReport(key);
   if (!mouse) return std::nullopt;
   return input_.fromMouse(active, *mouse, screen());
 }
@@ -177,8 +207,8 @@ int TerminalFrontEnd::answer(MessageBoxDialog& box) {
     if (!key) return box.escapeAnswer();
     if (*key == KEY_RESIZE || !room) continue;
     std::optional<int> button;
-    if (*key == MouseReportKey) {
-      const std::optional<MouseInput> mouse = readMouseReport();
+    if (isMouseReport(*key)) {
+      const std::optional<MouseInput> mouse = readMouseReport(*key);
       if (mouse && mouse->action == MouseInput::Action::Press) button = box.answerClick(mouse->at);
     } else {
       button = box.answerKey(*key);

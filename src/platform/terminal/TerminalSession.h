@@ -9,9 +9,9 @@
 namespace tallowmere::platform {
 
 // The terminal in curses mode for as long as the object lives. However the process ends
-// (this object going away, a halt or fatal message running the exit hooks, or SIGINT,
-// SIGTERM or SIGHUP) the terminal gets its modes, cursor and screen back. Ctrl-C arrives
-// as a key, not as a signal, while the session runs.
+// (this object going away, a halt or fatal message running the exit hooks, or a signal)
+// the terminal gets its modes, cursor, mouse and screen back. Ctrl-C arrives as a key, not
+// as a signal, while the session runs.
 class TerminalSession {
  public:
   // Nothing when standard input and output are not both a terminal, or curses cannot
