@@ -7,6 +7,7 @@
 #include "app/Pipeline.h"
 #include "app/Program.h"
 #include "platform/batch/BatchFrontEnd.h"
+#include "platform/posix/PosixConsole.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/posix/PosixPrivateProfile.h"
 #include "platform/posix/StandardDescriptors.h"
@@ -20,7 +21,8 @@ namespace {
 using tallowmere::app::CommandLine;
 
 int convertInBatch(const CommandLine& line) {
-  tallowmere::platform::BatchFrontEnd batch;
+  tallowmere::platform::PosixConsole console(stderr);
+  tallowmere::platform::BatchFrontEnd batch(console);
   tallowmere::runtime::ScopedFrontEnd installed(batch);
   tallowmere::txa::setImportName(line.input);
   tallowmere::txa::setExportName(line.output);
