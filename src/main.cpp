@@ -33,8 +33,10 @@ int convertInBatch(const CommandLine& line) {
 int openTheWindow() {
   auto terminal = tallowmere::platform::TerminalFrontEnd::start();
   if (!terminal) {
-    std::fputs("tallowmere: the window needs a terminal; use --batch to convert without one\n",
-               stderr);
+    std::fputs(
+        "tallowmere: the window needs a terminal that can place the cursor; use --batch to "
+        "convert without one\n",
+        stderr);
     return 2;
   }
   {

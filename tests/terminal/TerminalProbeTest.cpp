@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -346,9 +347,14 @@ INSTANTIATE_TEST_SUITE_P(EveryEndingSignal, TerminalSignals,
 TEST_F(TerminalProbe, SmallTerminalShowsANoticeUntilEnlargedAndWindowsStayOnScreen) {
   TmuxSession& probe = start();
   ASSERT_TRUE(probe.waitForText(MainCaption));
-  probe.resize(50, 15);
+  probe.resize(24, 15);
   ASSERT_TRUE(probe.waitForText("Terminal too small")) << probe.screen();
   EXPECT_EQ(probe.screen().find(MainCaption), std::string::npos);
+  // However narrow the terminal, the notice wraps so the size it asks for shows.
+  std::string notice = probe.screen();
+  std::replace(notice.begin(), notice.end(), '\n', ' ');
+  EXPECT_TRUE(std::regex_search(notice, std::regex("at least [0-9]+ x [0-9]+ \\(now 24 x 15\\)")))
+      << probe.screen();
   probe.resize(70, 22);
   // Still centred where it was, it would stick out: it is moved back inside.
   ASSERT_TRUE(probe.waitForScreen([&](const std::string&) {

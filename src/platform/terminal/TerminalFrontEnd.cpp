@@ -9,6 +9,7 @@
 #include "platform/terminal/KeyCodes.h"
 #include "platform/terminal/MessageBoxDialog.h"
 #include "platform/terminal/ScreenPainter.h"
+#include "platform/terminal/TextWrap.h"
 #include "platform/terminal/WindowFrame.h"
 #include "platform/terminal/WindowPainter.h"
 #include "runtime/ui/Window.h"
@@ -65,12 +66,17 @@ std::optional<MouseInput> readMouseReport(int key) {
   return key == SgrMouseReportKey ? readSgrReport() : readXtermReport();
 }
 
+// Wrapped, so the size asked for shows on however narrow a terminal.
 void paintTooSmall(ScreenPainter& painter, CellSize needed) {
   const CellSize screen = painter.screen();
-  painter.text({0, 0}, "Terminal too small: enlarge it to at least " +
-                           std::to_string(needed.columns) + " x " + std::to_string(needed.rows) +
-                           " (now " + std::to_string(screen.columns) + " x " +
-                           std::to_string(screen.rows) + ").");
+  const std::string notice = "Terminal too small: enlarge it to at least " +
+                             std::to_string(needed.columns) + " x " + std::to_string(needed.rows) +
+                             " (now " + std::to_string(screen.columns) + " x " +
+                             std::to_string(screen.rows) + ").";
+  int row = 0;
+  for (const std::string& line : wrapMessageText(notice, screen.columns)) {
+    painter.text({0, row++}, line);
+  }
 }
 
 bool fits(CellSize size, CellSize screen) {

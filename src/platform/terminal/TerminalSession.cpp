@@ -2,6 +2,7 @@
 
 #include <curses.h>
 #include <langinfo.h>
+#include <term.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -45,6 +46,17 @@ bool terminalAttached() {
   return isatty(STDIN_FILENO) && isatty(STDOUT_FILENO);
 }
 
+// A terminal that cannot place the cursor (TERM=dumb, say) would show the windows as a
+// stream of garbage.
+bool canPlaceCursor() {
+  int status = 0;
+  if (setupterm(nullptr, STDOUT_FILENO, &status) != OK) return false;
+  const char* placeCursor = tigetstr(const_cast<char*>("cup"));
+  const bool can = placeCursor != nullptr && placeCursor != reinterpret_cast<const char*>(-1);
+  del_curterm(cur_term);
+  return can;
+}
+
 Glyphs glyphsForLocale() {
   return std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0 ? Glyphs::Unicode : Glyphs::Ascii;
 }
@@ -77,7 +89,7 @@ void sendToTerminal(const char* sequence) {
 }  // namespace
 
 std::unique_ptr<TerminalSession> TerminalSession::start() {
-  if (sessionUp || !terminalAttached()) return nullptr;
+  if (sessionUp || !terminalAttached() || !canPlaceCursor()) return nullptr;
   // Only the character type: numbers and messages elsewhere keep the C conventions.
   std::setlocale(LC_CTYPE, "");
   EmergencyRestore::saveModes();

@@ -14,8 +14,8 @@ namespace tallowmere::platform {
 // as a signal, while the session runs.
 class TerminalSession {
  public:
-  // Nothing when standard input and output are not both a terminal, or curses cannot
-  // drive it; the terminal is untouched then.
+  // Nothing when standard input and output are not both a terminal, or the terminal cannot
+  // place the cursor, or curses cannot drive it; the terminal is untouched then.
   static std::unique_ptr<TerminalSession> start();
   ~TerminalSession();
   TerminalSession(const TerminalSession&) = delete;
