@@ -1,5 +1,6 @@
 #include "terminal/TmuxClient.h"
 
+#include <poll.h>
 #include <pty.h>
 #include <signal.h>
 #include <sys/wait.h>
@@ -19,6 +20,8 @@ namespace {
   ::execvp(argv[0], argv.data());
   ::_exit(127);
 }
+
+constexpr int PollMilliseconds = 50;
 
 std::string sgrReport(int column, int row, char action) {
   return "\033[<0;" + std::to_string(column + 1) + ";" + std::to_string(row + 1) + action;
@@ -40,14 +43,20 @@ TmuxClient::~TmuxClient() {
     ::kill(child_, SIGTERM);
     ::waitpid(child_, nullptr, 0);
   }
-  // The client's end of the terminal is closed now, so the reader sees the end.
+  stopping_ = true;
   if (reader_.joinable()) reader_.join();
   if (terminal_ >= 0) ::close(terminal_);
 }
 
 void TmuxClient::drain() const {
+  // The server holds the client's terminal as well and may keep it open a moment after the
+  // client has gone, so the reader does not count on seeing its end.
   char buffer[4096];
-  while (::read(terminal_, buffer, sizeof buffer) > 0) {
+  while (!stopping_) {
+    pollfd ready = {terminal_, POLLIN, 0};
+    if (::poll(&ready, 1, PollMilliseconds) < 0) return;
+    if ((ready.revents & POLLIN) && ::read(terminal_, buffer, sizeof buffer) <= 0) return;
+    if (ready.revents & (POLLHUP | POLLERR | POLLNVAL)) return;
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <sys/types.h>
 
+#include <atomic>
 #include <string>
 #include <thread>
 #include <vector>
@@ -31,6 +32,7 @@ class TmuxClient {
 
   int terminal_ = -1;
   pid_t child_ = -1;
+  std::atomic<bool> stopping_{false};
   std::thread reader_;
 };
 
