@@ -7,8 +7,10 @@
 #include "app/Pipeline.h"
 #include "app/Program.h"
 #include "platform/batch/BatchFrontEnd.h"
+#include "platform/posix/PosixConsole.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/posix/PosixPrivateProfile.h"
+#include "platform/posix/StandardDescriptors.h"
 #include "platform/terminal/TerminalFrontEnd.h"
 #include "runtime/files/FileSystem.h"
 #include "runtime/settings/PrivateProfile.h"
@@ -19,7 +21,8 @@ namespace {
 using tallowmere::app::CommandLine;
 
 int convertInBatch(const CommandLine& line) {
-  tallowmere::platform::BatchFrontEnd batch;
+  tallowmere::platform::PosixConsole console(stderr);
+  tallowmere::platform::BatchFrontEnd batch(console);
   tallowmere::runtime::ScopedFrontEnd installed(batch);
   tallowmere::txa::setImportName(line.input);
   tallowmere::txa::setExportName(line.output);
@@ -30,8 +33,10 @@ int convertInBatch(const CommandLine& line) {
 int openTheWindow() {
   auto terminal = tallowmere::platform::TerminalFrontEnd::start();
   if (!terminal) {
-    std::fputs("tallowmere: the window needs a terminal; use --batch to convert without one\n",
-               stderr);
+    std::fputs(
+        "tallowmere: the window needs a terminal that can place the cursor; use --batch to "
+        "convert without one\n",
+        stderr);
     return 2;
   }
   {
@@ -45,6 +50,7 @@ int openTheWindow() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (!tallowmere::platform::openClosedStandardDescriptors()) return 2;
   const std::vector<std::string_view> arguments(argv + 1, argv + argc);
   const CommandLine line = CommandLine::parse(arguments);
   switch (line.mode) {

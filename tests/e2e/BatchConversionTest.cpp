@@ -145,6 +145,21 @@ TEST_F(BatchConversion, UnfinishedClausesNeverLoseText) {
   EXPECT_EQ(output(), crlf({wide, wider, "plain", "Y,AT(1,2)"}));
 }
 
+TEST_F(BatchConversion, ClosedStandardDescriptorsNeverTakeTheFiles) {
+  // The files opened first would otherwise land on the closed descriptor, and messages meant
+  // for it would be written into them.
+  const std::string input = crlf({"  WINDOW('Main'),AT(0,0, |", "    100,50),#ORDINAL(3)", "plain"});
+  ASSERT_EQ(convert(input, {"--all"}).status, 0);
+  const std::string normal = output();
+  for (int descriptor : {0, 1, 2}) {
+    std::filesystem::remove(folder / "Export.txa");
+    const RunResult run = runProgramWithout(descriptor, folder.path(), {"--batch", "--all"});
+    EXPECT_EQ(run.status, 0) << "descriptor " << descriptor << ": " << run.err;
+    EXPECT_EQ(readFile(folder / "Import.txa"), input) << "descriptor " << descriptor;
+    EXPECT_EQ(output(), normal) << "descriptor " << descriptor;
+  }
+}
+
 TEST_F(BatchConversion, UsageErrorsAndHelp) {
   const RunResult bad = runProgram(folder.path(), {"--batch", "--frobnicate"});
   EXPECT_EQ(bad.status, 2);

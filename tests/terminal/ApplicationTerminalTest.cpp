@@ -56,16 +56,24 @@ class ApplicationTerminal : public ::testing::Test {
     if (!TmuxSession::available()) GTEST_SKIP() << "tmux is not installed";
   }
 
-  TmuxSession& start(int columns = 100, int rows = 30) {
+  // The program with arguments, in a terminal of that size, with TERM set if given.
+  TmuxSession& launch(const std::string& arguments, int columns = 100, int rows = 30,
+                      const std::string& terminalType = "") {
     session_.reset();
     TmuxOptions options;
     options.columns = columns;
     options.rows = rows;
     options.workingFolder = folder_.path();
     options.environment = {{"XDG_CONFIG_HOME", (folder_ / "config").string()}};
-    session_.emplace("'" + programPath().string() + "'", options);
-    EXPECT_TRUE(session_->waitForText(MainCaption)) << session_->screen();
+    if (!terminalType.empty()) options.environment.emplace_back("TERM", terminalType);
+    session_.emplace("'" + programPath().string() + "' " + arguments, options);
     return *session_;
+  }
+
+  TmuxSession& start(int columns = 100, int rows = 30) {
+    TmuxSession& program = launch("", columns, rows);
+    EXPECT_TRUE(program.waitForText(MainCaption)) << program.screen();
+    return program;
   }
 
   // The main window's client area: its frame's corner plus one cell each way.
@@ -380,6 +388,38 @@ TEST_F(ApplicationTerminal, CancelEndsTheImportEarlyAndThePipelineGoesOn) {
   EXPECT_EQ(exported, shortLines(static_cast<long>(exportedLines)));
   EXPECT_GT(exportedLines, 0u);
   EXPECT_LT(exportedLines, static_cast<std::size_t>(lines));
+}
+
+TEST_F(ApplicationTerminal, BatchProgressFitsTheTerminalAndFollowsItsWidth) {
+  const auto shownLines = [](const TmuxSession& batch) {
+    std::vector<std::string> rows = batch.lines();
+    std::erase(rows, std::string());
+    return rows;
+  };
+  writeFile(folder_ / "Import.txa", shortLines(linesImportedIn(1.0)));
+  TmuxSession& batch = launch("--batch --all", 40, 20);
+  ASSERT_TRUE(batch.waitForText("Importing TXA File")) << batch.screen();
+  for (const std::string& row : shownLines(batch)) {
+    EXPECT_LT(row.size(), 40u) << batch.screen();
+    EXPECT_NE(row.find("% Complete"), std::string::npos) << batch.screen();
+  }
+  batch.resize(80, 20);
+  ASSERT_EQ(batch.waitForExit(milliseconds(60000)), 0) << batch.screen();
+
+  // One line for each pass, none wrapped, the last one with the whole bar.
+  const std::vector<std::string> rows = shownLines(batch);
+  ASSERT_EQ(rows.size(), everyPass().size()) << batch.screen();
+  for (const std::string& row : rows) {
+    EXPECT_NE(row.find("% Complete"), std::string::npos) << batch.screen();
+  }
+  EXPECT_EQ(rows.back().rfind("[" + std::string(30, '#') + "] Exporting", 0), 0u) << rows.back();
+}
+
+TEST_F(ApplicationTerminal, ATerminalThatCannotPlaceTheCursorIsRefused) {
+  TmuxSession& program = launch("", 100, 30, "dumb");
+  EXPECT_EQ(program.waitForExit(), 2) << program.screen();
+  EXPECT_TRUE(program.waitForText("needs a terminal that can place the cursor"))
+      << program.screen();
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/headless/HeadlessClock.h"
+#include "platform/common/HeadlessClock.h"
 #include "platform/headless/HeadlessScript.h"
 #include "runtime/ui/FrontEnd.h"
 #include "runtime/ui/Window.h"

@@ -27,7 +27,8 @@ Window::Window(const WindowDescription& description)
       position_(description.position),
       width_(description.width),
       height_(description.height),
-      resizable_(description.resizable) {
+      resizable_(description.resizable),
+      progressRole_(description.progress) {
   controls_.reserve(description.controls.size());
   for (const ControlDescription& control : description.controls) controls_.emplace_back(control);
 }

@@ -28,6 +28,7 @@ class Window {
   const std::string& caption() const { return caption_; }
   void setCaption(std::string caption);
   const FontDescription& font() const { return font_; }
+  const std::optional<ProgressRole>& progressRole() const { return progressRole_; }
 
   // Placement, in dialog units. A window without a position gets one from the front end
   // when it opens.
@@ -91,6 +92,7 @@ class Window {
   int width_;
   int height_;
   bool resizable_;
+  std::optional<ProgressRole> progressRole_;
   bool maximized_ = false;
   bool minimized_ = false;
   std::vector<Control> controls_;
