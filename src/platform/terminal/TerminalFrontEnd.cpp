@@ -210,14 +210,14 @@ int TerminalFrontEnd::answer(MessageBoxDialog& box) {
     const bool room = redraw(&box);
     const std::optional<int> key = readKey(std::nullopt);
     // A wait without a time limit ends without a key only when input is gone for good.
-    if (!key) return box.escapeAnswer();
+    if (!key) return box.choice().escapeAnswer();
     if (*key == KEY_RESIZE || !room) continue;
     std::optional<int> button;
     if (isMouseReport(*key)) {
       const std::optional<MouseInput> mouse = readMouseReport(*key);
       if (mouse && mouse->action == MouseInput::Action::Press) button = box.answerClick(mouse->at);
     } else {
-      button = box.answerKey(*key);
+      button = box.choice().answerKey(neutralKey(*key));
     }
     if (button) return *button;
   }

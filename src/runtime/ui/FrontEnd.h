@@ -27,7 +27,7 @@ struct Input {
   Point position;   // Move
   int width = 0;    // Resize
   int height = 0;
-  int keyCode = 0;  // the key or mouse code behind the input, 0 when none
+  int keyCode = 0;  // the runtime::Key code behind the input, 0 when none
 };
 
 // The port through which the window engine reaches a screen. The engine owns the order of
@@ -47,8 +47,7 @@ class FrontEnd : public MessageBoxPort {
   virtual void openWindow(Window& window) = 0;
   virtual void drawWindow(const Window& window) = 0;
   virtual void closeWindow(const Window& window) = 0;
-  virtual std::optional<Input> waitForInput(Window& active,
-                                            std::optional<Hundredths> deadline) = 0;
+  virtual std::optional<Input> waitForInput(Window& active, std::optional<Hundredths> deadline) = 0;
   virtual const Clock& clock() const = 0;
   virtual void beep() {}
   virtual void shutdown() = 0;
