@@ -4,6 +4,7 @@
 #include <signal.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <regex>
 #include <sstream>
@@ -269,12 +270,24 @@ TEST_P(TerminalMessageBoxAnswers, KeysAnswerTheBox) {
   closeNormally(probe);
 }
 
+// Named after the box and the keys, e.g. question_no_Tab_Enter, so a name keeps meaning the
+// same case when cases are added or reordered.
+std::string answerName(const ::testing::TestParamInfo<Answer>& info) {
+  std::string name = info.param.kind;
+  for (const std::string& key : info.param.keys) name += "_" + key;
+  for (char& c : name) {
+    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+  }
+  return name;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Keys, TerminalMessageBoxAnswers,
     ::testing::Values(Answer{"question", {"Enter"}, 2}, Answer{"question-no", {"Enter"}, 4},
                       Answer{"question", {"Tab", "Enter"}, 4}, Answer{"question", {"n"}, 4},
                       Answer{"question-no", {"Y"}, 2}, Answer{"question", {"Escape"}, 4},
-                      Answer{"notify", {"Escape"}, 1}, Answer{"notify", {"y", "Space"}, 1}));
+                      Answer{"notify", {"Escape"}, 1}, Answer{"notify", {"y", "Space"}, 1}),
+    answerName);
 
 TEST_F(TerminalProbe, MessageBoxShowsItsTextLinesMarkAndButtons) {
   TmuxSession& probe = start("--message notify");
