@@ -2,6 +2,7 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <thread>
 
 #include "framework/files/FileManager.h"
 #include "framework/files/FileManagerFixture.h"
@@ -41,6 +42,29 @@ TEST_F(LineFileTest, OpenCountsAndOpensPhysicallyOnceOnFirstUse) {
   EXPECT_EQ(text->access.Used, 0);
   EXPECT_EQ(text->relate.Close(), Level::Benign);
   EXPECT_EQ(text->access.GetOpened(), 0);
+  EXPECT_TRUE(boxes.shown().empty());
+}
+
+// A process-wide file is opened physically by its first user and closed by its last,
+// whichever thread each manager belongs to.
+TEST_F(LineFileTest, AProcessWideFileStaysOpenUntilTheManagersOfEveryThreadCloseIt) {
+  writeFile(folder / "in.txt", "line\r\n");
+  auto text = textFile("in.txt", 0);
+  text->file.setScope(runtime::FileScope::Process);
+  ASSERT_EQ(text->relate.Open(), Level::Benign);
+  std::thread([&] {
+    TestFileManager other(text->file, errors, 0);
+    RelationManager relate;
+    other.Init();
+    relate.Init(other, 1);
+    EXPECT_EQ(relate.Open(), Level::Benign);
+    EXPECT_EQ(relate.Close(), Level::Benign);
+    EXPECT_TRUE(text->file.isOpen());
+    relate.Kill();
+  }).join();
+  EXPECT_TRUE(text->file.isOpen());
+  EXPECT_EQ(text->relate.Close(), Level::Benign);
+  EXPECT_FALSE(text->file.isOpen());
   EXPECT_TRUE(boxes.shown().empty());
 }
 
