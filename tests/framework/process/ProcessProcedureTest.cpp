@@ -13,6 +13,7 @@
 namespace tallowmere::framework::testing {
 namespace {
 
+using platform::atTime;
 using platform::inWindow;
 using platform::press;
 
@@ -153,6 +154,36 @@ TEST_F(ProcessRunTest, CancelEndsTheRunWithoutAQuestionAndKeepsWhatWasDone) {
     const std::string original = "line " + std::to_string(i + 1);
     EXPECT_EQ(after[i], i < handled ? original + " done" : original) << "line " << i + 1;
   }
+}
+
+// Records of one hundredth each: the first timer event runs batches of 1, 1, 2, 4, 8, 16
+// and 32 records. A Cancel at 10 hundredths comes during the batch of records 9 to 16 and
+// is taken as that batch ends, not with the rest of the timer event.
+TEST_F(ProcessRunTest, CancelIsTakenAtTheEndOfTheBatchInWhichItCame) {
+  auto table = tableWith(numbered(1000));
+  TestPass pass(screen, *table);
+  pass.costPerRecord = 1;
+  screen.script(atTime(10), press(Progress_Cancel));
+
+  EXPECT_EQ(pass.Run(), RequestCancelled);
+  EXPECT_EQ(pass.calls.size(), 16u);
+}
+
+// A Cancel that comes during a pass's last batch belongs to that pass, which ends with its
+// data: the Cancel goes with its window and never reaches the pass after it.
+TEST_F(ProcessRunTest, InputLeftWhenAWindowClosesGoesWithIt) {
+  auto table = tableWith(numbered(20));
+  TestPass first(screen, *table);
+  TestPass second(screen, *table);
+  first.costPerRecord = 1;
+  second.costPerRecord = 1;
+  // Records 17 to 20 are the first pass's last batch.
+  screen.script(atTime(18), press(Progress_Cancel));
+
+  EXPECT_EQ(first.Run(), RequestCompleted);
+  EXPECT_EQ(second.Run(), RequestCompleted);
+  EXPECT_EQ(second.calls.size(), 20u);
+  EXPECT_EQ(screen.pendingSteps(), 0u);
 }
 
 TEST_F(ProcessRunTest, FatalStepStopsTheReadingAndKeepsTheStepsResponse) {
