@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
 #include <regex>
 #include <string>
 #include <vector>
@@ -134,6 +135,19 @@ TEST_F(MainWindowTest, PlacementIsSavedAtCloseAndRestoredAtTheNextStart) {
   runtime::ScopedFrontEnd installed(again);
   RunProgram(Main);
   EXPECT_NE(readFile(folder / "config" / "Tallowmere.INI").find("XPos=12\r\nYPos=34"),
+            std::string::npos);
+}
+
+// The main window cannot be maximized; a settings file that says it was must not stop its
+// position from being saved from then on.
+TEST_F(MainWindowTest, AStoredMaximizeDoesNotStopThePlacementFromBeingSaved) {
+  std::filesystem::create_directories(folder / "config");
+  writeFile(folder / "config" / "Tallowmere.INI", "[Main]\r\nMaximize=Yes\r\nMinimize=No\r\n");
+  onMain(platform::moveTo({12, 34}));
+  onMain(press(Close));
+  run();
+  EXPECT_NE(readFile(folder / "config" / "Tallowmere.INI")
+                .find("[Main]\r\nMaximize=No\r\nMinimize=No\r\nXPos=12\r\nYPos=34\r\n"),
             std::string::npos);
 }
 

@@ -54,7 +54,7 @@ void Window::resize(int width, int height) {
 }
 
 void Window::setMaximized(bool maximized) {
-  maximized_ = maximized;
+  maximized_ = maximized && resizable_;
   touch();
 }
 
