@@ -84,8 +84,9 @@ class HeadlessFrontEnd : public runtime::FrontEnd {
   std::optional<runtime::Input> waitForInput(runtime::Window& active,
                                              std::optional<runtime::Hundredths> deadline) override;
   bool inputPending(runtime::Window& active) override;
-  // The script stands in for the person, and it never waits.
-  bool personAtScreen() const override { return false; }
+  // Nobody waits for the windows unless a test or a benchmark stands in for the person.
+  bool personAtScreen() const override { return personAtScreen_; }
+  void setPersonAtScreen(bool present) { personAtScreen_ = present; }
   int showMessageBox(const runtime::MessageBoxRequest& request) override;
   const runtime::Clock& clock() const override { return clock_; }
   // There is no screen to give back.
@@ -111,6 +112,7 @@ class HeadlessFrontEnd : public runtime::FrontEnd {
   std::map<const runtime::Window*, std::size_t> openRecords_;
   std::vector<MessageBoxRecord> messageBoxes_;
   int unscriptedCloses_ = 0;
+  bool personAtScreen_ = false;
   int idleInARow_ = 0;
 };
 

@@ -169,6 +169,19 @@ TEST_F(ProcessRunTest, CancelIsTakenAtTheEndOfTheBatchInWhichItCame) {
   EXPECT_EQ(pass.calls.size(), 16u);
 }
 
+// With a person at the screen a batch lasts about a fifth of a second: records of one
+// hundredth go 16 to a batch, so a Cancel at one second is taken after 112 of them.
+TEST_F(ProcessRunTest, WithAPersonAtTheScreenCancelIsTakenWithinAFifthOfASecond) {
+  auto table = tableWith(numbered(1000));
+  TestPass pass(screen, *table);
+  pass.costPerRecord = 1;
+  screen.setPersonAtScreen(true);
+  screen.script(atTime(100), press(Progress_Cancel));
+
+  EXPECT_EQ(pass.Run(), RequestCancelled);
+  EXPECT_EQ(pass.calls.size(), 112u);
+}
+
 // A Cancel that comes during a pass's last batch belongs to that pass, which ends with its
 // data: the Cancel goes with its window and never reaches the pass after it.
 TEST_F(ProcessRunTest, InputLeftWhenAWindowClosesGoesWithIt) {
