@@ -352,6 +352,21 @@ std::optional<int> shownPercentage(const std::string& screen) {
   return std::stoi(match[1]);
 }
 
+// The percentage the operation's window shows once it shows at least percent.
+std::optional<int> waitForProgress(const TmuxSession& program, const std::string& operation,
+                                   int percent) {
+  std::string seen;
+  const bool shown = program.waitForScreen(
+      [&](const std::string& screen) {
+        seen = screen;
+        const auto percentage = shownPercentage(screen);
+        return shows(screen, operation) && percentage && *percentage >= percent;
+      },
+      milliseconds(20000));
+  EXPECT_TRUE(shown) << seen;
+  return shown ? shownPercentage(seen) : std::nullopt;
+}
+
 TEST_F(ApplicationTerminal, CancelEndsTheImportEarlyAndThePipelineGoesOn) {
   const long lines = linesImportedIn(6.0);
   writeFile(folder_ / "Import.txa", shortLines(lines));
@@ -361,16 +376,9 @@ TEST_F(ApplicationTerminal, CancelEndsTheImportEarlyAndThePipelineGoesOn) {
   clickOn(program, "[ Process ]");
 
   // The first percentage the import shows, once it is under way.
-  std::string running;
-  ASSERT_TRUE(program.waitForScreen(
-      [&](const std::string& screen) {
-        running = screen;
-        const auto percentage = shownPercentage(screen);
-        return shows(screen, "Importing TXA File") && percentage && *percentage > 0;
-      },
-      milliseconds(10000)))
-      << running;
-  ASSERT_LT(*shownPercentage(running), 100) << "the import ended before it could be cancelled";
+  const std::optional<int> running = waitForProgress(program, "Importing TXA File", 1);
+  ASSERT_TRUE(running);
+  ASSERT_LT(*running, 100) << "the import ended before it could be cancelled";
   clickOn(program, "[ Cancel ]");
 
   const std::vector<std::string> seen =
@@ -404,16 +412,9 @@ TEST_F(ApplicationTerminal, EscTypedAsAPassEndsNeverReachesTheNextPass) {
   ASSERT_TRUE(program.waitForText(">[X] Correct AT")) << program.screen();
   clickOn(program, "[ Process ]");
 
-  std::string nearTheEnd;
-  ASSERT_TRUE(program.waitForScreen(
-      [&](const std::string& screen) {
-        nearTheEnd = screen;
-        const auto percentage = shownPercentage(screen);
-        return shows(screen, "Importing TXA File") && percentage && *percentage >= 90;
-      },
-      milliseconds(20000)))
-      << nearTheEnd;
-  ASSERT_LT(*shownPercentage(nearTheEnd), 100) << "the import ended before the key";
+  const std::optional<int> nearTheEnd = waitForProgress(program, "Importing TXA File", 90);
+  ASSERT_TRUE(nearTheEnd);
+  ASSERT_LT(*nearTheEnd, 100) << "the import ended before the key";
   program.sendKeys({"Escape"});
 
   followPipeline(program, [](const std::vector<std::string>& names) {

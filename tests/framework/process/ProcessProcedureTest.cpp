@@ -156,30 +156,25 @@ TEST_F(ProcessRunTest, CancelEndsTheRunWithoutAQuestionAndKeepsWhatWasDone) {
   }
 }
 
-// Records of one hundredth each: the first timer event runs batches of 1, 1, 2, 4, 8, 16
-// and 32 records. A Cancel at 10 hundredths comes during the batch of records 9 to 16 and
-// is taken as that batch ends, not with the rest of the timer event.
+// A Cancel is taken as the batch during which it came ends, not with the rest of the timer
+// event. With records of one hundredth the first timer event runs batches of 1, 1, 2, 4, 8,
+// 16 and 32 records, so a Cancel at 10 hundredths is taken after record 16. With a person
+// at the screen a batch lasts about a fifth of a second, here 16 records from the first
+// event on, so a Cancel at one second is taken after record 112.
 TEST_F(ProcessRunTest, CancelIsTakenAtTheEndOfTheBatchInWhichItCame) {
-  auto table = tableWith(numbered(1000));
-  TestPass pass(screen, *table);
-  pass.costPerRecord = 1;
-  screen.script(atTime(10), press(Progress_Cancel));
-
-  EXPECT_EQ(pass.Run(), RequestCancelled);
-  EXPECT_EQ(pass.calls.size(), 16u);
-}
-
-// With a person at the screen a batch lasts about a fifth of a second: records of one
-// hundredth go 16 to a batch, so a Cancel at one second is taken after 112 of them.
-TEST_F(ProcessRunTest, WithAPersonAtTheScreenCancelIsTakenWithinAFifthOfASecond) {
-  auto table = tableWith(numbered(1000));
-  TestPass pass(screen, *table);
-  pass.costPerRecord = 1;
-  screen.setPersonAtScreen(true);
-  screen.script(atTime(100), press(Progress_Cancel));
-
-  EXPECT_EQ(pass.Run(), RequestCancelled);
-  EXPECT_EQ(pass.calls.size(), 112u);
+  auto recordsBeforeCancel = [](bool personAtScreen, runtime::Hundredths at) {
+    platform::HeadlessFrontEnd screen;
+    runtime::ScopedFrontEnd installed(screen);
+    screen.setPersonAtScreen(personAtScreen);
+    screen.script(atTime(at), press(Progress_Cancel));
+    auto table = tableWith(numbered(1000));
+    TestPass pass(screen, *table);
+    pass.costPerRecord = 1;
+    EXPECT_EQ(pass.Run(), RequestCancelled);
+    return pass.calls.size();
+  };
+  EXPECT_EQ(recordsBeforeCancel(false, 10), 16u);
+  EXPECT_EQ(recordsBeforeCancel(true, 100), 112u);
 }
 
 // A Cancel that comes during a pass's last batch belongs to that pass, which ends with its
