@@ -58,7 +58,7 @@ int main(int argc, char** argv) {
       std::fputs(CommandLine::usage().data(), stdout);
       return 0;
     case CommandLine::Mode::Version:
-      std::puts("tallowmere 1.0.0");
+      std::puts("tallowmere " TALLOWMERE_VERSION);
       return 0;
     case CommandLine::Mode::UsageError:
       std::fprintf(stderr, "tallowmere: %s (see tallowmere --help)\n", line.problem.c_str());

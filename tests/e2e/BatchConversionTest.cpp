@@ -33,6 +33,12 @@ TEST_F(BatchConversion, WithoutOptionsCopiesByTheLineRules) {
                             "split", "here", "last"}));
 }
 
+TEST_F(BatchConversion, VersionIsTheProjectVersion) {
+  const RunResult run = runProgram(folder.path(), {"--version"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "tallowmere " TALLOWMERE_PROJECT_VERSION "\n");
+}
+
 TEST_F(BatchConversion, ControlZAtTheStartOfALineEndsTheData) {
   ASSERT_EQ(convert("one\r\n\x1Atwo\r\nthree\r\n", {}).status, 0);
   EXPECT_EQ(output(), crlf({"one"}));

@@ -120,6 +120,15 @@ class ApplicationTerminal : public ::testing::Test {
     EXPECT_TRUE(program.terminalRestored()) << program.modesAfterExit() << program.paneFlags();
   }
 
+  // The notice that follows a conversion in which a pass was cancelled: it names the pass,
+  // and Enter takes it away.
+  static void acknowledgeNotice(const TmuxSession& program, const std::string& pass) {
+    ASSERT_TRUE(program.waitForText("Conversion Incomplete")) << program.screen();
+    EXPECT_TRUE(shows(program.screen(), pass)) << program.screen();
+    program.sendKeys({"Enter"});
+    EXPECT_TRUE(program.waitForTextGone("Conversion Incomplete")) << program.screen();
+  }
+
   std::optional<std::string> setting(const std::string& key) const {
     const auto path = folder_ / "config" / "Tallowmere.INI";
     if (!std::filesystem::exists(path)) return std::nullopt;
@@ -351,6 +360,21 @@ std::optional<int> shownPercentage(const std::string& screen) {
   return std::stoi(match[1]);
 }
 
+// The percentage the operation's window shows once it shows at least percent.
+std::optional<int> waitForProgress(const TmuxSession& program, const std::string& operation,
+                                   int percent) {
+  std::string seen;
+  const bool shown = program.waitForScreen(
+      [&](const std::string& screen) {
+        seen = screen;
+        const auto percentage = shownPercentage(screen);
+        return shows(screen, operation) && percentage && *percentage >= percent;
+      },
+      milliseconds(20000));
+  EXPECT_TRUE(shown) << seen;
+  return shown ? shownPercentage(seen) : std::nullopt;
+}
+
 TEST_F(ApplicationTerminal, CancelEndsTheImportEarlyAndThePipelineGoesOn) {
   const long lines = linesImportedIn(6.0);
   writeFile(folder_ / "Import.txa", shortLines(lines));
@@ -360,16 +384,9 @@ TEST_F(ApplicationTerminal, CancelEndsTheImportEarlyAndThePipelineGoesOn) {
   clickOn(program, "[ Process ]");
 
   // The first percentage the import shows, once it is under way.
-  std::string running;
-  ASSERT_TRUE(program.waitForScreen(
-      [&](const std::string& screen) {
-        running = screen;
-        const auto percentage = shownPercentage(screen);
-        return shows(screen, "Importing TXA File") && percentage && *percentage > 0;
-      },
-      milliseconds(10000)))
-      << running;
-  ASSERT_LT(*shownPercentage(running), 100) << "the import ended before it could be cancelled";
+  const std::optional<int> running = waitForProgress(program, "Importing TXA File", 1);
+  ASSERT_TRUE(running);
+  ASSERT_LT(*running, 100) << "the import ended before it could be cancelled";
   clickOn(program, "[ Cancel ]");
 
   const std::vector<std::string> seen =
@@ -380,6 +397,7 @@ TEST_F(ApplicationTerminal, CancelEndsTheImportEarlyAndThePipelineGoesOn) {
       << ::testing::PrintToString(seen);
   EXPECT_NE(std::find(seen.begin(), seen.end(), "Correcting AT"), seen.end())
       << ::testing::PrintToString(seen);
+  acknowledgeNotice(program, "The import was cancelled");
   closeWithTheButton(program);
 
   // The table held what the import had read when it was cancelled, and that was exported.
@@ -420,6 +438,44 @@ TEST_F(ApplicationTerminal, ATerminalThatCannotPlaceTheCursorIsRefused) {
   EXPECT_EQ(program.waitForExit(), 2) << program.screen();
   EXPECT_TRUE(program.waitForText("needs a terminal that can place the cursor"))
       << program.screen();
+}
+
+// A key typed in a pass's window belongs to that pass: Esc typed as the import nears its end
+// either cancels the import at the end of a batch or goes with its window, and never
+// cancels the pass after it.
+TEST_F(ApplicationTerminal, EscTypedAsAPassEndsNeverReachesTheNextPass) {
+  std::string pairs;
+  for (long i = linesImportedIn(6.0) / 2; i > 0; --i) pairs += "A,AT(1, |\r\n 2)\r\n";
+  writeFile(folder_ / "Import.txa", pairs);
+  TmuxSession& program = start();
+  program.sendKeys({"BTab", "BTab", "BTab", "Space"});
+  ASSERT_TRUE(program.waitForText(">[X] Correct AT")) << program.screen();
+  clickOn(program, "[ Process ]");
+
+  const std::optional<int> nearTheEnd = waitForProgress(program, "Importing TXA File", 90);
+  ASSERT_TRUE(nearTheEnd);
+  ASSERT_LT(*nearTheEnd, 100) << "the import ended before the key";
+  program.sendKeys({"Escape"});
+
+  followPipeline(program, [](const std::vector<std::string>& names) {
+    return !names.empty() && names.back() == everyPass().back();
+  });
+  if (shows(program.screen(), "Conversion Incomplete")) {
+    EXPECT_FALSE(shows(program.screen(), "Correct AT")) << program.screen();
+    acknowledgeNotice(program, "The import was cancelled");
+  }
+  closeWithTheButton(program);
+
+  // Correct AT went through every line the import took: each pair became one line, and
+  // only a pair cut in two by the cancelled import can have kept its continuation.
+  std::istringstream exported(readFile(folder_ / "Export.txa"));
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(exported, line);) lines.push_back(line);
+  ASSERT_FALSE(lines.empty());
+  lines.pop_back();
+  EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                          [](const std::string& line) { return shows(line, "|"); }),
+            0);
 }
 
 }  // namespace

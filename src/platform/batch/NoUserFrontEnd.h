@@ -19,6 +19,8 @@ class NoUserFrontEnd : public runtime::FrontEnd {
   void closeWindow(const runtime::Window&) override {}
   std::optional<runtime::Input> waitForInput(runtime::Window& active,
                                              std::optional<runtime::Hundredths> deadline) override;
+  bool inputPending(runtime::Window&) override { return false; }
+  bool personAtScreen() const override { return false; }
   int showMessageBox(const runtime::MessageBoxRequest& request) override;
   const runtime::Clock& clock() const override { return clock_; }
   // There is no screen to give back.

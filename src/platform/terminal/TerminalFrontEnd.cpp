@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "platform/common/UserInput.h"
 #include "platform/terminal/KeyCodes.h"
@@ -125,7 +126,9 @@ void TerminalFrontEnd::drawWindow(const runtime::Window&) {
 }
 
 void TerminalFrontEnd::closeWindow(const runtime::Window& window) {
+  const bool active = !windows_.empty() && windows_.back() == &window;
   std::erase(windows_, &window);
+  if (active) dropTypedAhead();
   // The window below may not have changed, so nothing else would wipe this one away.
   if (running()) redraw();
 }
@@ -158,6 +161,7 @@ bool TerminalFrontEnd::redraw(const MessageBoxDialog* box) {
 }
 
 std::optional<int> TerminalFrontEnd::readKey(std::optional<runtime::Hundredths> deadline) {
+  if (typedAhead_) return std::exchange(typedAhead_, std::nullopt);
   int wait = -1;
   if (deadline) {
     const runtime::Hundredths left =
@@ -202,6 +206,17 @@ std::optional<runtime::Input> TerminalFrontEnd::waitForInput(
     if (auto input = translate(active, *key)) return input;
   }
   return std::nullopt;
+}
+
+bool TerminalFrontEnd::inputPending(runtime::Window&) {
+  if (!running()) return false;
+  if (!typedAhead_) typedAhead_ = readKey(clock_.now());
+  return typedAhead_.has_value();
+}
+
+void TerminalFrontEnd::dropTypedAhead() {
+  typedAhead_.reset();
+  if (running()) flushinp();
 }
 
 int TerminalFrontEnd::answer(MessageBoxDialog& box) {

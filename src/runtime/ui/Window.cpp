@@ -55,7 +55,7 @@ void Window::resize(int width, int height) {
 }
 
 void Window::setMaximized(bool maximized) {
-  maximized_ = maximized;
+  maximized_ = maximized && resizable_;
   touch();
 }
 

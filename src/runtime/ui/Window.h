@@ -41,6 +41,8 @@ class Window {
   // Ignored unless the window is resizable.
   void resize(int width, int height);
   bool maximized() const { return maximized_; }
+  // A window whose frame cannot change size cannot be maximized either: it stays as it is,
+  // also when a settings file says it was maximized, so its position is still saved.
   void setMaximized(bool maximized);
   bool minimized() const { return minimized_; }
   void setMinimized(bool minimized);
