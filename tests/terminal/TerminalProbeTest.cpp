@@ -340,6 +340,24 @@ TEST_F(TerminalProbe, HaltAfterAFatalBoxRestoresTheTerminalAndFails) {
   EXPECT_FALSE(logged("main closed at 72 40"));
 }
 
+// The keyboard read from a terminal that goes away under the open window, while the window
+// is still shown on a terminal of its own: the program ends at once and restores that one.
+TEST_F(TerminalProbe, AKeyboardThatIsGoneClosesTheWindowsInsteadOfWaiting) {
+  const std::filesystem::path ttyName = folder_ / "keyboard.tty";
+  std::optional<TmuxSession> keyboard(std::in_place,
+                                      "tty > " + ttyName.string() + " && exec sleep 600");
+  ASSERT_TRUE(TmuxSession::waitUntil([&] { return !readFile(ttyName).empty(); }));
+  std::string tty = readFile(ttyName);
+  tty.erase(tty.find_last_not_of('\n') + 1);
+
+  TmuxSession& probe = start("< " + tty);
+  ASSERT_TRUE(probe.waitForText(MainCaption)) << probe.screen();
+  keyboard.reset();
+  EXPECT_EQ(probe.waitForExit(), 0) << probe.screen();
+  EXPECT_TRUE(logged("main CloseWindow 0"));
+  EXPECT_TRUE(probe.terminalRestored()) << probe.modesAfterExit() << probe.paneFlags();
+}
+
 class TerminalSignals : public TerminalProbe, public ::testing::WithParamInterface<int> {};
 
 TEST_P(TerminalSignals, RestoreTheTerminalAndEndByTheSignal) {

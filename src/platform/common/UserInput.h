@@ -9,6 +9,7 @@ namespace tallowmere::platform {
 runtime::Input press(int control, int keyCode = 0);
 runtime::Input focusOn(int control, int keyCode = 0);
 runtime::Input closeWindow(int keyCode = 0);
+runtime::Input inputEnded();
 runtime::Input resizeTo(int width, int height);
 runtime::Input moveTo(runtime::Point position);
 
