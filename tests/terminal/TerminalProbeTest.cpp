@@ -4,6 +4,7 @@
 #include <signal.h>
 
 #include <algorithm>
+#include <cctype>
 #include <cstring>
 #include <regex>
 #include <sstream>
@@ -269,12 +270,24 @@ TEST_P(TerminalMessageBoxAnswers, KeysAnswerTheBox) {
   closeNormally(probe);
 }
 
+// Named after the box and the keys, e.g. question_no_Tab_Enter, so a name keeps meaning the
+// same case when cases are added or reordered.
+std::string answerName(const ::testing::TestParamInfo<Answer>& info) {
+  std::string name = info.param.kind;
+  for (const std::string& key : info.param.keys) name += "_" + key;
+  for (char& c : name) {
+    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+  }
+  return name;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Keys, TerminalMessageBoxAnswers,
     ::testing::Values(Answer{"question", {"Enter"}, 2}, Answer{"question-no", {"Enter"}, 4},
                       Answer{"question", {"Tab", "Enter"}, 4}, Answer{"question", {"n"}, 4},
                       Answer{"question-no", {"Y"}, 2}, Answer{"question", {"Escape"}, 4},
-                      Answer{"notify", {"Escape"}, 1}, Answer{"notify", {"y", "Space"}, 1}));
+                      Answer{"notify", {"Escape"}, 1}, Answer{"notify", {"y", "Space"}, 1}),
+    answerName);
 
 TEST_F(TerminalProbe, MessageBoxShowsItsTextLinesMarkAndButtons) {
   TmuxSession& probe = start("--message notify");
@@ -325,6 +338,24 @@ TEST_F(TerminalProbe, HaltAfterAFatalBoxRestoresTheTerminalAndFails) {
   EXPECT_NE(*status, 0);
   EXPECT_TRUE(probe.terminalRestored()) << probe.modesAfterExit() << probe.paneFlags();
   EXPECT_FALSE(logged("main closed at 72 40"));
+}
+
+// The keyboard read from a terminal that goes away under the open window, while the window
+// is still shown on a terminal of its own: the program ends at once and restores that one.
+TEST_F(TerminalProbe, AKeyboardThatIsGoneClosesTheWindowsInsteadOfWaiting) {
+  const std::filesystem::path ttyName = folder_ / "keyboard.tty";
+  std::optional<TmuxSession> keyboard(std::in_place,
+                                      "tty > " + ttyName.string() + " && exec sleep 600");
+  ASSERT_TRUE(TmuxSession::waitUntil([&] { return !readFile(ttyName).empty(); }));
+  std::string tty = readFile(ttyName);
+  tty.erase(tty.find_last_not_of('\n') + 1);
+
+  TmuxSession& probe = start("< " + tty);
+  ASSERT_TRUE(probe.waitForText(MainCaption)) << probe.screen();
+  keyboard.reset();
+  EXPECT_EQ(probe.waitForExit(), 0) << probe.screen();
+  EXPECT_TRUE(logged("main CloseWindow 0"));
+  EXPECT_TRUE(probe.terminalRestored()) << probe.modesAfterExit() << probe.paneFlags();
 }
 
 class TerminalSignals : public TerminalProbe, public ::testing::WithParamInterface<int> {};

@@ -60,12 +60,13 @@ class ProcessProcedure::WindowClass : public ReportManager {
 
 struct ProcessProcedure::RunObjects {
   explicit RunObjects(ProcessProcedure& procedure)
-      : window(ProgressWindow(Progress_Thermometer)),
+      : window(ProgressWindow(thermometer)),
         view(*procedure.parameters_.Primary->Me->File),
         thisWindow(procedure, *this),
         thisProcess(procedure) {}
 
-  std::uint8_t Progress_Thermometer = 0;
+  // The bar's value, bound to the control Progress_Thermometer.
+  std::uint8_t thermometer = 0;
   runtime::Window window;
   runtime::View view;
   WindowClass thisWindow;
@@ -87,8 +88,7 @@ Level ProcessProcedure::WindowClass::Init() {
   OpenFiles();
   Open(run_.window);
   run_.window.setTimer(TimerPeriod);
-  run_.thisProcess.Init(run_.view, *parameters.Primary, Progress_PctText,
-                        &run_.Progress_Thermometer, 0);
+  run_.thisProcess.Init(run_.view, *parameters.Primary, Progress_PctText, &run_.thermometer, 0);
   run_.thisProcess.AddSortOrder();
   run_.window.setCaption("Processing Records");
   run_.window.setText(Progress_PctText, "0% Completed");

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/common/MessageText.h"
 #include "platform/common/ProgressBarText.h"
 #include "runtime/ui/Window.h"
 
@@ -65,9 +66,9 @@ void BatchFrontEnd::closeWindow(const runtime::Window& window) {
 
 int BatchFrontEnd::showMessageBox(const runtime::MessageBoxRequest& request) {
   endOpenLine();
-  std::string text = request.text;
-  std::replace(text.begin(), text.end(), '|', '\n');
-  console_.write(request.caption + ": " + text + "\n");
+  std::string shown = request.caption + ": ";
+  for (const std::string& line : messageLines(request.text)) shown += line + "\n";
+  console_.write(shown);
   return NoUserFrontEnd::showMessageBox(request);
 }
 

@@ -16,7 +16,7 @@ std::optional<runtime::Input> NoUserFrontEnd::waitForInput(
     if (++closesInARow_ > CloseLimit) {
       runtime::halt("No input left for window \"" + active.caption() + "\"");
     }
-    return platform::closeWindow();
+    return platform::inputEnded();
   }
   closesInARow_ = 0;
   clock_.waitUntil(*deadline);

@@ -7,8 +7,9 @@ namespace tallowmere::platform {
 
 // A front end with nobody at it: windows are shown nowhere, a wait for a timer skips the
 // time to it, so timer-driven work never sits idle, a window that waits for the user is
-// asked to close (a window that will not close, after CloseLimit requests in a row, halts
-// the program rather than hang it), and a message box takes its default button. A derived
+// told that input has ended and closes (a window that will not close, after CloseLimit such
+// waits in a row, halts the program rather than hang it), and a message box takes its
+// default button. A derived
 // front end reports what it chooses to.
 class NoUserFrontEnd : public runtime::FrontEnd {
  public:

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/common/DialogKeys.h"
 #include "runtime/ui/Halt.h"
 
 namespace tallowmere::platform {
@@ -63,6 +64,10 @@ HeadlessFrontEnd::HeadlessFrontEnd(HeadlessClock::Mode mode) : clock_(mode) {}
 
 void HeadlessFrontEnd::script(When when, runtime::Input input) {
   steps_.push_back({std::move(when), input});
+}
+
+void HeadlessFrontEnd::scriptKey(When when, int key) {
+  steps_.push_back({std::move(when), {}, key});
 }
 
 const WindowRecord* HeadlessFrontEnd::window(const std::string& caption) const {
@@ -127,16 +132,19 @@ std::optional<runtime::Input> HeadlessFrontEnd::waitForInput(
 
 std::optional<runtime::Input> HeadlessFrontEnd::scriptedInput(
     const runtime::Window& active, std::optional<runtime::Hundredths> deadline) {
-  if (nextStep_ == steps_.size()) return std::nullopt;
-  const ScriptStep& step = steps_[nextStep_];
-  if (!holds(step.when, active)) return std::nullopt;
-  if (step.when.at && clock_.now() < *step.when.at) {
-    // The timer comes first when it is due before the step.
-    if (deadline && *deadline < *step.when.at) return std::nullopt;
-    clock_.waitUntil(*step.when.at);
+  while (nextStep_ < steps_.size()) {
+    const ScriptStep& step = steps_[nextStep_];
+    if (!holds(step.when, active)) return std::nullopt;
+    if (step.when.at && clock_.now() < *step.when.at) {
+      // The timer comes first when it is due before the step.
+      if (deadline && *deadline < *step.when.at) return std::nullopt;
+      clock_.waitUntil(*step.when.at);
+    }
+    ++nextStep_;
+    if (step.key == 0) return step.input;
+    if (auto input = inputForKey(active, step.key)) return input;
   }
-  ++nextStep_;
-  return step.input;
+  return std::nullopt;
 }
 
 bool HeadlessFrontEnd::nextStepDue(const runtime::Window& window) const {

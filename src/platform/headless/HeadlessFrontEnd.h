@@ -68,6 +68,9 @@ class HeadlessFrontEnd : public runtime::FrontEnd {
 
   void script(When when, runtime::Input input);
   void script(runtime::Input input) { script(When{}, input); }
+  // A key press (a runtime::Key code), taken as every front end takes it; a key that does
+  // nothing in the window is skipped.
+  void scriptKey(When when, int key);
   void answerMessageBox(int button) { answers_.push_back(button); }
 
   HeadlessClock& virtualClock() { return clock_; }

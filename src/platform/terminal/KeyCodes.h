@@ -22,4 +22,7 @@ inline constexpr const char* MouseReportsOff = "\033[?1006l\033[?1003l\033[?1002
 inline constexpr int EscapeKey = 27;
 inline constexpr int ControlC = 3;
 
+// The runtime::Key code for a curses key, 0 for a key no window rule knows.
+int neutralKey(int key);
+
 }  // namespace tallowmere::platform

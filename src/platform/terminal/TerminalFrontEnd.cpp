@@ -190,9 +190,9 @@ std::optional<runtime::Input> TerminalFrontEnd::translate(runtime::Window& activ
 
 std::optional<runtime::Input> TerminalFrontEnd::waitForInput(
     runtime::Window& active, std::optional<runtime::Hundredths> deadline) {
-  // With the screen given back there is nobody to answer: the window is asked to close
-  // rather than left waiting for ever.
-  if (!running()) return platform::closeWindow();
+  // With the screen given back there is nobody to answer: the window closes rather than
+  // waits for ever.
+  if (!running()) return platform::inputEnded();
   if (auto move = keepOnScreen(active)) return move;
   while (std::optional<int> key = readKey(deadline)) {
     if (*key == KEY_RESIZE) {
@@ -205,6 +205,8 @@ std::optional<runtime::Input> TerminalFrontEnd::waitForInput(
     if (!fits(mainWindowSize(), screen()) && *key != ControlC) continue;
     if (auto input = translate(active, *key)) return input;
   }
+  // A read that fails at once for ever would otherwise have the window wait again at once.
+  if (session_->inputGone()) return platform::inputEnded();
   return std::nullopt;
 }
 
@@ -225,14 +227,14 @@ int TerminalFrontEnd::answer(MessageBoxDialog& box) {
     const bool room = redraw(&box);
     const std::optional<int> key = readKey(std::nullopt);
     // A wait without a time limit ends without a key only when input is gone for good.
-    if (!key) return box.escapeAnswer();
+    if (!key) return box.choice().escapeAnswer();
     if (*key == KEY_RESIZE || !room) continue;
     std::optional<int> button;
     if (isMouseReport(*key)) {
       const std::optional<MouseInput> mouse = readMouseReport(*key);
       if (mouse && mouse->action == MouseInput::Action::Press) button = box.answerClick(mouse->at);
     } else {
-      button = box.answerKey(*key);
+      button = box.choice().answerKey(neutralKey(*key));
     }
     if (button) return *button;
   }

@@ -20,7 +20,8 @@ class ScreenPainter;
 // window is kept on screen, also after the terminal shrinks; a terminal too small for the
 // main window shows a one-line notice until it is enlarged, while timers keep running.
 // After shutdown, or once a halt has given the terminal back, nothing is drawn, message boxes
-// answer their default button and every wait for input returns a close request.
+// answer their default button and every wait for input says that input has ended; so does
+// every wait once the keyboard is gone (the terminal hung up or its input was closed).
 class TerminalFrontEnd final : public runtime::FrontEnd {
  public:
   // Nothing when there is no terminal to run in (see TerminalSession::start).

@@ -2,6 +2,7 @@
 
 #include <curses.h>
 #include <langinfo.h>
+#include <poll.h>
 #include <term.h>
 #include <unistd.h>
 
@@ -125,6 +126,11 @@ void TerminalSession::end() {
   std::fflush(stdout);
   EmergencyRestore::disarm();
   sessionUp = false;
+}
+
+bool TerminalSession::inputGone() const {
+  pollfd input{STDIN_FILENO, POLLIN, 0};
+  return ::poll(&input, 1, 0) == 1 && (input.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
 }
 
 CellSize TerminalSession::screenSize() const {

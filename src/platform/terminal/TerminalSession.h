@@ -26,6 +26,8 @@ class TerminalSession {
   bool ended() const { return ended_; }
 
   CellSize screenSize() const;
+  // Whether the keyboard is gone for good: the terminal hung up or its input was closed.
+  bool inputGone() const;
   Glyphs glyphs() const { return glyphs_; }
 
  private:

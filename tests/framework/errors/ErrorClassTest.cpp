@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <cstdlib>
+#include <ctime>
+#include <optional>
 #include <string>
 #include <thread>
 
@@ -175,17 +178,50 @@ TEST_F(ErrorClassTest, AKeptHistoryDropsItsOldestEntries) {
   EXPECT_TRUE(boxes.shown().empty());
 }
 
-TEST_F(ErrorClassTest, LoggedMessagesAreAppendedToTheLogFile) {
+// The local date, an at-sign and the local time, as a log line starts.
+std::string localStamp(std::time_t at) {
+  std::tm local{};
+  localtime_r(&at, &local);
+  char stamp[32];
+  return {stamp, std::strftime(stamp, sizeof stamp, "%Y/%m/%d@%H:%M:%S", &local)};
+}
+
+// A zone far from UTC for the scope, so a stamp in the wrong zone shows.
+class FarTimeZone {
+ public:
+  FarTimeZone() {
+    if (const char* zone = std::getenv("TZ")) previous_ = zone;
+    setenv("TZ", "TLW-5:30", 1);
+    tzset();
+  }
+  ~FarTimeZone() {
+    if (previous_) {
+      setenv("TZ", previous_->c_str(), 1);
+    } else {
+      unsetenv("TZ");
+    }
+    tzset();
+  }
+
+ private:
+  std::optional<std::string> previous_;
+};
+
+TEST_F(ErrorClassTest, LoggedMessagesAreAppendedToTheLogFileWithTheLocalTime) {
   tallowmere::testing::TempDir folder(true);
+  FarTimeZone zone;
   errors.SetLogErrors(true);
+  const std::time_t before = std::time(nullptr);
   errors.TakeError(25);
+  const std::time_t after = std::time(nullptr);
   errors.ThrowMessage(27, "Main");
   const std::string log = tallowmere::testing::readFile("QorError.Log");
   const std::string first = " --> There are no records available to process.\r\n";
   const std::string second = " --> The Procedure Main has not been defined.\r\n";
   const std::size_t firstEnd = log.find(first);
   ASSERT_NE(firstEnd, std::string::npos) << log;
-  EXPECT_NE(log.substr(0, firstEnd).find('@'), std::string::npos);
+  const std::string stamp = log.substr(0, firstEnd);
+  EXPECT_TRUE(stamp == localStamp(before) || stamp == localStamp(after)) << stamp;
   EXPECT_TRUE(log.ends_with(second)) << log;
   EXPECT_EQ(log.find("\r\n"), firstEnd + first.size() - 2);
   EXPECT_EQ(boxes.shown().size(), 2u);
