@@ -4,7 +4,7 @@ namespace tallowmere::passes {
 
 namespace {
 constexpr std::string_view ClosingText = ")";
-constexpr std::size_t DroppedAtHold = 2;
+constexpr char ContinuationMark = '|';
 }  // namespace
 
 LineJoiner::Outcome LineJoiner::take(runtime::LineText& line, JoinTarget& target) {
@@ -12,10 +12,15 @@ LineJoiner::Outcome LineJoiner::take(runtime::LineText& line, JoinTarget& target
   const bool joining = holding();
   if (joining) {
     current_.assign(line.clipped());
-    if (!joinWithHeld(line)) restoreGroup(target);
+    const bool joined = joinWithHeld(line);
+    if (!joined || (opensClause(line) && !wrapsOn(line))) {
+      // The group cannot go on: its lines stay as read, and so does this one.
+      if (joined) line.assign(current_);
+      restoreGroup(target);
+    }
   }
 
-  if (opensClause(line)) {
+  if (wrapsOn(line)) {
     if (target.removeCurrent() != 0) return Outcome::DeleteFailed;
     hold(line);
     keepInGroup(joining ? std::string_view(current_) : line.clipped());
@@ -45,9 +50,17 @@ bool LineJoiner::opensClause(const runtime::LineText& line) const {
   return BRACKETPOS == 0;
 }
 
+// An open clause that the line says goes on in the next one.
+bool LineJoiner::wrapsOn(const runtime::LineText& line) const {
+  const std::string_view text = line.clipped();
+  return !text.empty() && text.back() == ContinuationMark && opensClause(line);
+}
+
+// Drops only the mark: the blank the environment puts before it goes with the clipping at
+// the join, and text right before the mark stays.
 void LineJoiner::hold(const runtime::LineText& line) {
   const std::string_view text = line.clipped();
-  LOC_LINE.assign(text.substr(0, text.size() - std::min(text.size(), DroppedAtHold)));
+  LOC_LINE.assign(text.substr(0, text.size() - 1));
 }
 
 void LineJoiner::keepInGroup(std::string_view original) {

@@ -21,14 +21,18 @@ class JoinTarget {
   virtual void restore(const runtime::LineText& line) = 0;
 };
 
-// The step shared by the passes that join a clause wrapped over several lines: a line in
-// which the marker opens a clause that no ")" closes is held and removed, and the lines
-// after it are appended to it until one brings the ")".
+// The step shared by the passes that join a clause wrapped over several lines. The
+// environment ends every line of a wrapped clause with the continuation mark "|", so a line
+// is held (and removed) only when the marker opens a clause that no ")" closes and the
+// line's text ends in that mark; the held text loses the mark, and the lines after it are
+// appended to it until one brings the ")". A marker in a comment, a string or a statement
+// that goes on in no such way leaves its line and the lines after it alone.
 //
 // A group that cannot be completed never loses text: when the joined text would not fit
-// in one line, the lines the group took are put back at once exactly as they were read;
-// when the run ends while text is held (a failed write or deletion ends it too),
-// restoreGroup puts them back.
+// in one line, or a continuation neither closes the clause nor goes on with the mark, the
+// lines the group took are put back at once exactly as they were read and the line that
+// broke the group is tested as read; when the run ends while text is held (a failed write
+// or deletion ends it too), restoreGroup puts them back.
 class LineJoiner {
  public:
   enum class Outcome { Written, Held, PutFailed, DeleteFailed };
@@ -43,6 +47,7 @@ class LineJoiner {
  private:
   bool joinWithHeld(runtime::LineText& line);
   bool opensClause(const runtime::LineText& line) const;
+  bool wrapsOn(const runtime::LineText& line) const;
   void hold(const runtime::LineText& line);
   void keepInGroup(std::string_view original);
   void forgetGroup();

@@ -73,13 +73,13 @@ TEST_F(BatchConversion, EachCorrectionAlone) {
 
 TEST_F(BatchConversion, AllCorrectionsRunInTheirFixedOrder) {
   // Remove Ordinals before Correct Hash Field: the cut opens a clause that the joining
-  // then closes with the next line. The other way round the line would be left alone.
+  // then closes with the next line. The other way round the ordinal's ")" would close it.
   const RunResult run =
-      convert(crlf({"!!> GUID('11111111-2222-3333-4444-555555555555')", "#FIELD(A, #ORDINAL(1)",
+      convert(crlf({"!!> GUID('11111111-2222-3333-4444-555555555555')", "#FIELD(A, | #ORDINAL(1)",
                     "B)", "W,FONT('T',8, |", "  9),AT(1, |", " 2)"}),
               {"--all"});
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(output(), crlf({"!!> Ident(4294967295)", "#FIELD(B)", "W,FONT('T',8,9),AT(1,2)"}));
+  EXPECT_EQ(output(), crlf({"!!> Ident(4294967295)", "#FIELD(A,B)", "W,FONT('T',8,9),AT(1,2)"}));
   // Each pass reports when it ends, in the order it ran.
   std::size_t at = 0;
   for (const std::string& pass : everyPass()) {

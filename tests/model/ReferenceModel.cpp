@@ -46,17 +46,19 @@ class Joiner {
   void take(const std::string& line) {
     std::string current = line;
     if (!isEmpty(held_)) {
-      if (clip(held_).size() + clip(skipLeading(line)).size() > Width) {
-        // Joining would cut text off: the group comes back as read, and this line
-        // is tested on its own.
+      const std::string joined = std::string(clip(held_)) + std::string(skipLeading(line));
+      if (clip(joined).size() > Width || (opensClause(joined) && !endsInMark(joined))) {
+        // Joining would cut text off, or the line neither closes the clause nor goes on:
+        // the group comes back as read, and this line is tested on its own.
         giveBackGroup();
       } else {
-        current = pad(std::string(clip(held_)) + std::string(skipLeading(line)));
+        current = pad(joined);
         held_.clear();
       }
     }
-    if (opensClause(current)) {
-      held_ = current.substr(0, clip(current).size() - 2);
+    if (opensClause(current) && endsInMark(current)) {
+      const std::string_view text = clip(current);
+      held_ = text.substr(0, text.size() - 1);
       group_.push_back(line);
       return;
     }
@@ -70,6 +72,11 @@ class Joiner {
   }
 
  private:
+  static bool endsInMark(std::string_view line) {
+    const std::string_view text = clip(line);
+    return !text.empty() && text.back() == '|';
+  }
+
   bool opensClause(const std::string& line) const {
     const std::size_t at = line.find(marker_);
     return at != std::string::npos && line.find(')', at) == std::string::npos;

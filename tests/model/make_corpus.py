@@ -57,6 +57,13 @@ CASES = {
     "join_exactly_full": lines("#FIELD(" + "h" * 489 + "   |", "  abc)  ",
                                "#FIELD(" + "h" * 489 + "   |", "  abcd)", "z"),
     "join_after_blank_run": lines(",AT(1,", "", "", "", "", "2)", "end"),
+    "marker_in_comment": lines("  ! TODO: place it ,AT( the bottom", "  x = 1", "  y = 2",
+                               "  ! the #FIELD( prompt", "  %P DEPEND %C STRING (#FIELD(?A, |",
+                               "   ?B))", "  ! font ,FONT('Arial", "  z = 3"),
+    "mark_without_blank": lines("x,AT(1,2,|", "3,4)", "y,FONT('A',|", "8)", "#FIELD(a,|", "b)"),
+    "broken_continuation": lines("  LIST,AT(0,0, |", "", "     40,14),USE(?L)",
+                                 "  W,FONT('A', |", "  10, |", "  ,FONT:bold", "#FIELD(A, |",
+                                 "   |", "B)"),
     "marker_made_by_join": lines("#FIELD(,A |", "T(1, |", "2)", "FONT", ",FONT('a |", "b')"),
     "all_corrections": lines(
         "[PROCEDURE]", "NAME Main", f"!!> GUID('{GUID}')", "[PROMPTS]",
