@@ -23,6 +23,23 @@ int MemoryFolder::create(const std::string& path) {
   return runtime::ErrorCode::NoError;
 }
 
+int MemoryFolder::replace(const std::string& from, const std::string& to) {
+  auto moved = files_.extract(from);
+  if (moved.empty()) return runtime::setError(runtime::ErrorCode::FileNotFound);
+  // The node keeps its bytes where they are, so a file still open on them stays valid.
+  files_.erase(to);
+  moved.key() = to;
+  files_.insert(std::move(moved));
+  runtime::clearError();
+  return runtime::ErrorCode::NoError;
+}
+
+int MemoryFolder::remove(const std::string& path) {
+  if (files_.erase(path) == 0) return runtime::setError(runtime::ErrorCode::FileNotFound);
+  runtime::clearError();
+  return runtime::ErrorCode::NoError;
+}
+
 std::optional<std::string> MemoryFolder::get(const std::string& path) const {
   const auto file = files_.find(path);
   if (file == files_.end()) return std::nullopt;
