@@ -2,16 +2,19 @@
 #include <string_view>
 #include <vector>
 
+#include "app/BatchSummary.h"
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/Pipeline.h"
 #include "app/Program.h"
+#include "app/ReportFile.h"
 #include "platform/batch/BatchFrontEnd.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/posix/PosixPrivateProfile.h"
 #include "platform/terminal/TerminalFrontEnd.h"
 #include "runtime/files/FileSystem.h"
 #include "runtime/settings/PrivateProfile.h"
+#include "txa/ConversionReport.h"
 #include "txa/TxaFiles.h"
 
 namespace {
@@ -19,12 +22,21 @@ namespace {
 using tallowmere::app::CommandLine;
 
 int convertInBatch(const CommandLine& line) {
-  tallowmere::platform::BatchFrontEnd batch;
+  if (tallowmere::app::ReportFile report(line.report); !line.report.empty() && !report.writable()) {
+    std::fprintf(stderr, "tallowmere: cannot write the report %s: %s\n", line.report.c_str(),
+                 report.problem().c_str());
+    return 2;
+  }
+  tallowmere::platform::BatchFrontEnd batch(stderr, line.quiet);
   tallowmere::runtime::ScopedFrontEnd installed(batch);
   tallowmere::txa::setImportName(line.input);
   tallowmere::txa::setExportName(line.output);
-  tallowmere::app::RunProgram([&] { tallowmere::app::RunPipeline(line.options); });
-  return 0;
+  tallowmere::txa::ConversionReport report;
+  {
+    tallowmere::txa::ActiveReport active(report);
+    tallowmere::app::RunProgram([&] { tallowmere::app::RunPipeline(line.options); });
+  }
+  return tallowmere::app::finishBatch(report, line, stderr);
 }
 
 int openTheWindow() {
@@ -58,7 +70,8 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "tallowmere: %s (see tallowmere --help)\n", line.problem.c_str());
       return 2;
     case CommandLine::Mode::Batch:
-    case CommandLine::Mode::Interactive: break;
+    case CommandLine::Mode::Interactive:
+      break;
   }
   static tallowmere::platform::PosixFileSystem fileSystem;
   tallowmere::runtime::installFileSystem(fileSystem);

@@ -39,6 +39,14 @@ bool setCorrection(std::string_view argument, ConversionOptions& options) {
   return false;
 }
 
+// The option's file name in line, or null when argument names no file.
+std::string* fileOption(std::string_view argument, CommandLine& line) {
+  if (argument == "--input") return &line.input;
+  if (argument == "--output") return &line.output;
+  if (argument == "--report") return &line.report;
+  return nullptr;
+}
+
 }  // namespace
 
 CommandLine CommandLine::parse(std::span<const std::string_view> arguments) {
@@ -54,11 +62,13 @@ CommandLine CommandLine::parse(std::span<const std::string_view> arguments) {
     const std::string_view argument = arguments[i];
     if (argument == "--batch") {
       batch = true;
-    } else if (argument == "--input" || argument == "--output") {
+    } else if (argument == "--quiet") {
+      line.quiet = true;
+    } else if (std::string* file = fileOption(argument, line)) {
       if (i + 1 == arguments.size() || arguments[i + 1].empty()) {
         return usageError(std::string(argument) + " needs a file name");
       }
-      (argument == "--input" ? line.input : line.output) = arguments[++i];
+      *file = arguments[++i];
     } else if (!setCorrection(argument, line.options)) {
       return usageError("unknown option " + std::string(argument));
     }
@@ -84,8 +94,15 @@ std::string_view CommandLine::usage() {
          "Files:\n"
          "  --input FILE            the export to convert (default Import.txa)\n"
          "  --output FILE           the converted file (default Export.txa)\n"
+         "  --report FILE           also write what each pass did as JSON to FILE\n"
+         "  --quiet                 show only messages and warnings\n"
          "\n"
-         "Exit status: 0 converted, 1 a fatal message or halt, 2 a usage error.\n";
+         "After the conversion each pass says what it did, and every wrapped clause kept\n"
+         "as read is named as FILE:LINE: with the reason.\n"
+         "\n"
+         "Exit status: 0 converted, every chosen correction applied; 1 a fatal message or\n"
+         "halt; 2 a usage error; 3 converted, but a correction could not be applied\n"
+         "everywhere.\n";
 }
 
 }  // namespace tallowmere::app

@@ -17,6 +17,8 @@ struct CommandLine {
   ConversionOptions options;
   std::string input = "Import.txa";
   std::string output = "Export.txa";
+  std::string report;   // --report: where the conversion report goes as JSON; empty: nowhere
+  bool quiet = false;   // --quiet: messages and warnings only
   std::string problem;  // for UsageError: what was wrong, in one line
 
   static CommandLine parse(std::span<const std::string_view> arguments);

@@ -1,10 +1,12 @@
 #include "passes/JoiningPasses.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "passes/CorrectionPass.h"
 #include "passes/LineJoiner.h"
+#include "txa/ConversionReport.h"
 
 namespace tallowmere::passes {
 
@@ -15,42 +17,95 @@ namespace {
 class JoiningPass : public CorrectionPass, private JoinTarget {
  public:
   JoiningPass(std::string procedureName, std::string operationName, std::string_view marker)
-      : CorrectionPass(std::move(procedureName), std::move(operationName)), LOC_LINE(marker) {}
+      : CorrectionPass(std::move(procedureName), operationName),
+        LOC_LINE(marker),
+        tally_(std::move(operationName), {"clauses joined", "lines removed"}, std::string(marker)) {
+  }
+
+  void RunAndReport() {
+    tally_.finish(Run());
+    if (report_ != nullptr) report_->origins().endPass();
+  }
 
  protected:
   framework::Level TakeRecord() override {
+    const std::uint64_t index = read_;
     switch (LOC_LINE.take(Record(), *this)) {
+      case LineJoiner::Outcome::Joined:
+        countJoin();
+        [[fallthrough]];
       case LineJoiner::Outcome::Written:
-      case LineJoiner::Outcome::Held: return framework::Level::Benign;
-      case LineJoiner::Outcome::PutFailed: return Failed(RecordNotUpdated);
-      case LineJoiner::Outcome::DeleteFailed: return Failed(RecordNotDeleted);
+        ++written_;
+        break;
+      case LineJoiner::Outcome::Held:
+        if (LOC_LINE.heldLines() == 1) groupStart_ = index;
+        break;
+      case LineJoiner::Outcome::PutFailed:
+        return failed(RecordNotUpdated);
+      case LineJoiner::Outcome::DeleteFailed:
+        return failed(RecordNotDeleted);
     }
+    ++read_;
     return framework::Level::Benign;
   }
 
   // Whatever ended the run, a group still held goes back into the table as it was read;
   // after a failed write or deletion that is only after its message, which so shows the
   // failure's error and not what putting the lines back left.
-  void EndRun() override { LOC_LINE.restoreGroup(*this); }
+  void EndRun() override {
+    const auto reason = failed_                                     ? KeptReason::PassFailed
+                        : Response() == framework::RequestCancelled ? KeptReason::Cancelled
+                                                                    : KeptReason::DataEnded;
+    LOC_LINE.restoreGroup(*this, reason);
+  }
 
  private:
+  using KeptReason = txa::KeptReason;
+
   int putCurrent() override { return Process_View().put(); }
   int removeCurrent() override { return Process_View().remove(); }
   void restore(const runtime::LineText& line) override {
     Process_View().primaryFile().insertAtScan(line);
+    ++written_;
+  }
+  void groupKept(KeptReason reason) override {
+    if (report_ != nullptr) tally_.kept({report_->origins().inputLine(groupStart_), reason});
+  }
+
+  void countJoin() {
+    ++tally_[0];
+    tally_[1] += LOC_LINE.joinedLines() - 1;
+    if (report_ != nullptr) report_->origins().joined(written_, LOC_LINE.joinedLines());
+  }
+
+  framework::Level failed(int id) {
+    failed_ = true;
+    return Failed(id);
   }
 
   LineJoiner LOC_LINE;
+  txa::PassTally tally_;
+  txa::ConversionReport* report_ = txa::activeReport();
+  // Positions in the table as the pass found it (read_) and as it leaves it (written_),
+  // and where the group held now began.
+  std::uint64_t read_ = 0;
+  std::uint64_t written_ = 0;
+  std::uint64_t groupStart_ = 0;
+  bool failed_ = false;
 };
 
 }  // namespace
 
 void CorrectHashField() {
-  JoiningPass("CorrectHashField", "Correcting Hash Fields", "#FIELD").Run();
+  JoiningPass("CorrectHashField", "Correcting Hash Fields", "#FIELD").RunAndReport();
 }
 
-void CorrectWindowFont() { JoiningPass("CorrectWindowFont", "Correcting Font", ",FONT('").Run(); }
+void CorrectWindowFont() {
+  JoiningPass("CorrectWindowFont", "Correcting Font", ",FONT('").RunAndReport();
+}
 
-void CorrectAT() { JoiningPass("CorrectAT", "Correcting AT", ",AT(").Run(); }
+void CorrectAT() {
+  JoiningPass("CorrectAT", "Correcting AT", ",AT(").RunAndReport();
+}
 
 }  // namespace tallowmere::passes

@@ -9,26 +9,28 @@ constexpr char ContinuationMark = '|';
 
 LineJoiner::Outcome LineJoiner::take(runtime::LineText& line, JoinTarget& target) {
   // Only a join changes the line before it may be held, so only then is it copied first.
-  const bool joining = holding();
-  if (joining) {
+  bool joined = false;
+  if (holding()) {
     current_.assign(line.clipped());
-    const bool joined = joinWithHeld(line);
+    joined = joinWithHeld(line);
     if (!joined || (opensClause(line) && !wrapsOn(line))) {
       // The group cannot go on: its lines stay as read, and so does this one.
       if (joined) line.assign(current_);
-      restoreGroup(target);
+      restoreGroup(target, joined ? KeptReason::ContinuationBroken : KeptReason::TooLong);
+      joined = false;
     }
   }
 
   if (wrapsOn(line)) {
     if (target.removeCurrent() != 0) return Outcome::DeleteFailed;
     hold(line);
-    keepInGroup(joining ? std::string_view(current_) : line.clipped());
+    keepInGroup(joined ? std::string_view(current_) : line.clipped());
     return Outcome::Held;
   }
   if (target.putCurrent() != 0) return Outcome::PutFailed;
+  joinedLines_ = joined ? groupEnds_.size() + 1 : 0;
   forgetGroup();
-  return Outcome::Written;
+  return joined ? Outcome::Joined : Outcome::Written;
 }
 
 // Joins the held text and the line into the line; false when together they would not fit
@@ -73,7 +75,9 @@ void LineJoiner::forgetGroup() {
   groupEnds_.clear();
 }
 
-void LineJoiner::restoreGroup(JoinTarget& target) {
+void LineJoiner::restoreGroup(JoinTarget& target, KeptReason reason) {
+  if (groupEnds_.empty()) return;
+  target.groupKept(reason);
   runtime::LineText original;
   std::size_t start = 0;
   for (const std::size_t end : groupEnds_) {

@@ -2,6 +2,7 @@
 
 #include "passes/CorrectionPass.h"
 #include "passes/OrdinalCut.h"
+#include "txa/ConversionReport.h"
 
 namespace tallowmere::passes {
 
@@ -13,13 +14,19 @@ class RemoveOrdinalsPass : public CorrectionPass {
 
  protected:
   framework::Level TakeRecord() override {
-    cutAtOrdinal(Record());
+    if (cutAtOrdinal(Record())) ++tally[0];
     return WriteBack();
   }
+
+ public:
+  txa::PassTally tally{"Removing Ordinals", {"lines cut"}};
 };
 
 }  // namespace
 
-void RemoveOrdinals() { RemoveOrdinalsPass().Run(); }
+void RemoveOrdinals() {
+  RemoveOrdinalsPass pass;
+  pass.tally.finish(pass.Run());
+}
 
 }  // namespace tallowmere::passes

@@ -3,6 +3,7 @@
 #include "framework/process/ProcessProcedure.h"
 #include "runtime/files/FileDriver.h"
 #include "txa/AddOrHalt.h"
+#include "txa/ConversionReport.h"
 #include "txa/Dictionary.h"
 #include "txa/StagedOutput.h"
 
@@ -36,6 +37,7 @@ class ExportProcedure : public framework::ProcessProcedure {
   framework::Level TakeRecord() override {
     EXP_LINE() = TXA_LINE();
     addOrHalt(ExportFile());
+    ++tally[0];
     return framework::Level::Benign;
   }
 
@@ -47,6 +49,9 @@ class ExportProcedure : public framework::ProcessProcedure {
     haltOnError(staging_.commit());
   }
 
+ public:
+  PassTally tally{"Exporting TXA File", {"lines written"}};
+
  private:
   StagedOutput staging_{ExportFile()};
 };
@@ -54,7 +59,8 @@ class ExportProcedure : public framework::ProcessProcedure {
 }  // namespace
 
 void ExportTXA() {
-  ExportProcedure().Run();
+  ExportProcedure pass;
+  pass.tally.finish(pass.Run());
 }
 
 }  // namespace tallowmere::txa

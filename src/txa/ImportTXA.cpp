@@ -2,6 +2,7 @@
 
 #include "framework/process/ProcessProcedure.h"
 #include "txa/AddOrHalt.h"
+#include "txa/ConversionReport.h"
 #include "txa/Dictionary.h"
 
 namespace tallowmere::txa {
@@ -18,14 +19,19 @@ class ImportProcedure : public framework::ProcessProcedure {
   framework::Level TakeRecord() override {
     TXA_LINE() = IMP_LINE();
     addOrHalt(TXAFile());
+    ++tally[0];
     return framework::Level::Benign;
   }
+
+ public:
+  PassTally tally{"Importing TXA File", {"lines read"}};
 };
 
 }  // namespace
 
 void ImportTXA() {
-  ImportProcedure().Run();
+  ImportProcedure pass;
+  pass.tally.finish(pass.Run());
 }
 
 }  // namespace tallowmere::txa

@@ -132,17 +132,51 @@ TEST_F(BatchConversion, NamedFilesAreUsedAndNamedInMessages) {
 }
 
 TEST_F(BatchConversion, UnfinishedClausesNeverLoseText) {
-  // A clause still open when the data ends keeps its lines as they were read.
+  // A clause still open when the data ends keeps its lines as they were read, and the
+  // conversion says that a correction could not be applied everywhere.
   ASSERT_EQ(convert(crlf({"first", "  #FIELD(A, |", "    B, |"}), {"--correct-hash-field"}).status,
-            0);
+            3);
   EXPECT_EQ(output(), crlf({"first", "  #FIELD(A, |", "    B, |"}));
 
   // A clause whose joined text would pass 500 characters stays as read, and the lines after
   // it are converted on their own.
   const std::string wide = "X,AT(" + std::string(300, '1') + " |";
   const std::string wider = "  " + std::string(300, '2') + " |";
-  ASSERT_EQ(convert(crlf({wide, wider, "plain", "Y,AT(1, |", "2)"}), {"--correct-at"}).status, 0);
+  ASSERT_EQ(convert(crlf({wide, wider, "plain", "Y,AT(1, |", "2)"}), {"--correct-at"}).status, 3);
   EXPECT_EQ(output(), crlf({wide, wider, "plain", "Y,AT(1,2)"}));
+}
+
+// After the passes' progress each pass says what it did, then every group kept as read is
+// named where an editor jumps to it; --quiet leaves the warnings alone.
+TEST_F(BatchConversion, SummaryAndWarningsFollowTheConversion) {
+  const std::string input = crlf(
+      {"a,#ORDINAL(1)", "X,AT(1, |", " 2)", "  ! see ,AT( below", "Y,AT(3, |", "", "Z,AT(4, |"});
+  const RunResult run = convert(input, {"--remove-ordinals", "--correct-at"});
+  EXPECT_EQ(run.status, 3);
+  const std::string summary =
+      "Importing TXA File: 7 lines read\n"
+      "Removing Ordinals: 1 line cut\n"
+      "Correcting AT: 1 clause joined, 1 line removed, 2 groups kept as read\n"
+      "Exporting TXA File: 6 lines written\n";
+  const std::string warnings =
+      "Import.txa:5: ,AT( clause not joined: its continuation is broken (a line neither "
+      "closes it nor ends in |)\n"
+      "Import.txa:7: ,AT( clause not joined: the data ended with the clause open\n";
+  EXPECT_EQ(run.err.substr(run.err.find("Importing TXA File: 7")), summary + warnings);
+
+  const RunResult quiet = convert(input, {"--remove-ordinals", "--correct-at", "--quiet"});
+  EXPECT_EQ(quiet.status, 3);
+  EXPECT_EQ(quiet.err, warnings);
+  EXPECT_EQ(convert(crlf({"X,AT(1, |", " 2)"}), {"--all", "--quiet"}).err, "");
+}
+
+// A report that cannot be written is refused before anything is converted.
+TEST_F(BatchConversion, AReportThatCannotBeWrittenStopsBeforeTheConversion) {
+  const RunResult run = convert(crlf({"a"}), {"--all", "--report", "missing/report.json"});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "tallowmere: cannot write the report missing/report.json: File Not Found\n");
+  EXPECT_FALSE(std::filesystem::exists(folder / "Export.txa"));
+  EXPECT_FALSE(std::filesystem::exists(folder / "TXAFile.tps"));
 }
 
 TEST_F(BatchConversion, UsageErrorsAndHelp) {

@@ -64,6 +64,9 @@ CASES = {
     "broken_continuation": lines("  LIST,AT(0,0, |", "", "     40,14),USE(?L)",
                                  "  W,FONT('A', |", "  10, |", "  ,FONT:bold", "#FIELD(A, |",
                                  "   |", "B)"),
+    "kept_after_joins": lines("#FIELD(A, |", "   |", " B)", "W,FONT('x', |", " 8)", "X,AT(1, |",
+                              "", "Y,AT(" + "y" * 300 + ", |", "  " + "z" * 260 + ")",
+                              "#FIELD(C, |", " D)", "Z,AT(2, |"),
     "marker_made_by_join": lines("#FIELD(,A |", "T(1, |", "2)", "FONT", ",FONT('a |", "b')"),
     "all_corrections": lines(
         "[PROCEDURE]", "NAME Main", f"!!> GUID('{GUID}')", "[PROMPTS]",

@@ -29,7 +29,7 @@ class VectorScan : public JoinTarget {
         break;
       if (!removed_) ++current_;
     }
-    joiner.restoreGroup(*this);
+    joiner.restoreGroup(*this, txa::KeptReason::DataEnded);
     return lines_;
   }
 
@@ -50,8 +50,11 @@ class VectorScan : public JoinTarget {
     ++current_;
   }
 
+  void groupKept(txa::KeptReason reason) override { kept.push_back(reason); }
+
   int failPut = 0;
   int failRemove = 0;
+  std::vector<txa::KeptReason> kept;
 
  private:
   Lines lines_;

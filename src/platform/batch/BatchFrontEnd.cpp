@@ -22,10 +22,11 @@ std::string bar(int percent) {
 
 }  // namespace
 
-BatchFrontEnd::BatchFrontEnd(std::FILE* out)
+BatchFrontEnd::BatchFrontEnd(std::FILE* out, bool quiet)
     : HeadlessFrontEnd(HeadlessClock::Mode::RealSkippingWaits),
       out_(out),
-      interactive_(::isatty(::fileno(out)) == 1) {}
+      interactive_(::isatty(::fileno(out)) == 1),
+      quiet_(quiet) {}
 
 bool BatchFrontEnd::isProgress(const runtime::Window& window) {
   return window.caption() == ProgressCaption;
@@ -43,7 +44,7 @@ void BatchFrontEnd::endOpenLine() {
 
 void BatchFrontEnd::drawWindow(const runtime::Window& window) {
   HeadlessFrontEnd::drawWindow(window);
-  if (!interactive_ || !isProgress(window)) return;
+  if (quiet_ || !interactive_ || !isProgress(window)) return;
   const runtime::Control* thermometer = window.control(ThermometerControl);
   const int percent = thermometer ? thermometer->value : 0;
   // Clearing to the end of the line keeps a shorter text from leaving a longer one's tail.
@@ -54,7 +55,7 @@ void BatchFrontEnd::drawWindow(const runtime::Window& window) {
 
 void BatchFrontEnd::closeWindow(const runtime::Window& window) {
   HeadlessFrontEnd::closeWindow(window);
-  if (!isProgress(window)) return;
+  if (quiet_ || !isProgress(window)) return;
   if (interactive_) {
     drawWindow(window);
     endOpenLine();

@@ -11,10 +11,10 @@ namespace tallowmere::platform {
 // pass and message reaches standard error. On a terminal a pass shows an updating bar; on
 // anything else it says one line when it ends, such as "Removing Guids: 100% Complete".
 // Message boxes appear as their caption, a colon and their text ("|" starts a new line),
-// and a question takes its default button.
+// and a question takes its default button. A quiet one shows messages only.
 class BatchFrontEnd : public HeadlessFrontEnd {
  public:
-  explicit BatchFrontEnd(std::FILE* out = stderr);
+  explicit BatchFrontEnd(std::FILE* out = stderr, bool quiet = false);
 
   void drawWindow(const runtime::Window& window) override;
   void closeWindow(const runtime::Window& window) override;
@@ -27,6 +27,7 @@ class BatchFrontEnd : public HeadlessFrontEnd {
 
   std::FILE* out_;
   bool interactive_;
+  bool quiet_;
   bool lineOpen_ = false;
 };
 

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "txa/ConversionReport.h"
+
+namespace tallowmere::app {
+
+// The exit status of a conversion that ran to its end: every chosen correction applied
+// everywhere, or not.
+inline constexpr int ConvertedStatus = 0;
+inline constexpr int NotAppliedStatus = 3;
+int conversionStatus(const txa::ConversionReport& report);
+
+// One line per pass: its operation name, a colon, and what it did ("Correcting AT: 5
+// clauses joined, 9 lines removed, 1 group kept as read").
+std::vector<std::string> summaryLines(const txa::ConversionReport& report);
+
+// One line per group kept as read, in the FILE:LINE: text form editors jump to, with input
+// the name of the input as given.
+std::vector<std::string> warningLines(const txa::ConversionReport& report,
+                                      const std::string& input);
+
+// Why a group was kept, as the warnings say it, and as the JSON report names it.
+std::string reasonText(txa::KeptReason reason);
+std::string reasonName(txa::KeptReason reason);
+
+}  // namespace tallowmere::app
