@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <optional>
 #include <string_view>
 #include <vector>
 
@@ -9,6 +10,7 @@
 #include "app/Program.h"
 #include "app/ReportFile.h"
 #include "platform/batch/BatchFrontEnd.h"
+#include "platform/common/DryRun.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/posix/PosixPrivateProfile.h"
 #include "platform/terminal/TerminalFrontEnd.h"
@@ -32,11 +34,16 @@ int convertInBatch(const CommandLine& line) {
   tallowmere::txa::setImportName(line.input);
   tallowmere::txa::setExportName(line.output);
   tallowmere::txa::ConversionReport report;
+  bool changes = false;
   {
+    std::optional<tallowmere::platform::DryRun> dryRun;
+    if (line.check) dryRun.emplace();
     tallowmere::txa::ActiveReport active(report);
     tallowmere::app::RunProgram([&] { tallowmere::app::RunPipeline(line.options); });
+    changes = dryRun && dryRun->changes(line.input, line.output);
   }
-  return tallowmere::app::finishBatch(report, line, stderr);
+  const int status = tallowmere::app::finishBatch(report, line, stderr);
+  return changes && status != 1 ? 4 : status;
 }
 
 int openTheWindow() {

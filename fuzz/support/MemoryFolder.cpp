@@ -1,7 +1,7 @@
 #include "support/MemoryFolder.h"
 
+#include "platform/common/MemoryOsFile.h"
 #include "runtime/files/ErrorState.h"
-#include "support/MemoryFile.h"
 
 namespace tallowmere::fuzzing {
 
@@ -14,7 +14,7 @@ std::unique_ptr<runtime::OsFile> MemoryFolder::open(const std::string& path, run
   }
   runtime::clearError();
   error = runtime::ErrorCode::NoError;
-  return std::make_unique<MemoryFile>(file->second, 0);
+  return std::make_unique<platform::MemoryOsFile>(file->second, 0);
 }
 
 int MemoryFolder::create(const std::string& path) {

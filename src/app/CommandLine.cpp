@@ -64,6 +64,8 @@ CommandLine CommandLine::parse(std::span<const std::string_view> arguments) {
       batch = true;
     } else if (argument == "--quiet") {
       line.quiet = true;
+    } else if (argument == "--check") {
+      line.check = true;
     } else if (std::string* file = fileOption(argument, line)) {
       if (i + 1 == arguments.size() || arguments[i + 1].empty()) {
         return usageError(std::string(argument) + " needs a file name");
@@ -96,13 +98,15 @@ std::string_view CommandLine::usage() {
          "  --output FILE           the converted file (default Export.txa)\n"
          "  --report FILE           also write what each pass did as JSON to FILE\n"
          "  --quiet                 show only messages and warnings\n"
+         "  --check                 convert in memory only, write no file, and say by the\n"
+         "                          exit status whether the output would differ\n"
          "\n"
          "After the conversion each pass says what it did, and every wrapped clause kept\n"
          "as read is named as FILE:LINE: with the reason.\n"
          "\n"
          "Exit status: 0 converted, every chosen correction applied; 1 a fatal message or\n"
          "halt; 2 a usage error; 3 converted, but a correction could not be applied\n"
-         "everywhere.\n";
+         "everywhere; 4 with --check, the output would differ from the input.\n";
 }
 
 }  // namespace tallowmere::app

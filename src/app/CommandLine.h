@@ -19,6 +19,7 @@ struct CommandLine {
   std::string output = "Export.txa";
   std::string report;   // --report: where the conversion report goes as JSON; empty: nowhere
   bool quiet = false;   // --quiet: messages and warnings only
+  bool check = false;   // --check: convert in memory only; the status says whether it changes
   std::string problem;  // for UsageError: what was wrong, in one line
 
   static CommandLine parse(std::span<const std::string_view> arguments);

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "support/BinaryRun.h"
+#include "support/FolderListing.h"
 #include "support/TempDir.h"
 #include "support/TestText.h"
 
@@ -177,6 +179,33 @@ TEST_F(BatchConversion, AReportThatCannotBeWrittenStopsBeforeTheConversion) {
   EXPECT_EQ(run.err, "tallowmere: cannot write the report missing/report.json: File Not Found\n");
   EXPECT_FALSE(std::filesystem::exists(folder / "Export.txa"));
   EXPECT_FALSE(std::filesystem::exists(folder / "TXAFile.tps"));
+}
+
+// --check converts in memory only: nothing in the folder is created or changed, and the
+// status says whether the output would differ from the input.
+TEST_F(BatchConversion, CheckWritesNothingAndSaysWhetherTheOutputWouldChange) {
+  struct Case {
+    std::vector<std::string> lines;
+    std::string option;
+    int status;
+  };
+  const std::vector<Case> cases{
+      {{"A", "  B,AT(1, |", "  2)"}, "--all", 4},
+      {{"A", "  B,AT(1,2)"}, "--all", 0},
+      {{"A", "#FIELD(x, |"}, "--correct-hash-field", 3},  // the same lines, one group kept
+      {{"A", "#FIELD(x, |"}, "--remove-guids", 0},
+  };
+  for (const Case& c : cases) {
+    writeFile(folder / "Export.txa", "earlier\r\n");
+    const RunResult run = convert(crlf(c.lines), {c.option, "--check"});
+    EXPECT_EQ(run.status, c.status) << run.err;
+    EXPECT_NE(run.err.find("Importing TXA File: " + std::to_string(c.lines.size()) + " lines read"),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(entriesOf(folder.path()), (std::set<std::string>{"Export.txa", "Import.txa"}));
+    EXPECT_EQ(output(), "earlier\r\n");
+    EXPECT_EQ(readFile(folder / "Import.txa"), crlf(c.lines));
+  }
 }
 
 TEST_F(BatchConversion, UsageErrorsAndHelp) {
