@@ -1,5 +1,6 @@
 #include "app/ReportText.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -20,6 +21,9 @@ constexpr std::array<ReasonWords, 5> Reasons{{
     {"continuation_broken", "its continuation is broken (a line neither closes it nor ends in |)"},
     {"pass_failed", "the pass ended with an error"},
 }};
+
+// Kept groups a notice names one by one; a terminal shows no more lines comfortably.
+constexpr std::size_t NoticeGroups = 5;
 
 std::string counted(std::uint64_t count, const std::string& singular, const std::string& plural) {
   return std::to_string(count) + " " + (count == 1 ? singular : plural);
@@ -69,6 +73,36 @@ std::vector<std::string> warningLines(const txa::ConversionReport& report,
     }
   }
   return lines;
+}
+
+std::string notAppliedNotice(const txa::ConversionReport& report) {
+  struct Named {
+    txa::KeptGroup group;
+    const std::string* marker;
+  };
+  std::vector<Named> groups;
+  std::string failures;
+  for (const txa::PassReport& pass : report.passes()) {
+    for (const txa::KeptGroup& group : pass.kept) groups.push_back({group, &pass.marker});
+    for (const int failure : pass.failures)
+      failures += "|" + pass.pass + " ended by message " + std::to_string(failure) + ".";
+  }
+  std::stable_sort(groups.begin(), groups.end(),
+                   [](const Named& a, const Named& b) { return a.group.line < b.group.line; });
+  std::string text;
+  if (!groups.empty()) {
+    text = groups.size() == 1 ? "1 wrapped clause was not joined; its lines stay as read:"
+                              : std::to_string(groups.size()) +
+                                    " wrapped clauses were not joined; their lines stay as read:";
+    const std::size_t shown = std::min(groups.size(), NoticeGroups);
+    for (std::size_t i = 0; i < shown; ++i) {
+      text += "|line " + std::to_string(groups[i].group.line) + ", " + *groups[i].marker + " " +
+              reasonText(groups[i].group.reason);
+    }
+    if (groups.size() > shown) text += "|and " + std::to_string(groups.size() - shown) + " more.";
+  }
+  if (!failures.empty()) text += text.empty() ? failures.substr(1) : failures;
+  return text;
 }
 
 std::string reasonText(txa::KeptReason reason) {

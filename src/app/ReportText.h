@@ -22,6 +22,12 @@ std::vector<std::string> summaryLines(const txa::ConversionReport& report);
 std::vector<std::string> warningLines(const txa::ConversionReport& report,
                                       const std::string& input);
 
+// The window's notice after a conversion that could not apply every chosen correction
+// everywhere: how many groups were kept as read, the first few with their input line and
+// why, and the passes that ended by a failure. "|" starts a new line.
+inline constexpr const char* NotAppliedCaption = "Corrections Not Applied";
+std::string notAppliedNotice(const txa::ConversionReport& report);
+
 // Why a group was kept, as the warnings say it, and as the JSON report names it.
 std::string reasonText(txa::KeptReason reason);
 std::string reasonName(txa::KeptReason reason);

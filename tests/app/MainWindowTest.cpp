@@ -190,6 +190,12 @@ TEST_F(MainWindowTest, CancellingWhileAClauseIsHeldKeepsEveryLine) {
   const std::string stoppedAt = correcting->lastText(3);
   EXPECT_LT(std::stoi(stoppedAt), 30) << stoppedAt;
   EXPECT_EQ(readFile(folder / "Export.txa"), crlf(lines));
+  // After Process a notice says which clause was left as read, and why.
+  ASSERT_EQ(cancelling.messageBoxes().size(), 1u);
+  EXPECT_EQ(cancelling.messageBoxes()[0].request.caption, "Corrections Not Applied");
+  EXPECT_EQ(cancelling.messageBoxes()[0].request.text,
+            "1 wrapped clause was not joined; its lines stay as read:|"
+            "line 50, ,AT( the pass was cancelled");
 }
 
 }  // namespace

@@ -220,6 +220,29 @@ TEST_F(ApplicationTerminal, TickedOptionsConvertTheImportIntoTheExport) {
   EXPECT_EQ(readFile(folder_ / "Export.txa"), expected);
 }
 
+// A clause that could not be joined is kept as read, and the user is told so once the
+// conversion is done: which lines, and why.
+TEST_F(ApplicationTerminal, ClausesKeptAsReadAreNamedInANoticeAfterProcess) {
+  const std::string input = crlf({"A", "X,AT(1, |", "", "  2)", "Y,AT(3, |"});
+  writeFile(folder_ / "Import.txa", input);
+  TmuxSession& program = start();
+  program.sendKeys({"BTab", "BTab", "BTab", "Space"});  // back past the buttons to "Correct AT"
+  ASSERT_TRUE(program.waitForText(">[X] Correct AT")) << program.screen();
+  clickOn(program, "[ Process ]");
+
+  ASSERT_TRUE(program.waitForText("Corrections Not Applied", milliseconds(20000)))
+      << program.screen();
+  const std::string screen = program.screen();
+  EXPECT_TRUE(shows(screen, "2 wrapped clauses were not joined")) << screen;
+  EXPECT_TRUE(shows(screen, "line 2, ,AT( its continuation is broken")) << screen;
+  EXPECT_TRUE(shows(screen, "line 5, ,AT( the data ended")) << screen;
+  EXPECT_TRUE(shows(screen, ">[ OK ]")) << screen;
+  program.sendKeys({"Enter"});
+  ASSERT_TRUE(program.waitForTextGone("Corrections Not Applied")) << program.screen();
+  closeWithTheButton(program);
+  EXPECT_EQ(readFile(folder_ / "Export.txa"), input);
+}
+
 TEST_F(ApplicationTerminal, EmptyImportShowsNoRecordsForEveryPassInTurn) {
   writeFile(folder_ / "Import.txa", "");
   writeFile(folder_ / "Export.txa", "stale\r\n");
