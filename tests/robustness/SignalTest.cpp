@@ -128,7 +128,7 @@ std::optional<long> bytesWritten(pid_t process) {
 // that would make it look whole while some are missing are never seen under its name.
 class Killed : public ::testing::Test {
  protected:
-  // About 12 MB, converted once without interruption for the output every killed run is
+  // About 8 MB, converted once without interruption for the output every killed run is
   // held to.
   void SetUp() override {
     const std::string clauses = crlf({"  BUTTON('X'),AT(10,10, |", "      40,14),USE(?B)",
@@ -136,7 +136,7 @@ class Killed : public ::testing::Test {
     std::string block;
     for (int i = 0; i < 10000; ++i) block += clauses;
     std::ofstream out(folder / "Import.txa", std::ios::binary);
-    for (int i = 0; i < 12; ++i) out << block;
+    for (int i = 0; i < 8; ++i) out << block;
     out.close();
     inputSize = static_cast<long>(fs::file_size(folder / "Import.txa"));
     const RunResult whole = runProgram(folder.path(), {"--batch", "--all"});
