@@ -15,6 +15,10 @@ std::string temporaryOf(const std::string& path) {
 
 bool ReportFile::writable() {
   runtime::FileSystem& files = runtime::fileSystem();
+  if (!files.replaceable(path_)) {
+    problem_ = "it names something other than a file";
+    return false;
+  }
   if (files.create(temporaryOf(path_)) != 0) return failed();
   files.remove(temporaryOf(path_));
   return true;

@@ -177,8 +177,12 @@ TEST_F(BatchConversion, AReportThatCannotBeWrittenStopsBeforeTheConversion) {
   const RunResult run = convert(crlf({"a"}), {"--all", "--report", "missing/report.json"});
   EXPECT_EQ(run.status, 2);
   EXPECT_EQ(run.err, "tallowmere: cannot write the report missing/report.json: File Not Found\n");
-  EXPECT_FALSE(std::filesystem::exists(folder / "Export.txa"));
-  EXPECT_FALSE(std::filesystem::exists(folder / "TXAFile.tps"));
+  std::filesystem::create_directory(folder / "folder");
+  const RunResult onAFolder = convert(crlf({"a"}), {"--all", "--report", "folder"});
+  EXPECT_EQ(onAFolder.status, 2);
+  EXPECT_EQ(onAFolder.err,
+            "tallowmere: cannot write the report folder: it names something other than a file\n");
+  EXPECT_EQ(entriesOf(folder.path()), (std::set<std::string>{"Import.txa", "folder"}));
 }
 
 // --check converts in memory only: nothing in the folder is created or changed, and the
