@@ -11,8 +11,10 @@
 #include "app/ReportFile.h"
 #include "platform/batch/BatchFrontEnd.h"
 #include "platform/common/DryRun.h"
+#include "platform/posix/PosixConsole.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/posix/PosixPrivateProfile.h"
+#include "platform/posix/StandardDescriptors.h"
 #include "platform/terminal/TerminalFrontEnd.h"
 #include "runtime/files/FileSystem.h"
 #include "runtime/settings/PrivateProfile.h"
@@ -29,7 +31,8 @@ int convertInBatch(const CommandLine& line) {
                  report.problem().c_str());
     return 2;
   }
-  tallowmere::platform::BatchFrontEnd batch(stderr, line.quiet);
+  tallowmere::platform::PosixConsole console(stderr);
+  tallowmere::platform::BatchFrontEnd batch(console, line.quiet);
   tallowmere::runtime::ScopedFrontEnd installed(batch);
   tallowmere::txa::setImportName(line.input);
   tallowmere::txa::setExportName(line.output);
@@ -39,18 +42,21 @@ int convertInBatch(const CommandLine& line) {
     std::optional<tallowmere::platform::DryRun> dryRun;
     if (line.check) dryRun.emplace();
     tallowmere::txa::ActiveReport active(report);
-    tallowmere::app::RunProgram([&] { tallowmere::app::RunPipeline(line.options); });
+    tallowmere::app::RunProgram([&] { tallowmere::app::RunPipeline(line.options).show(); });
     changes = dryRun && dryRun->changes(line.input, line.output);
   }
-  const int status = tallowmere::app::finishBatch(report, line, stderr);
+  const int status = tallowmere::app::finishBatch(
+      report, line, [&](const std::string& text) { console.write(text + "\n"); });
   return changes && status != 1 ? 4 : status;
 }
 
 int openTheWindow() {
   auto terminal = tallowmere::platform::TerminalFrontEnd::start();
   if (!terminal) {
-    std::fputs("tallowmere: the window needs a terminal; use --batch to convert without one\n",
-               stderr);
+    std::fputs(
+        "tallowmere: the window needs a terminal that can place the cursor; use --batch to "
+        "convert without one\n",
+        stderr);
     return 2;
   }
   {
@@ -64,6 +70,7 @@ int openTheWindow() {
 }  // namespace
 
 int main(int argc, char** argv) {
+  if (!tallowmere::platform::openClosedStandardDescriptors()) return 2;
   const std::vector<std::string_view> arguments(argv + 1, argv + argc);
   const CommandLine line = CommandLine::parse(arguments);
   switch (line.mode) {
@@ -71,7 +78,7 @@ int main(int argc, char** argv) {
       std::fputs(CommandLine::usage().data(), stdout);
       return 0;
     case CommandLine::Mode::Version:
-      std::puts("tallowmere 1.0.0");
+      std::puts("tallowmere " TALLOWMERE_VERSION);
       return 0;
     case CommandLine::Mode::UsageError:
       std::fprintf(stderr, "tallowmere: %s (see tallowmere --help)\n", line.problem.c_str());

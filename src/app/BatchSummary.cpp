@@ -12,20 +12,19 @@ namespace {
 
 constexpr int FailedStatus = 1;
 
-void print(const std::vector<std::string>& lines, std::FILE* out) {
-  for (const std::string& line : lines) std::fprintf(out, "%s\n", line.c_str());
+void sayEach(const std::vector<std::string>& lines, const Say& say) {
+  for (const std::string& line : lines) say(line);
 }
 
 }  // namespace
 
-int finishBatch(const txa::ConversionReport& report, const CommandLine& line, std::FILE* out) {
-  if (!line.quiet) print(summaryLines(report), out);
-  print(warningLines(report, line.input), out);
+int finishBatch(const txa::ConversionReport& report, const CommandLine& line, const Say& say) {
+  if (!line.quiet) sayEach(summaryLines(report), say);
+  sayEach(warningLines(report, line.input), say);
   if (!line.report.empty()) {
     ReportFile file(line.report);
     if (!file.write(reportJson(report, line.input, line.output))) {
-      std::fprintf(out, "tallowmere: cannot write the report %s: %s\n", line.report.c_str(),
-                   file.problem().c_str());
+      say("tallowmere: cannot write the report " + line.report + ": " + file.problem());
       return FailedStatus;
     }
   }

@@ -22,14 +22,15 @@ class JoiningPass : public CorrectionPass, private JoinTarget {
         tally_(std::move(operationName), {"clauses joined", "lines removed"}, std::string(marker)) {
   }
 
-  void RunAndReport() {
-    tally_.finish(Run());
+  framework::RunOutcome RunAndReport() {
+    const framework::RunOutcome outcome = txa::runTallied(*this, tally_);
     if (report_ != nullptr) report_->origins().endPass();
+    return outcome;
   }
 
  protected:
   framework::Level TakeRecord() override {
-    const std::uint64_t index = read_;
+    const auto index = static_cast<std::uint64_t>(RecordsTaken());
     switch (LOC_LINE.take(Record(), *this)) {
       case LineJoiner::Outcome::Joined:
         countJoin();
@@ -45,7 +46,6 @@ class JoiningPass : public CorrectionPass, private JoinTarget {
       case LineJoiner::Outcome::DeleteFailed:
         return failed(RecordNotDeleted);
     }
-    ++read_;
     return framework::Level::Benign;
   }
 
@@ -86,9 +86,8 @@ class JoiningPass : public CorrectionPass, private JoinTarget {
   LineJoiner LOC_LINE;
   txa::PassTally tally_;
   txa::ConversionReport* report_ = txa::activeReport();
-  // Positions in the table as the pass found it (read_) and as it leaves it (written_),
-  // and where the group held now began.
-  std::uint64_t read_ = 0;
+  // The position in the table as the pass leaves it (the records taken give it as the pass
+  // found it), and where the group held now began.
   std::uint64_t written_ = 0;
   std::uint64_t groupStart_ = 0;
   bool failed_ = false;
@@ -96,16 +95,16 @@ class JoiningPass : public CorrectionPass, private JoinTarget {
 
 }  // namespace
 
-void CorrectHashField() {
-  JoiningPass("CorrectHashField", "Correcting Hash Fields", "#FIELD").RunAndReport();
+framework::RunOutcome CorrectHashField() {
+  return JoiningPass("CorrectHashField", "Correcting Hash Fields", "#FIELD").RunAndReport();
 }
 
-void CorrectWindowFont() {
-  JoiningPass("CorrectWindowFont", "Correcting Font", ",FONT('").RunAndReport();
+framework::RunOutcome CorrectWindowFont() {
+  return JoiningPass("CorrectWindowFont", "Correcting Font", ",FONT('").RunAndReport();
 }
 
-void CorrectAT() {
-  JoiningPass("CorrectAT", "Correcting AT", ",AT(").RunAndReport();
+framework::RunOutcome CorrectAT() {
+  return JoiningPass("CorrectAT", "Correcting AT", ",AT(").RunAndReport();
 }
 
 }  // namespace tallowmere::passes

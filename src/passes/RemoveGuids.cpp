@@ -34,9 +34,9 @@ class RemoveGuidsPass : public CorrectionPass {
 
 }  // namespace
 
-void RemoveGuids() {
+framework::RunOutcome RemoveGuids() {
   RemoveGuidsPass pass;
-  pass.tally.finish(pass.Run());
+  return txa::runTallied(pass, pass.tally);
 }
 
 }  // namespace tallowmere::passes

@@ -24,9 +24,9 @@ class RemoveOrdinalsPass : public CorrectionPass {
 
 }  // namespace
 
-void RemoveOrdinals() {
+framework::RunOutcome RemoveOrdinals() {
   RemoveOrdinalsPass pass;
-  pass.tally.finish(pass.Run());
+  return txa::runTallied(pass, pass.tally);
 }
 
 }  // namespace tallowmere::passes

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <array>
 
-#include "framework/core/Levels.h"
 #include "framework/errors/GlobalErrors.h"
 
 namespace tallowmere::txa {
@@ -13,11 +12,8 @@ namespace {
 ConversionReport* active = nullptr;
 
 // The messages by which a pass says it could not do its work on a line (a read that
-// failed, a line that could not be written back or deleted), and "No Records", after which
-// a run ends as cancelled though nobody cancelled it.
-constexpr std::array<int, 4> WatchedMessages = {1, 13, 28, 25};
-constexpr std::size_t Failures = 3;
-constexpr std::size_t NoRecords = 3;
+// failed, a line that could not be written back or deleted).
+constexpr std::array<int, 3> WatchedMessages = {1, 13, 28};
 
 MessageCounts messagesShown() {
   MessageCounts shown{};
@@ -53,13 +49,25 @@ PassTally::PassTally(std::string pass, std::initializer_list<std::string_view> c
   for (const std::string_view what : counted) report_.counts.push_back({std::string(what), 0});
 }
 
-void PassTally::finish(std::uint8_t response) {
+PassTally PassTally::ofRecords(std::string pass, std::string_view what) {
+  PassTally tally(std::move(pass), {what});
+  tally.countsRecords_ = true;
+  return tally;
+}
+
+const framework::RunOutcome& PassTally::finish(const framework::RunOutcome& outcome) {
   const MessageCounts shown = messagesShown();
-  report_.cancelled =
-      response == framework::RequestCancelled && shown[NoRecords] == shownBefore_[NoRecords];
-  for (std::size_t i = 0; i < Failures; ++i)
+  report_.cancelled = outcome.Cancelled;
+  if (countsRecords_) report_.counts.front().value = outcome.RecordsTaken;
+  for (std::size_t i = 0; i < shown.size(); ++i)
     if (shown[i] != shownBefore_[i]) report_.failures.push_back(WatchedMessages[i]);
   if (active != nullptr) active->add(std::move(report_));
+  return outcome;
+}
+
+framework::RunOutcome runTallied(framework::ProcessProcedure& pass, PassTally& tally) {
+  pass.Run();
+  return tally.finish(pass.Outcome());
 }
 
 }  // namespace tallowmere::txa

@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "framework/process/ProcessProcedure.h"
 #include "txa/LineOrigins.h"
 
 namespace tallowmere::txa {
@@ -67,24 +68,32 @@ class ActiveReport {
   ConversionReport* previous_;
 };
 
-// How often each of the messages a report looks for was shown so far.
-using MessageCounts = std::array<std::uint64_t, 4>;
+// How often each of the failure messages a report looks for was shown so far.
+using MessageCounts = std::array<std::uint64_t, 3>;
 
 // One pass's part of the report while it runs: its counters and the groups it kept. It
 // notes the failure messages shown meanwhile and goes into the active report, if there is
-// one, when finish is given the run's response.
+// one, when finish is given how the run ended.
 class PassTally {
  public:
   PassTally(std::string pass, std::initializer_list<std::string_view> counted,
             std::string marker = {});
+  // A tally whose one count, named what, is the records the run went through.
+  static PassTally ofRecords(std::string pass, std::string_view what);
 
   std::uint64_t& operator[](std::size_t counter) { return report_.counts[counter].value; }
   void kept(KeptGroup group) { report_.kept.push_back(group); }
-  void finish(std::uint8_t response);
+  // Gives outcome back, for the caller to pass on.
+  const framework::RunOutcome& finish(const framework::RunOutcome& outcome);
 
  private:
   PassReport report_;
   MessageCounts shownBefore_;
+  bool countsRecords_ = false;
 };
+
+// Runs pass and puts its part, counted in tally, in the active report; gives how the run
+// ended.
+framework::RunOutcome runTallied(framework::ProcessProcedure& pass, PassTally& tally);
 
 }  // namespace tallowmere::txa

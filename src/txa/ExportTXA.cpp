@@ -37,7 +37,6 @@ class ExportProcedure : public framework::ProcessProcedure {
   framework::Level TakeRecord() override {
     EXP_LINE() = TXA_LINE();
     addOrHalt(ExportFile());
-    ++tally[0];
     return framework::Level::Benign;
   }
 
@@ -49,18 +48,16 @@ class ExportProcedure : public framework::ProcessProcedure {
     haltOnError(staging_.commit());
   }
 
- public:
-  PassTally tally{"Exporting TXA File", {"lines written"}};
-
  private:
   StagedOutput staging_{ExportFile()};
 };
 
 }  // namespace
 
-void ExportTXA() {
+framework::RunOutcome ExportTXA() {
+  PassTally tally = PassTally::ofRecords("Exporting TXA File", "lines written");
   ExportProcedure pass;
-  pass.tally.finish(pass.Run());
+  return runTallied(pass, tally);
 }
 
 }  // namespace tallowmere::txa

@@ -19,19 +19,16 @@ class ImportProcedure : public framework::ProcessProcedure {
   framework::Level TakeRecord() override {
     TXA_LINE() = IMP_LINE();
     addOrHalt(TXAFile());
-    ++tally[0];
     return framework::Level::Benign;
   }
-
- public:
-  PassTally tally{"Importing TXA File", {"lines read"}};
 };
 
 }  // namespace
 
-void ImportTXA() {
+framework::RunOutcome ImportTXA() {
+  PassTally tally = PassTally::ofRecords("Importing TXA File", "lines read");
   ImportProcedure pass;
-  pass.tally.finish(pass.Run());
+  return runTallied(pass, tally);
 }
 
 }  // namespace tallowmere::txa

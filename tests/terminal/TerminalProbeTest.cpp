@@ -4,6 +4,8 @@
 #include <signal.h>
 
 #include <algorithm>
+#include <cstring>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -144,6 +146,23 @@ TEST_F(TerminalProbe, MouseTogglesCheckBoxesAndTheCloseBoxClosesTheWindow) {
   ASSERT_TRUE(waitForLog("main CloseWindow 0"));
   EXPECT_EQ(countLogged("main Accepted 5"), 2);
   EXPECT_EQ(probe.waitForExit(), 0);
+}
+
+TEST_F(TerminalProbe, TheTerminalReportsTheMouseWhileTheWindowIsOpen) {
+  // Far right on a wide terminal, where only the SGR encoding can say the column.
+  TmuxSession::Options wide;
+  wide.columns = 300;
+  TmuxSession& probe = start("--at 920 40", wide);
+  ASSERT_TRUE(probe.waitForText(MainCaption));
+  EXPECT_EQ(probe.mouseModes(), "11\n");
+  const std::unique_ptr<TmuxClient> user = probe.attachClient();
+  ASSERT_TRUE(user);
+  const auto guids = probe.find("Remove Guids");
+  ASSERT_TRUE(guids);
+  ASSERT_GT(guids->column, 223);
+  user->click(guids->column + 3, guids->row);
+  EXPECT_TRUE(waitForLog("main value 5 1"));
+  closeNormally(probe);
 }
 
 TEST_F(TerminalProbe, DraggingTheTitleBarMovesTheWindowButNotOffTheScreen) {
@@ -318,14 +337,24 @@ TEST_P(TerminalSignals, RestoreTheTerminalAndEndByTheSignal) {
   EXPECT_TRUE(probe.terminalRestored()) << probe.modesAfterExit() << probe.paneFlags();
 }
 
-INSTANTIATE_TEST_SUITE_P(Interrupts, TerminalSignals, ::testing::Values(SIGINT, SIGTERM, SIGHUP));
+INSTANTIATE_TEST_SUITE_P(EveryEndingSignal, TerminalSignals,
+                         ::testing::Values(SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGABRT, SIGSEGV,
+                                           SIGBUS, SIGFPE, SIGILL, SIGTRAP, SIGXCPU, SIGXFSZ),
+                         [](const ::testing::TestParamInfo<int>& signal) {
+                           return std::string(sigabbrev_np(signal.param));
+                         });
 
 TEST_F(TerminalProbe, SmallTerminalShowsANoticeUntilEnlargedAndWindowsStayOnScreen) {
   TmuxSession& probe = start();
   ASSERT_TRUE(probe.waitForText(MainCaption));
-  probe.resize(50, 15);
+  probe.resize(24, 15);
   ASSERT_TRUE(probe.waitForText("Terminal too small")) << probe.screen();
   EXPECT_EQ(probe.screen().find(MainCaption), std::string::npos);
+  // However narrow the terminal, the notice wraps so the size it asks for shows.
+  std::string notice = probe.screen();
+  std::replace(notice.begin(), notice.end(), '\n', ' ');
+  EXPECT_TRUE(std::regex_search(notice, std::regex("at least [0-9]+ x [0-9]+ \\(now 24 x 15\\)")))
+      << probe.screen();
   probe.resize(70, 22);
   // Still centred where it was, it would stick out: it is moved back inside.
   ASSERT_TRUE(probe.waitForScreen([&](const std::string&) {

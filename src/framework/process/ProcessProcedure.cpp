@@ -26,10 +26,14 @@ class ProcessProcedure::ProcessStep : public ProcessClass {
   explicit ProcessStep(ProcessProcedure& procedure) : procedure_(procedure) {}
 
   Level TakeRecord() override {
-    const Level rval = ProcessClass::TakeRecord();
+    Level rval = ProcessClass::TakeRecord();
     if (rval != Level::Benign) return rval;
-    return procedure_.TakeRecord();
+    rval = procedure_.TakeRecord();
+    if (rval == Level::Benign) ++RecordsTaken;
+    return rval;
   }
+
+  std::int64_t RecordsTaken = 0;
 
  private:
   ProcessProcedure& procedure_;
@@ -146,7 +150,17 @@ std::uint8_t ProcessProcedure::Run() {
   const std::uint8_t response = objects.thisWindow.Run();
   GlobalResponse = response;
   run_ = nullptr;
+  NoteOutcome(objects, response);
   return response;
+}
+
+void ProcessProcedure::NoteOutcome(const RunObjects& objects, std::uint8_t response) {
+  outcome_.Response = response;
+  // The engine stops the timer whenever it ends the run itself (end of data, a failed step
+  // or read); a run that opened and still has its timer was ended by the user.
+  outcome_.Cancelled = !objects.thisWindow.OpenFailed && objects.window.timerPeriod() != 0;
+  outcome_.RecordsTaken = objects.thisProcess.RecordsTaken;
+  outcome_.RecordsToProcess = objects.thisProcess.RecordsToProcess;
 }
 
 ProcessProcedure::RunObjects& ProcessProcedure::running() {
@@ -176,6 +190,10 @@ ReportManager& ProcessProcedure::ThisWindow() {
 
 ProcessClass& ProcessProcedure::ThisProcess() {
   return running().thisProcess;
+}
+
+std::int64_t ProcessProcedure::RecordsTaken() {
+  return running().thisProcess.RecordsTaken;
 }
 
 }  // namespace tallowmere::framework

@@ -104,6 +104,11 @@ void HeadlessFrontEnd::closeWindow(const runtime::Window& window) {
   record->open = false;
   record->timerEvents = window.timerEvents();
   openRecords_.erase(&window);
+  while (nextStepDue(window)) ++nextStep_;
+}
+
+bool HeadlessFrontEnd::inputPending(runtime::Window& active) {
+  return nextStepDue(active);
 }
 
 std::optional<runtime::Input> HeadlessFrontEnd::waitForInput(
@@ -132,6 +137,12 @@ std::optional<runtime::Input> HeadlessFrontEnd::scriptedInput(
   }
   ++nextStep_;
   return step.input;
+}
+
+bool HeadlessFrontEnd::nextStepDue(const runtime::Window& window) const {
+  if (nextStep_ == steps_.size()) return false;
+  const When& when = steps_[nextStep_].when;
+  return holds(when, window) && (!when.at || clock_.now() >= *when.at);
 }
 
 bool HeadlessFrontEnd::holds(const When& when, const runtime::Window& active) const {

@@ -36,9 +36,16 @@ struct Input {
 //                the front end chooses one and sets it (Window::moveTo).
 //   drawWindow   show the window's current caption, texts, states and focus.
 //   closeWindow  take the window off the screen; it is still readable during the call.
+//                Input the user gave the window that it has not taken yet goes with it: a
+//                key typed while a pass was busy must never act on the window after it.
 //   waitForInput wait for the user's next input to the active window, but no later than
 //                deadline (clock() hundredths; none: no limit; past: just poll). Return
 //                nothing when the deadline passes first; returning nothing early is allowed.
+//   inputPending whether the user has given the active window input it has not taken yet,
+//                without waiting: a busy window asks between two pieces of work.
+//   personAtScreen whether a person waits for each key to take effect, so that a busy
+//                window has to answer within a fraction of a second; false when a script or
+//                nobody drives the windows.
 //   showMessageBox (from MessageBoxPort) shows a modal box and returns the button pressed.
 //   clock        the time base for timers and for the code's own timing.
 //   shutdown     give the screen back (restore the terminal); called once, also on a halt.
@@ -49,6 +56,8 @@ class FrontEnd : public MessageBoxPort {
   virtual void closeWindow(const Window& window) = 0;
   virtual std::optional<Input> waitForInput(Window& active,
                                             std::optional<Hundredths> deadline) = 0;
+  virtual bool inputPending(Window& active) = 0;
+  virtual bool personAtScreen() const = 0;
   virtual const Clock& clock() const = 0;
   virtual void beep() {}
   virtual void shutdown() = 0;

@@ -56,6 +56,12 @@ std::optional<EventRecord> WindowEngine::accept() {
   return std::nullopt;
 }
 
+bool WindowEngine::inputPending() const {
+  Window* window = active();
+  FrontEnd* screen = frontEnd();
+  return window && screen && screen->inputPending(*window);
+}
+
 std::optional<EventRecord> WindowEngine::eventFor(Window& window, const Input& input) {
   keyCode_ = input.keyCode;
   const Control* control = window.control(input.control);
