@@ -1,34 +1,26 @@
 #include "app/BatchSummary.h"
 
-#include <string>
-
 #include "app/ReportFile.h"
-#include "app/ReportJson.h"
 #include "app/ReportText.h"
 
 namespace tallowmere::app {
 
-namespace {
-
-constexpr int FailedStatus = 1;
-
-void sayEach(const std::vector<std::string>& lines, const Say& say) {
-  for (const std::string& line : lines) say(line);
+int BatchSummary::tell(const txa::ConversionReport& report, const std::string& input,
+                       const std::string& output) {
+  if (!line_.quiet) {
+    for (const std::string& line : summaryLines(report)) say_(line);
+  }
+  for (const std::string& line : warningLines(report, input)) say_(line);
+  if (!line_.report.empty()) documents_.push_back(reportDocument(report, input, output));
+  return conversionStatus(report);
 }
 
-}  // namespace
-
-int finishBatch(const txa::ConversionReport& report, const CommandLine& line, const Say& say) {
-  if (!line.quiet) sayEach(summaryLines(report), say);
-  sayEach(warningLines(report, line.input), say);
-  if (!line.report.empty()) {
-    ReportFile file(line.report);
-    if (!file.write(reportJson(report, line.input, line.output))) {
-      say("tallowmere: cannot write the report " + line.report + ": " + file.problem());
-      return FailedStatus;
-    }
-  }
-  return conversionStatus(report);
+bool BatchSummary::writeReport() {
+  if (line_.report.empty()) return true;
+  ReportFile file(line_.report);
+  if (file.write(reportJson(documents_, !line_.outputDir.empty()))) return true;
+  say_("tallowmere: cannot write the report " + line_.report + ": " + file.problem());
+  return false;
 }
 
 }  // namespace tallowmere::app

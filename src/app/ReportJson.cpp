@@ -1,7 +1,6 @@
 #include "app/ReportJson.h"
 
 #include <algorithm>
-#include <nlohmann/json.hpp>
 
 #include "app/ReportText.h"
 
@@ -37,15 +36,19 @@ json passJson(const txa::PassReport& pass) {
 
 }  // namespace
 
-std::string reportJson(const txa::ConversionReport& report, const std::string& input,
-                       const std::string& output) {
+ReportDocument reportDocument(const txa::ConversionReport& report, const std::string& input,
+                              const std::string& output) {
   json passes = json::array();
   for (const txa::PassReport& pass : report.passes()) passes.push_back(passJson(pass));
-  const json document = {{"input", input},
-                         {"output", output},
-                         {"all_applied", report.allApplied()},
-                         {"status", conversionStatus(report)},
-                         {"passes", passes}};
+  return {{"input", input},
+          {"output", output},
+          {"all_applied", report.allApplied()},
+          {"status", conversionStatus(report)},
+          {"passes", passes}};
+}
+
+std::string reportJson(const std::vector<ReportDocument>& documents, bool several) {
+  const json document = several || documents.empty() ? json(documents) : documents.front();
   // File names are bytes, not always UTF-8; what is not is shown as U+FFFD.
   return document.dump(2, ' ', false, json::error_handler_t::replace) + "\n";
 }

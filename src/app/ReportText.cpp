@@ -57,6 +57,13 @@ int conversionStatus(const txa::ConversionReport& report) {
   return report.allApplied() ? ConvertedStatus : NotAppliedStatus;
 }
 
+int worseStatus(int one, int other) {
+  constexpr std::array<int, 4> Mildest{ConvertedStatus, NotAppliedStatus, DiffersStatus,
+                                       FailedStatus};
+  const auto rank = [&](int status) { return std::find(Mildest.begin(), Mildest.end(), status); };
+  return rank(one) < rank(other) ? other : one;
+}
+
 std::vector<std::string> summaryLines(const txa::ConversionReport& report) {
   std::vector<std::string> lines;
   for (const txa::PassReport& pass : report.passes()) lines.push_back(passLine(pass));

@@ -10,8 +10,14 @@ namespace tallowmere::app {
 // The exit status of a conversion that ran to its end: every chosen correction applied
 // everywhere, or not.
 inline constexpr int ConvertedStatus = 0;
+inline constexpr int FailedStatus = 1;
 inline constexpr int NotAppliedStatus = 3;
+inline constexpr int DiffersStatus = 4;  // --check: the output would differ from the input
 int conversionStatus(const txa::ConversionReport& report);
+
+// The status of a run of several conversions: the worse of two. A failure is worst, then
+// an output that would differ, then a correction not applied everywhere.
+int worseStatus(int one, int other);
 
 // One line per pass: its operation name, a colon, and what it did ("Correcting AT: 5
 // clauses joined, 9 lines removed, 1 group kept as read").
