@@ -5,7 +5,7 @@ set -euo pipefail
 
 # libclang-rt-dev holds the libFuzzer and sanitizer runtimes, only recommended by clang.
 packages=(g++ cmake ninja-build make libgtest-dev libgmock-dev libncurses-dev tmux clang
-          libclang-rt-dev time)
+          libclang-rt-dev time nlohmann-json3-dev)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
