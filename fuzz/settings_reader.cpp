@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "framework/settings/INIClass.h"
-#include "platform/posix/ProfileDocument.h"
+#include "platform/common/ProfileDocument.h"
 #include "support/Broken.h"
 #include "support/InputFields.h"
 #include "support/MemoryProfile.h"
