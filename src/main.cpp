@@ -7,11 +7,8 @@
 #include "app/Pipeline.h"
 #include "app/Program.h"
 #include "platform/batch/BatchFrontEnd.h"
-#include "platform/posix/PosixFileSystem.h"
-#include "platform/posix/PosixPrivateProfile.h"
+#include "platform/posix/PosixPlatform.h"
 #include "platform/terminal/TerminalFrontEnd.h"
-#include "runtime/files/FileSystem.h"
-#include "runtime/settings/PrivateProfile.h"
 #include "txa/TxaFiles.h"
 
 namespace {
@@ -60,9 +57,6 @@ int main(int argc, char** argv) {
     case CommandLine::Mode::Batch:
     case CommandLine::Mode::Interactive: break;
   }
-  static tallowmere::platform::PosixFileSystem fileSystem;
-  tallowmere::runtime::installFileSystem(fileSystem);
-  static tallowmere::platform::PosixPrivateProfile settings;
-  tallowmere::runtime::installPrivateProfile(settings);
+  tallowmere::platform::installPosixServices();
   return line.mode == CommandLine::Mode::Batch ? convertInBatch(line) : openTheWindow();
 }

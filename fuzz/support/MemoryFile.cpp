@@ -1,7 +1,6 @@
 #include "support/MemoryFile.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 
 #include "runtime/files/ErrorState.h"
@@ -17,7 +16,10 @@ int ok() {
 
 // A negative offset is a driver fault; the fuzzer sees it as an error code it must never
 // get.
-int fail() { return runtime::setError(runtime::ErrorCode::OperatingSystemError, EINVAL); }
+int fail() {
+  return runtime::setError(runtime::ErrorCode::OperatingSystemError,
+                           runtime::SystemError{22, "Invalid argument"});
+}
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 
 #include <cerrno>
 
+#include "platform/posix/PosixErrors.h"
 #include "platform/posix/PosixOsFile.h"
 #include "runtime/files/ErrorState.h"
 
@@ -44,26 +45,27 @@ int openDescriptor(const std::string& path, int flags) {
 }  // namespace
 
 std::unique_ptr<runtime::OsFile> PosixFileSystem::open(const std::string& path,
-                                                       runtime::FileAccess access, int& error) {
+                                                       runtime::FileAccess access,
+                                                       runtime::FileSharing, int& error) {
   // Non-blocking only while looking at what the name is, so that a pipe cannot hang the open.
   const int descriptor = openDescriptor(path, openFlags(access) | O_NONBLOCK);
   if (descriptor < 0) {
-    error = runtime::setOsError(errno);
+    error = reportErrno(errno);
     return nullptr;
   }
   auto file = std::make_unique<PosixOsFile>(descriptor);
   struct stat status {};
   if (::fstat(descriptor, &status) != 0) {
-    error = runtime::setOsError(errno);
+    error = reportErrno(errno);
     return nullptr;
   }
   if (const int reason = unusableReason(status, access); reason != 0) {
-    error = runtime::setOsError(reason);
+    error = reportErrno(reason);
     return nullptr;
   }
   const int flags = ::fcntl(descriptor, F_GETFL);
   if (flags < 0 || ::fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK) != 0) {
-    error = runtime::setOsError(errno);
+    error = reportErrno(errno);
     return nullptr;
   }
   runtime::clearError();
@@ -76,11 +78,11 @@ int PosixFileSystem::create(const std::string& path) {
   struct stat existing {};
   if (::stat(path.c_str(), &existing) == 0) {
     if (const int reason = unusableReason(existing, runtime::FileAccess::Write); reason != 0) {
-      return runtime::setOsError(reason);
+      return reportErrno(reason);
     }
   }
   const int descriptor = openDescriptor(path, O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK);
-  if (descriptor < 0) return runtime::setOsError(errno);
+  if (descriptor < 0) return reportErrno(errno);
   PosixOsFile closer(descriptor);
   runtime::clearError();
   return runtime::ErrorCode::NoError;

@@ -6,9 +6,11 @@
 
 #include "framework/errors/ErrorClass.h"
 #include "framework/errors/ErrorStatusClass.h"
+#include "runtime/core/Calendar.h"
 #include "runtime/files/ErrorState.h"
 #include "support/RecordingMessageBox.h"
 #include "support/TempDir.h"
+#include "support/TestText.h"
 
 namespace tallowmere::framework {
 namespace {
@@ -44,7 +46,8 @@ TEST_F(ErrorClassTest, AFailedWriteBackNamesTheViewAndTheError) {
 }
 
 TEST_F(ErrorClassTest, LongerMacrosAreReplacedBeforeTheirPrefixes) {
-  runtime::setError(runtime::ErrorCode::OperatingSystemError, ENOSPC);
+  runtime::setError(runtime::ErrorCode::OperatingSystemError,
+                    tallowmere::testing::systemCause(ENOSPC));
   errors.SetErrors();
   errors.SetFile("data.txt");
   EXPECT_EQ(shown("%FileErrorCode|%FileError|%File|%ErrorCode|%Error"),
@@ -52,7 +55,8 @@ TEST_F(ErrorClassTest, LongerMacrosAreReplacedBeforeTheirPrefixes) {
 }
 
 TEST_F(ErrorClassTest, ErrorTextShowsTheDriversErrorOnlyFor90And100) {
-  runtime::setError(runtime::ErrorCode::OperatingSystemError, EIO);
+  runtime::setError(runtime::ErrorCode::OperatingSystemError,
+                    tallowmere::testing::systemCause(EIO));
   errors.SetErrors();
   EXPECT_EQ(shown("%ErrorText"), "Input/output error (" + std::to_string(EIO) + ")");
   runtime::setError(runtime::ErrorCode::FileNotFound);
@@ -175,19 +179,30 @@ TEST_F(ErrorClassTest, AKeptHistoryDropsItsOldestEntries) {
   EXPECT_TRUE(boxes.shown().empty());
 }
 
-TEST_F(ErrorClassTest, LoggedMessagesAreAppendedToTheLogFile) {
+// Two moments that differ in every field, each field with a leading zero or without.
+class SteppingCalendar : public runtime::Calendar {
+ public:
+  runtime::LocalTime now() const override {
+    return calls_++ == 0 ? runtime::LocalTime{2026, 3, 7, 9, 5, 1}
+                         : runtime::LocalTime{2027, 11, 23, 17, 42, 59};
+  }
+
+ private:
+  mutable int calls_ = 0;
+};
+
+TEST_F(ErrorClassTest, LoggedMessagesAreAppendedToTheLogFileWithTheLocalTime) {
   tallowmere::testing::TempDir folder(true);
+  const runtime::Calendar& real = runtime::calendar();
+  SteppingCalendar stepping;
+  runtime::installCalendar(stepping);
   errors.SetLogErrors(true);
   errors.TakeError(25);
   errors.ThrowMessage(27, "Main");
-  const std::string log = tallowmere::testing::readFile("QorError.Log");
-  const std::string first = " --> There are no records available to process.\r\n";
-  const std::string second = " --> The Procedure Main has not been defined.\r\n";
-  const std::size_t firstEnd = log.find(first);
-  ASSERT_NE(firstEnd, std::string::npos) << log;
-  EXPECT_NE(log.substr(0, firstEnd).find('@'), std::string::npos);
-  EXPECT_TRUE(log.ends_with(second)) << log;
-  EXPECT_EQ(log.find("\r\n"), firstEnd + first.size() - 2);
+  runtime::installCalendar(real);
+  EXPECT_EQ(tallowmere::testing::readFile("QorError.Log"),
+            "2026/03/07@09:05:01 --> There are no records available to process.\r\n"
+            "2027/11/23@17:42:59 --> The Procedure Main has not been defined.\r\n");
   EXPECT_EQ(boxes.shown().size(), 2u);
 }
 
