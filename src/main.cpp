@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -7,9 +8,13 @@
 #include "app/Pipeline.h"
 #include "app/Program.h"
 #include "platform/batch/BatchFrontEnd.h"
+#include "txa/TxaFiles.h"
+#ifdef _WIN32
+#include "platform/win32/WindowsPlatform.h"
+#else
 #include "platform/posix/PosixPlatform.h"
 #include "platform/terminal/TerminalFrontEnd.h"
-#include "txa/TxaFiles.h"
+#endif
 
 namespace {
 
@@ -22,6 +27,23 @@ int convertInBatch(const CommandLine& line) {
   tallowmere::txa::setExportName(line.output);
   tallowmere::app::RunProgram([&] { tallowmere::app::RunPipeline(line.options); });
   return 0;
+}
+
+#ifdef _WIN32
+// The arguments are asked of Windows in UTF-16: argv holds them in the ANSI code page.
+std::vector<std::string> startPlatform(int, char**) {
+  tallowmere::platform::installWindowsServices();
+  return tallowmere::platform::commandLineArguments();
+}
+
+int openTheWindow() {
+  std::fputs("tallowmere: this build has no window yet; use --batch to convert\n", stderr);
+  return 2;
+}
+#else
+std::vector<std::string> startPlatform(int argc, char** argv) {
+  tallowmere::platform::installPosixServices();
+  return {argv + 1, argv + argc};
 }
 
 int openTheWindow() {
@@ -38,11 +60,13 @@ int openTheWindow() {
   terminal->shutdown();
   return 0;
 }
+#endif
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+  const std::vector<std::string> given = startPlatform(argc, argv);
+  const std::vector<std::string_view> arguments(given.begin(), given.end());
   const CommandLine line = CommandLine::parse(arguments);
   switch (line.mode) {
     case CommandLine::Mode::Help:
@@ -57,6 +81,5 @@ int main(int argc, char** argv) {
     case CommandLine::Mode::Batch:
     case CommandLine::Mode::Interactive: break;
   }
-  tallowmere::platform::installPosixServices();
   return line.mode == CommandLine::Mode::Batch ? convertInBatch(line) : openTheWindow();
 }

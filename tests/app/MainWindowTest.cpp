@@ -11,6 +11,7 @@
 #include "framework/core/Globals.h"
 #include "framework/core/Levels.h"
 #include "platform/headless/HeadlessFrontEnd.h"
+#include "support/SettingsFolder.h"
 #include "support/TempDir.h"
 
 namespace tallowmere::app {
@@ -32,7 +33,7 @@ constexpr int Close = 9;
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
+    settingsFolder = testing::placeSettingsUnder(folder / "config");
     LOC_Options = {};
   }
 
@@ -51,6 +52,7 @@ class MainWindowTest : public ::testing::Test {
   }
 
   TempDir folder{true};
+  std::filesystem::path settingsFolder;
   HeadlessFrontEnd screen;
 };
 
@@ -121,7 +123,7 @@ TEST_F(MainWindowTest, PlacementIsSavedAtCloseAndRestoredAtTheNextStart) {
   onMain(platform::moveTo({12, 34}));
   onMain(press(Close));
   run();
-  const std::string saved = readFile(folder / "config" / "Tallowmere.INI");
+  const std::string saved = readFile(settingsFolder / "Tallowmere.INI");
   EXPECT_NE(saved.find("[Main]\r\nMaximize=No\r\nMinimize=No\r\nXPos=12\r\nYPos=34\r\n"),
             std::string::npos)
       << saved;
@@ -131,7 +133,7 @@ TEST_F(MainWindowTest, PlacementIsSavedAtCloseAndRestoredAtTheNextStart) {
   again.script(inWindow(MainCaption), press(Close));
   runtime::ScopedFrontEnd installed(again);
   RunProgram(Main);
-  EXPECT_NE(readFile(folder / "config" / "Tallowmere.INI").find("XPos=12\r\nYPos=34"),
+  EXPECT_NE(readFile(settingsFolder / "Tallowmere.INI").find("XPos=12\r\nYPos=34"),
             std::string::npos);
 }
 

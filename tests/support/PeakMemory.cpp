@@ -1,8 +1,9 @@
 #include "support/PeakMemory.h"
 
 #ifdef _WIN32
-#include <psapi.h>
 #include <windows.h>
+// Needs the types <windows.h> declares.
+#include <psapi.h>
 #else
 #include <sys/resource.h>
 #endif
