@@ -13,3 +13,7 @@ foreach(case generated failures ${edge_files})
   set_tests_properties(converter_matches_linux_${name} PROPERTIES
                        FIXTURES_REQUIRED wine_prefix)
 endforeach()
+
+add_test(NAME converter_needs_only_windows_dlls
+         COMMAND "${PROJECT_SOURCE_DIR}/tests/windows/check-imports.sh"
+                 "$<TARGET_FILE:tallowmere_console>")
