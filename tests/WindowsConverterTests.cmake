@@ -3,7 +3,7 @@
 set(TALLOWMERE_LINUX_BUILD "${PROJECT_SOURCE_DIR}/build" CACHE PATH
     "The Linux build whose program the Windows converter is compared with")
 file(GLOB edge_files CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/tests/model/corpus/*.txa")
-foreach(case generated failures ${edge_files})
+foreach(case generated names failures ${edge_files})
   get_filename_component(name "${case}" NAME_WE)
   add_test(NAME converter_matches_linux_${name}
            COMMAND "${PROJECT_SOURCE_DIR}/tests/windows/compare-converter.sh"
