@@ -46,8 +46,8 @@ TEST_F(WindowsSharingTest, AFileHeldAgainstWritingIsDeniedThenOpensForReading) {
   ASSERT_EQ(runtime::fileSystem().create("held.txa"), 0);
   const HANDLE other = holdOpen(GENERIC_READ, FILE_SHARE_READ);
   ASSERT_NE(other, INVALID_HANDLE_VALUE);
-  EXPECT_FALSE(runtime::fileSystem().open("held.txa", FileAccess::ReadWrite,
-                                          FileSharing::DenyNone, error));
+  EXPECT_FALSE(
+      runtime::fileSystem().open("held.txa", FileAccess::ReadWrite, FileSharing::DenyNone, error));
   EXPECT_EQ(error, runtime::ErrorCode::AccessDenied);
   EXPECT_EQ(runtime::fileSystem().create("held.txa"), runtime::ErrorCode::AccessDenied);
   EXPECT_TRUE(
