@@ -4,7 +4,8 @@
 # byte for byte, the same exit status and the same messages. Given "names": the same for
 # files named in letters outside ASCII and for paths longer than 260 characters, missing
 # and present. Given "failures": the same failures for a missing input and for a folder
-# where the export goes (the system's own words for the folder aside).
+# where the export goes (the system's own words for the folder aside), and the same help,
+# version and usage errors.
 # Usage: compare-converter.sh LINUX_PROGRAM WINDOWS_PROGRAM WINE_PREFIX TXAGEN WORK CASE
 set -euo pipefail
 linux=$1 windows=$2 prefix=$3 txagen=$4 work=$5 case=$6
@@ -40,11 +41,11 @@ fresh() {
 convert() {
   local status
   status=0
-  (cd "$work/linux" && XDG_CONFIG_HOME="$work/linux/.config" "$linux" --batch "$@" \
+  (cd "$work/linux" && XDG_CONFIG_HOME="$work/linux/.config" "$linux" "$@" \
     >.out 2>.err) || status=$?
   echo "$status" >"$work/linux/.status"
   status=0
-  (cd "$work/windows" && "$here/../../scripts/wine-run.sh" "$prefix" "$windows" --batch "$@" \
+  (cd "$work/windows" && "$here/../../scripts/wine-run.sh" "$prefix" "$windows" "$@" \
     >.out 2>.err) || status=$?
   echo "$status" >"$work/windows/.status"
   sed -i 's/\r$//' "$work/windows/.out" "$work/windows/.err"
@@ -92,14 +93,14 @@ case $case in
                  "${long}Import.txa|${long}Export.txa"; do
       from=${place%%|*} to=${place#*|}
       fresh ""
-      convert --all --input "$from" --output "$to"
+      convert --batch --all --input "$from" --output "$to"
       same "a missing $from" "$to"
       expect_status 1 "a missing $from"
       for side in linux windows; do
         mkdir -p "$work/$side/$(dirname "$from")"
         cp "$input" "$work/$side/$from"
       done
-      convert --all --input "$from" --output "$to"
+      convert --batch --all --input "$from" --output "$to"
       same "$from to $to" "$to"
       expect_status 0 "$from to $to"
     done
@@ -107,7 +108,12 @@ case $case in
     ;;
   failures)
     fresh ""
-    convert --all
+    for arguments in --help --version "--batch --no-such-option" "--batch --input"; do
+      # shellcheck disable=SC2086  # the arguments are split on purpose
+      convert $arguments
+      same "tallowmere $arguments" Export.txa
+    done
+    convert --batch --all
     same "a missing input" Export.txa
     expect_status 1 "a missing input"
     grep -q "File Not Found (2)" "$work/windows/.err" || {
@@ -116,7 +122,7 @@ case $case in
     }
     fresh "$input"
     mkdir "$work/linux/Export.txa" "$work/windows/Export.txa"
-    convert --all
+    convert --batch --all
     same "a folder as the export" Export.txa \
       's/Error: .* \(([0-9]+)\)\.  Press/Error: (the system'"'"'s cause).  Press/'
     expect_status 1 "a folder as the export"
@@ -130,7 +136,7 @@ for ((set = 0; set < 32; ++set)); do
     ((set >> bit & 1)) && options+=("${corrections[$bit]}")
   done
   fresh "$input"
-  convert "${options[@]}"
+  convert --batch "${options[@]}"
   same "$(basename "$case") ${options[*]:-(no corrections)}" Export.txa
 done
 finish "32 sets of corrections"
