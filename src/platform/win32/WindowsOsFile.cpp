@@ -46,17 +46,19 @@ int WindowsOsFile::writeAt(std::int64_t offset, const char* data, std::size_t si
     OVERLAPPED position = at(offset);
     DWORD written = 0;
     const DWORD slice = static_cast<DWORD>(std::min(size, LargestSlice));
-    if (!WriteFile(handle_, data, slice, &written, &position) || written == 0) {
-      const DWORD error =
-          written == 0 && GetLastError() == ERROR_SUCCESS ? ERROR_DISK_FULL : GetLastError();
-      if (firstWriteError_ == 0) firstWriteError_ = error;
-      return reportWindowsError(error);
-    }
+    if (!WriteFile(handle_, data, slice, &written, &position)) return failWrite(GetLastError());
+    // A device that takes nothing counts as full, where a plain loop would spin for ever.
+    if (written == 0) return failWrite(ERROR_DISK_FULL);
     data += written;
     size -= written;
     offset += written;
   }
   return runtime::ErrorCode::NoError;
+}
+
+int WindowsOsFile::failWrite(unsigned long error) {
+  if (firstWriteError_ == 0) firstWriteError_ = error;
+  return reportWindowsError(error);
 }
 
 int WindowsOsFile::truncate(std::int64_t length) {

@@ -23,6 +23,9 @@ class WindowsOsFile : public runtime::OsFile {
   int sync() override;
 
  private:
+  // Reports a failed write, remembering the first for sync().
+  int failWrite(unsigned long error);
+
   void* handle_;
   unsigned long firstWriteError_ = 0;
 };
