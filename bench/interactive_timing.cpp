@@ -83,6 +83,8 @@ Settings parse(int argc, char** argv) {
 // of its progress windows into timerEvents.
 double convertOnce(const Settings& settings, HeadlessClock::Mode mode, long& timerEvents) {
   HeadlessFrontEnd screen(mode);
+  // Waiting as the interactive program does, for a person who may press Cancel.
+  screen.setPersonAtScreen(mode == HeadlessClock::Mode::RealWaiting);
   tallowmere::runtime::ScopedFrontEnd installed(screen);
   tallowmere::txa::setImportName(settings.input.string());
   tallowmere::txa::setExportName(settings.output.string());

@@ -4,7 +4,7 @@
 #   bench/run.sh [path/to/tallowmere]
 #
 # Environment:
-#   BUILD      build folder holding src/tallowmere and bench/txagen (default: build)
+#   BUILD      build folder holding tallowmere and bench/txagen (default: build)
 #   TXAGEN     the generator (default: $BUILD/bench/txagen)
 #   SIZES      realistic input sizes in MB (default: "5 50 500")
 #   RUNS       timed runs per case, the median is reported (default: 5)
@@ -18,7 +18,7 @@ set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${BUILD:-$root/build}"
-binary="${1:-$build/src/tallowmere}"
+binary="${1:-$build/tallowmere}"
 txagen="${TXAGEN:-$build/bench/txagen}"
 sizes="${SIZES:-5 50 500}"
 runs="${RUNS:-5}"

@@ -1,4 +1,5 @@
 #include <cstdio>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,9 +11,12 @@
 #include "platform/batch/BatchFrontEnd.h"
 #include "txa/TxaFiles.h"
 #ifdef _WIN32
+#include "platform/win32/WindowsConsole.h"
 #include "platform/win32/WindowsPlatform.h"
 #else
+#include "platform/posix/PosixConsole.h"
 #include "platform/posix/PosixPlatform.h"
+#include "platform/posix/StandardDescriptors.h"
 #include "platform/terminal/TerminalFrontEnd.h"
 #endif
 
@@ -20,8 +24,15 @@ namespace {
 
 using tallowmere::app::CommandLine;
 
+#ifdef _WIN32
+using SystemConsole = tallowmere::platform::WindowsConsole;
+#else
+using SystemConsole = tallowmere::platform::PosixConsole;
+#endif
+
 int convertInBatch(const CommandLine& line) {
-  tallowmere::platform::BatchFrontEnd batch;
+  SystemConsole console(stderr);
+  tallowmere::platform::BatchFrontEnd batch(console);
   tallowmere::runtime::ScopedFrontEnd installed(batch);
   tallowmere::txa::setImportName(line.input);
   tallowmere::txa::setExportName(line.output);
@@ -31,7 +42,7 @@ int convertInBatch(const CommandLine& line) {
 
 #ifdef _WIN32
 // The arguments are asked of Windows in UTF-16: argv holds them in the ANSI code page.
-std::vector<std::string> startPlatform(int, char**) {
+std::optional<std::vector<std::string>> startPlatform(int, char**) {
   tallowmere::platform::installWindowsServices();
   return tallowmere::platform::commandLineArguments();
 }
@@ -41,16 +52,20 @@ int openTheWindow() {
   return 2;
 }
 #else
-std::vector<std::string> startPlatform(int argc, char** argv) {
+// The standard descriptors come first: any file opened before would take one of them.
+std::optional<std::vector<std::string>> startPlatform(int argc, char** argv) {
+  if (!tallowmere::platform::openClosedStandardDescriptors()) return std::nullopt;
   tallowmere::platform::installPosixServices();
-  return {argv + 1, argv + argc};
+  return std::vector<std::string>(argv + 1, argv + argc);
 }
 
 int openTheWindow() {
   auto terminal = tallowmere::platform::TerminalFrontEnd::start();
   if (!terminal) {
-    std::fputs("tallowmere: the window needs a terminal; use --batch to convert without one\n",
-               stderr);
+    std::fputs(
+        "tallowmere: the window needs a terminal that can place the cursor; use --batch to "
+        "convert without one\n",
+        stderr);
     return 2;
   }
   {
@@ -65,21 +80,23 @@ int openTheWindow() {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::vector<std::string> given = startPlatform(argc, argv);
-  const std::vector<std::string_view> arguments(given.begin(), given.end());
+  const std::optional<std::vector<std::string>> given = startPlatform(argc, argv);
+  if (!given) return 2;
+  const std::vector<std::string_view> arguments(given->begin(), given->end());
   const CommandLine line = CommandLine::parse(arguments);
   switch (line.mode) {
     case CommandLine::Mode::Help:
       std::fputs(CommandLine::usage().data(), stdout);
       return 0;
     case CommandLine::Mode::Version:
-      std::puts("tallowmere 1.0.0");
+      std::puts("tallowmere " TALLOWMERE_VERSION);
       return 0;
     case CommandLine::Mode::UsageError:
       std::fprintf(stderr, "tallowmere: %s (see tallowmere --help)\n", line.problem.c_str());
       return 2;
     case CommandLine::Mode::Batch:
-    case CommandLine::Mode::Interactive: break;
+    case CommandLine::Mode::Interactive:
+      break;
   }
   return line.mode == CommandLine::Mode::Batch ? convertInBatch(line) : openTheWindow();
 }

@@ -35,7 +35,7 @@ class MainWindowManager : public framework::WindowManager {
     framework::GlobalRequest = 0;
     framework::GlobalResponse = 0;
     AddItem(ButtonClose, Request == framework::SelectRecord ? framework::RequestCancelled
-                                                             : framework::RequestCompleted);
+                                                            : framework::RequestCompleted);
     Open(window_);
     INIMgr.Fetch("Main", window_);
     SetAlerts();
@@ -68,7 +68,8 @@ runtime::ControlDescription checkBox(int number, const char* text, int y, std::u
   return {number, ControlKind::CheckBox, 13, y, NaturalSize, NaturalSize, text, {}, &value};
 }
 
-// The window as designed, bound to the option values in LOC_Options.
+}  // namespace
+
 runtime::WindowDescription MainWindowDescription() {
   runtime::WindowDescription description;
   description.caption = "C7 to C6 Tallowmere";
@@ -79,8 +80,15 @@ runtime::WindowDescription MainWindowDescription() {
       checkBox(1, "Remove Ordinals", 8, LOC_Options.RemoveOrdinals),
       {2, ControlKind::FixedText, 144, 8, 89, 10, "Import Filename: Import.txa", {}, nullptr},
       checkBox(3, "Correct Hash Field", 21, LOC_Options.CorrectHashField),
-      {4, ControlKind::FixedText, 144, 21, NaturalSize, NaturalSize,
-       "Export Filename: Export.txa", {}, nullptr},
+      {4,
+       ControlKind::FixedText,
+       144,
+       21,
+       NaturalSize,
+       NaturalSize,
+       "Export Filename: Export.txa",
+       {},
+       nullptr},
       checkBox(5, "Remove Guids", 34, LOC_Options.RemoveGuids),
       checkBox(6, "Correct Window Font", 47, LOC_Options.CorrectWindowFont),
       checkBox(7, "Correct AT", 61, LOC_Options.CorrectAT),
@@ -89,8 +97,6 @@ runtime::WindowDescription MainWindowDescription() {
   };
   return description;
 }
-
-}  // namespace
 
 void Main() {
   runtime::Window window(MainWindowDescription());

@@ -1,5 +1,6 @@
 #include "app/Pipeline.h"
 
+#include "app/CancelNotice.h"
 #include "passes/JoiningPasses.h"
 #include "passes/RemoveGuids.h"
 #include "passes/RemoveOrdinals.h"
@@ -11,13 +12,21 @@ namespace tallowmere::app {
 
 void RunPipeline(const ConversionOptions& options) {
   txa::emptyLineTable();
-  txa::ImportTXA();
-  if (options.RemoveGuids == 1) passes::RemoveGuids();
-  if (options.RemoveOrdinals == 1) passes::RemoveOrdinals();
-  if (options.CorrectHashField == 1) passes::CorrectHashField();
-  if (options.CorrectWindowFont == 1) passes::CorrectWindowFont();
-  if (options.CorrectAT == 1) passes::CorrectAT();
-  txa::ExportTXA();
+  CancelNotice notice;
+  notice.importEnded(txa::ImportTXA());
+  if (options.RemoveGuids == 1) notice.correctionEnded("Remove Guids", passes::RemoveGuids());
+  if (options.RemoveOrdinals == 1) {
+    notice.correctionEnded("Remove Ordinals", passes::RemoveOrdinals());
+  }
+  if (options.CorrectHashField == 1) {
+    notice.correctionEnded("Correct Hash Field", passes::CorrectHashField());
+  }
+  if (options.CorrectWindowFont == 1) {
+    notice.correctionEnded("Correct Window Font", passes::CorrectWindowFont());
+  }
+  if (options.CorrectAT == 1) notice.correctionEnded("Correct AT", passes::CorrectAT());
+  notice.exportEnded(txa::ExportTXA());
+  notice.show();
 }
 
 }  // namespace tallowmere::app

@@ -45,12 +45,17 @@ class JoiningPass : public CorrectionPass, private JoinTarget {
 
 }  // namespace
 
-void CorrectHashField() {
-  JoiningPass("CorrectHashField", "Correcting Hash Fields", "#FIELD").Run();
+framework::RunOutcome CorrectHashField() {
+  return framework::outcomeOfRun(
+      JoiningPass("CorrectHashField", "Correcting Hash Fields", "#FIELD"));
 }
 
-void CorrectWindowFont() { JoiningPass("CorrectWindowFont", "Correcting Font", ",FONT('").Run(); }
+framework::RunOutcome CorrectWindowFont() {
+  return framework::outcomeOfRun(JoiningPass("CorrectWindowFont", "Correcting Font", ",FONT('"));
+}
 
-void CorrectAT() { JoiningPass("CorrectAT", "Correcting AT", ",AT(").Run(); }
+framework::RunOutcome CorrectAT() {
+  return framework::outcomeOfRun(JoiningPass("CorrectAT", "Correcting AT", ",AT("));
+}
 
 }  // namespace tallowmere::passes

@@ -39,10 +39,10 @@ bool LineJoiner::joinWithHeld(runtime::LineText& line) {
 }
 
 bool LineJoiner::opensClause(const runtime::LineText& line) const {
-  const int POS = line.find(marker_);
-  if (POS == 0) return false;
-  const int BRACKETPOS = line.find(ClosingText, POS);
-  return BRACKETPOS == 0;
+  const runtime::TextPosition POS = line.find(marker_);
+  if (!POS) return false;
+  const runtime::TextPosition BRACKETPOS = line.find(ClosingText, POS.position());
+  return !BRACKETPOS;
 }
 
 void LineJoiner::hold(const runtime::LineText& line) {

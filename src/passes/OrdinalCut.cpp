@@ -3,9 +3,9 @@
 namespace tallowmere::passes {
 
 bool cutAtOrdinal(runtime::LineText& line) {
-  const int POS = line.find(OrdinalMarker);
-  if (POS == 0) return false;
-  const int keep = POS - 2;
+  const runtime::TextPosition POS = line.find(OrdinalMarker);
+  if (!POS) return false;
+  const int keep = POS.position() - 2;
   // A marker at character 1 would keep a negative count: the whole line stays.
   if (keep >= 0) line.assign(line.view().substr(0, static_cast<std::size_t>(keep)));
   return true;

@@ -27,6 +27,8 @@ class RemoveGuidsPass : public CorrectionPass {
 
 }  // namespace
 
-void RemoveGuids() { RemoveGuidsPass().Run(); }
+framework::RunOutcome RemoveGuids() {
+  return framework::outcomeOfRun(RemoveGuidsPass());
+}
 
 }  // namespace tallowmere::passes

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "framework/process/ProcessProcedure.h"
+
 namespace tallowmere::passes {
 
 // Replaces each leading "!!> GUID('...')" by "!!> Ident(n)", n counting down from
 // 4294967295 in table order.
-void RemoveGuids();
+framework::RunOutcome RemoveGuids();
 
 }  // namespace tallowmere::passes

@@ -20,6 +20,8 @@ class RemoveOrdinalsPass : public CorrectionPass {
 
 }  // namespace
 
-void RemoveOrdinals() { RemoveOrdinalsPass().Run(); }
+framework::RunOutcome RemoveOrdinals() {
+  return framework::outcomeOfRun(RemoveOrdinalsPass());
+}
 
 }  // namespace tallowmere::passes

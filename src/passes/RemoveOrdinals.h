@@ -1,8 +1,10 @@
 #pragma once
 
+#include "framework/process/ProcessProcedure.h"
+
 namespace tallowmere::passes {
 
 // Cuts every line of the table before its "#ORDINAL(" marker.
-void RemoveOrdinals();
+framework::RunOutcome RemoveOrdinals();
 
 }  // namespace tallowmere::passes

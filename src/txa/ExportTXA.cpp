@@ -41,8 +41,8 @@ class ExportProcedure : public framework::ProcessProcedure {
 
 }  // namespace
 
-void ExportTXA() {
-  ExportProcedure().Run();
+framework::RunOutcome ExportTXA() {
+  return framework::outcomeOfRun(ExportProcedure());
 }
 
 }  // namespace tallowmere::txa

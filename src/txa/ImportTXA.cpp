@@ -24,8 +24,8 @@ class ImportProcedure : public framework::ProcessProcedure {
 
 }  // namespace
 
-void ImportTXA() {
-  ImportProcedure().Run();
+framework::RunOutcome ImportTXA() {
+  return framework::outcomeOfRun(ImportProcedure());
 }
 
 }  // namespace tallowmere::txa

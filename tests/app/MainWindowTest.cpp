@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
+#include <regex>
 #include <string>
 #include <vector>
 
@@ -93,6 +95,7 @@ TEST_F(MainWindowTest, ProcessRunsTheTickedPassesInTheirFixedOrder) {
   EXPECT_EQ(readFile(folder / "Export.txa"), crlf({"A", "!!> Ident(4294967295)"}));
   EXPECT_EQ(LOC_Options.RemoveOrdinals, 1);
   EXPECT_EQ(LOC_Options.CorrectHashField, 0);
+  EXPECT_TRUE(screen.messageBoxes().empty());
 }
 
 TEST_F(MainWindowTest, ASecondProcessConvertsTheInputAgainWithoutDoubling) {
@@ -134,6 +137,19 @@ TEST_F(MainWindowTest, PlacementIsSavedAtCloseAndRestoredAtTheNextStart) {
   runtime::ScopedFrontEnd installed(again);
   RunProgram(Main);
   EXPECT_NE(readFile(settingsFolder / "Tallowmere.INI").find("XPos=12\r\nYPos=34"),
+            std::string::npos);
+}
+
+// The main window cannot be maximized; a settings file that says it was must not stop its
+// position from being saved from then on.
+TEST_F(MainWindowTest, AStoredMaximizeDoesNotStopThePlacementFromBeingSaved) {
+  std::filesystem::create_directories(settingsFolder);
+  writeFile(settingsFolder / "Tallowmere.INI", "[Main]\r\nMaximize=Yes\r\nMinimize=No\r\n");
+  onMain(platform::moveTo({12, 34}));
+  onMain(press(Close));
+  run();
+  EXPECT_NE(readFile(settingsFolder / "Tallowmere.INI")
+                .find("[Main]\r\nMaximize=No\r\nMinimize=No\r\nXPos=12\r\nYPos=34\r\n"),
             std::string::npos);
 }
 
@@ -192,6 +208,51 @@ TEST_F(MainWindowTest, CancellingWhileAClauseIsHeldKeepsEveryLine) {
   const std::string stoppedAt = correcting->lastText(3);
   EXPECT_LT(std::stoi(stoppedAt), 30) << stoppedAt;
   EXPECT_EQ(readFile(folder / "Export.txa"), crlf(lines));
+}
+
+// Cancelling a pass leaves an output that looks finished; after the export one notice says
+// which pass was cancelled and what the output holds because of it.
+TEST_F(MainWindowTest, ACancelledPassIsNamedInANoticeAfterTheExport) {
+  constexpr int Lines = 20000;
+  writeFile(folder / "Import.txa", crlf(std::vector<std::string>(Lines, "A,AT(1,2)")));
+  // Counts are grouped by thousands; the first match is the count the pass went through.
+  const std::string first = "only the first ([0-9]{1,3}(,[0-9]{3})*)";
+  const std::string ofAll = " of the 20,000 lines\\.";
+  struct Case {
+    std::string operation;
+    std::string text;
+  };
+  for (const Case& cancelled : {
+           Case{"Importing TXA File", "The import was cancelled: Export\\.txa was made from " +
+                                          first + " lines of Import\\.txa\\."},
+           Case{"Correcting AT", "Correct AT was cancelled: it corrected " + first + ofAll},
+           Case{"Exporting TXA File",
+                "The export was cancelled: Export\\.txa holds " + first + ofAll},
+       }) {
+    LOC_Options = {};
+    CancellingFrontEnd cancelling(cancelled.operation);
+    cancelling.script(inWindow(MainCaption), press(7));
+    cancelling.script(inWindow(MainCaption), press(Process));
+    cancelling.script(inWindow(MainCaption), press(Close));
+    {
+      runtime::ScopedFrontEnd installed(cancelling);
+      RunProgram(Main);
+    }
+    ASSERT_EQ(cancelling.messageBoxes().size(), 1u) << cancelled.operation;
+    const runtime::MessageBoxRequest& notice = cancelling.messageBoxes().front().request;
+    EXPECT_EQ(notice.caption, "Conversion Incomplete");
+    EXPECT_EQ(notice.icon, runtime::Icon::Information);
+    EXPECT_EQ(notice.buttons, runtime::Button::OK);
+    std::smatch match;
+    ASSERT_TRUE(std::regex_match(notice.text, match, std::regex(cancelled.text))) << notice.text;
+    std::string taken = match[1];
+    std::erase(taken, ',');
+    EXPECT_GT(std::stoi(taken), 0) << notice.text;
+    EXPECT_LT(std::stoi(taken), Lines) << notice.text;
+    if (cancelled.operation != "Correcting AT") {
+      EXPECT_EQ(readFile(folder / "Export.txa").size() / 11, std::stoul(taken)) << notice.text;
+    }
+  }
 }
 
 }  // namespace

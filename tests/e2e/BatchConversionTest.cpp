@@ -33,6 +33,12 @@ TEST_F(BatchConversion, WithoutOptionsCopiesByTheLineRules) {
                             "split", "here", "last"}));
 }
 
+TEST_F(BatchConversion, VersionIsTheProjectVersion) {
+  const RunResult run = runProgram(folder.path(), {"--version"});
+  EXPECT_EQ(run.status, 0);
+  EXPECT_EQ(run.out, "tallowmere " TALLOWMERE_PROJECT_VERSION "\n");
+}
+
 TEST_F(BatchConversion, ControlZAtTheStartOfALineEndsTheData) {
   ASSERT_EQ(convert("one\r\n\x1Atwo\r\nthree\r\n", {}).status, 0);
   EXPECT_EQ(output(), crlf({"one"}));
@@ -143,6 +149,21 @@ TEST_F(BatchConversion, UnfinishedClausesNeverLoseText) {
   const std::string wider = "  " + std::string(300, '2') + " |";
   ASSERT_EQ(convert(crlf({wide, wider, "plain", "Y,AT(1, |", "2)"}), {"--correct-at"}).status, 0);
   EXPECT_EQ(output(), crlf({wide, wider, "plain", "Y,AT(1,2)"}));
+}
+
+TEST_F(BatchConversion, ClosedStandardDescriptorsNeverTakeTheFiles) {
+  // The files opened first would otherwise land on the closed descriptor, and messages meant
+  // for it would be written into them.
+  const std::string input = crlf({"  WINDOW('Main'),AT(0,0, |", "    100,50),#ORDINAL(3)", "plain"});
+  ASSERT_EQ(convert(input, {"--all"}).status, 0);
+  const std::string normal = output();
+  for (int descriptor : {0, 1, 2}) {
+    std::filesystem::remove(folder / "Export.txa");
+    const RunResult run = runProgramWithout(descriptor, folder.path(), {"--batch", "--all"});
+    EXPECT_EQ(run.status, 0) << "descriptor " << descriptor << ": " << run.err;
+    EXPECT_EQ(readFile(folder / "Import.txa"), input) << "descriptor " << descriptor;
+    EXPECT_EQ(output(), normal) << "descriptor " << descriptor;
+  }
 }
 
 TEST_F(BatchConversion, UsageErrorsAndHelp) {

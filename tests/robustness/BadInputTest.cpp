@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 #include <cerrno>
 #include <cstring>
@@ -54,6 +55,14 @@ TEST_F(BadImportFile, ThatCannotBeOpenedIsFatalAndLeavesNoOutput) {
   EXPECT_EQ(run.err, fatalOpenFailure("Import.txa", systemError(EISDIR)));
   EXPECT_EQ(leftBehind(), (Names{"Import.txa", "TXAFile.tps"}));
   EXPECT_TRUE(fs::is_empty(input()));
+
+  // A named pipe has no lines to count or offsets to read at: refused, not read as empty.
+  fs::remove(input());
+  ASSERT_EQ(mkfifo(input().c_str(), 0600), 0) << std::strerror(errno);
+  run = convert();
+  EXPECT_EQ(run.status, 1);
+  EXPECT_EQ(run.err, fatalOpenFailure("Import.txa", systemError(ESPIPE)));
+  EXPECT_TRUE(fs::is_fifo(input()));
 }
 
 TEST_F(BadImportFile, WithoutAnyLineEveryPassFindsNoRecords) {

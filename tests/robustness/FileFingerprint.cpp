@@ -13,8 +13,10 @@ constexpr std::size_t BlockSize = std::size_t{1} << 20;
 
 FileFingerprint fingerprint(const std::filesystem::path& path) {
   FileFingerprint print;
+  // Checked before opening: opening a named pipe would wait for a writer.
+  if (!std::filesystem::is_regular_file(path)) return print;
   std::ifstream in(path, std::ios::binary);
-  if (!in || !std::filesystem::is_regular_file(path)) return print;
+  if (!in) return print;
   print.exists = true;
   print.hash = FnvOffset;
   std::vector<char> block(BlockSize);

@@ -6,9 +6,27 @@
 #include "app/Pipeline.h"
 #include "app/Program.h"
 #include "platform/batch/BatchFrontEnd.h"
+#include "platform/posix/PosixConsole.h"
 #include "txa/FileDeclarationsReset.h"
 
 namespace tallowmere::testing {
+
+namespace {
+
+// The batch front end, keeping the message boxes it reports.
+class RecordingBatch : public platform::BatchFrontEnd {
+ public:
+  using BatchFrontEnd::BatchFrontEnd;
+  int showMessageBox(const runtime::MessageBoxRequest& request) override {
+    const int answer = BatchFrontEnd::showMessageBox(request);
+    boxes.push_back({request, answer});
+    return answer;
+  }
+
+  std::vector<platform::MessageBoxRecord> boxes;
+};
+
+}  // namespace
 
 InProcessTest::InProcessTest() {
   GTEST_FLAG_SET(death_test_style, "fast");
@@ -21,12 +39,13 @@ InProcessTest::~InProcessTest() {
 }
 
 void InProcessTest::convert(const app::ConversionOptions& options) {
-  platform::BatchFrontEnd screen;
+  platform::PosixConsole console(stderr);
+  RecordingBatch screen(console);
   {
     runtime::ScopedFrontEnd installed(screen);
     app::RunProgram([&] { app::RunPipeline(options); });
   }
-  boxes_ = screen.messageBoxes();
+  boxes_ = screen.boxes;
 }
 
 app::ConversionOptions allCorrections() {

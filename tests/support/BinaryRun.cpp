@@ -21,7 +21,8 @@ std::string slurp(const std::filesystem::path& path) {
 [[noreturn]] void execInChild(const std::filesystem::path& folder,
                               const std::vector<std::string>& arguments,
                               const std::filesystem::path& outPath,
-                              const std::filesystem::path& errPath, unsigned timeLimitSeconds) {
+                              const std::filesystem::path& errPath, unsigned timeLimitSeconds,
+                              int closedDescriptor) {
   const int in = ::open("/dev/null", O_RDONLY);
   const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
   const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
@@ -29,6 +30,7 @@ std::string slurp(const std::filesystem::path& path) {
   ::dup2(in, 0);
   ::dup2(out, 1);
   ::dup2(err, 2);
+  if (closedDescriptor >= 0) ::close(closedDescriptor);
   ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
   ::unsetenv("TERM");
   const std::string program = programPath().string();
@@ -39,6 +41,28 @@ std::string slurp(const std::filesystem::path& path) {
   ::alarm(timeLimitSeconds);  // survives the exec and ends a run that hangs
   ::execv(program.c_str(), argv.data());
   ::_exit(127);
+}
+
+RunResult run(const std::filesystem::path& folder, const std::vector<std::string>& arguments,
+              unsigned timeLimitSeconds, int closedDescriptor) {
+  // Captured output goes beside the folder, so the program's working folder holds only
+  // what the program itself leaves there.
+  const std::filesystem::path outPath = folder.string() + ".out";
+  const std::filesystem::path errPath = folder.string() + ".err";
+  const pid_t child = ::fork();
+  if (child < 0) throw std::runtime_error("fork failed");
+  if (child == 0) {
+    execInChild(folder, arguments, outPath, errPath, timeLimitSeconds, closedDescriptor);
+  }
+  int raw = 0;
+  ::waitpid(child, &raw, 0);
+  RunResult result;
+  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
+  result.out = slurp(outPath);
+  result.err = slurp(errPath);
+  std::filesystem::remove(outPath);
+  std::filesystem::remove(errPath);
+  return result;
 }
 
 }  // namespace
@@ -59,24 +83,14 @@ std::optional<long> bytesRead(pid_t process) {
   return std::nullopt;
 }
 
-RunResult runProgram(const std::filesystem::path& folder,
-                     const std::vector<std::string>& arguments, unsigned timeLimitSeconds) {
-  // Captured output goes beside the folder, so the program's working folder holds only
-  // what the program itself leaves there.
-  const std::filesystem::path outPath = folder.string() + ".out";
-  const std::filesystem::path errPath = folder.string() + ".err";
-  const pid_t child = ::fork();
-  if (child < 0) throw std::runtime_error("fork failed");
-  if (child == 0) execInChild(folder, arguments, outPath, errPath, timeLimitSeconds);
-  int raw = 0;
-  ::waitpid(child, &raw, 0);
-  RunResult result;
-  result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : 128 + WTERMSIG(raw);
-  result.out = slurp(outPath);
-  result.err = slurp(errPath);
-  std::filesystem::remove(outPath);
-  std::filesystem::remove(errPath);
-  return result;
+RunResult runProgram(const std::filesystem::path& folder, const std::vector<std::string>& arguments,
+                     unsigned timeLimitSeconds) {
+  return run(folder, arguments, timeLimitSeconds, -1);
+}
+
+RunResult runProgramWithout(int descriptor, const std::filesystem::path& folder,
+                            const std::vector<std::string>& arguments) {
+  return run(folder, arguments, DefaultTimeLimitSeconds, descriptor);
 }
 
 }  // namespace tallowmere::testing

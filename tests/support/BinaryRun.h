@@ -19,8 +19,13 @@ struct RunResult {
 // Runs the program the build produced (TALLOWMERE_BINARY) with arguments in folder, with
 // XDG_CONFIG_HOME pointed at folder/config so no test touches the real home, and standard
 // input closed. A run that hangs is killed after timeLimitSeconds.
+inline constexpr unsigned DefaultTimeLimitSeconds = 120;
 RunResult runProgram(const std::filesystem::path& folder, const std::vector<std::string>& arguments,
-                     unsigned timeLimitSeconds = 120);
+                     unsigned timeLimitSeconds = DefaultTimeLimitSeconds);
+// As runProgram, but the program starts with one of the standard descriptors (0, 1, 2)
+// closed; what it writes there is lost.
+RunResult runProgramWithout(int descriptor, const std::filesystem::path& folder,
+                            const std::vector<std::string>& arguments);
 
 std::filesystem::path programPath();
 

@@ -56,16 +56,24 @@ class ApplicationTerminal : public ::testing::Test {
     if (!TmuxSession::available()) GTEST_SKIP() << "tmux is not installed";
   }
 
-  TmuxSession& start(int columns = 100, int rows = 30) {
+  // The program with arguments, in a terminal of that size, with TERM set if given.
+  TmuxSession& launch(const std::string& arguments, int columns = 100, int rows = 30,
+                      const std::string& terminalType = "") {
     session_.reset();
     TmuxOptions options;
     options.columns = columns;
     options.rows = rows;
     options.workingFolder = folder_.path();
     options.environment = {{"XDG_CONFIG_HOME", (folder_ / "config").string()}};
-    session_.emplace("'" + programPath().string() + "'", options);
-    EXPECT_TRUE(session_->waitForText(MainCaption)) << session_->screen();
+    if (!terminalType.empty()) options.environment.emplace_back("TERM", terminalType);
+    session_.emplace("'" + programPath().string() + "' " + arguments, options);
     return *session_;
+  }
+
+  TmuxSession& start(int columns = 100, int rows = 30) {
+    TmuxSession& program = launch("", columns, rows);
+    EXPECT_TRUE(program.waitForText(MainCaption)) << program.screen();
+    return program;
   }
 
   // The main window's client area: its frame's corner plus one cell each way.
@@ -110,6 +118,15 @@ class ApplicationTerminal : public ::testing::Test {
     clickOn(program, "[ Close ]");
     EXPECT_EQ(program.waitForExit(), 0) << program.screen();
     EXPECT_TRUE(program.terminalRestored()) << program.modesAfterExit() << program.paneFlags();
+  }
+
+  // The notice that follows a conversion in which a pass was cancelled: it names the pass,
+  // and Enter takes it away.
+  static void acknowledgeNotice(const TmuxSession& program, const std::string& pass) {
+    ASSERT_TRUE(program.waitForText("Conversion Incomplete")) << program.screen();
+    EXPECT_TRUE(shows(program.screen(), pass)) << program.screen();
+    program.sendKeys({"Enter"});
+    EXPECT_TRUE(program.waitForTextGone("Conversion Incomplete")) << program.screen();
   }
 
   std::optional<std::string> setting(const std::string& key) const {
@@ -343,6 +360,21 @@ std::optional<int> shownPercentage(const std::string& screen) {
   return std::stoi(match[1]);
 }
 
+// The percentage the operation's window shows once it shows at least percent.
+std::optional<int> waitForProgress(const TmuxSession& program, const std::string& operation,
+                                   int percent) {
+  std::string seen;
+  const bool shown = program.waitForScreen(
+      [&](const std::string& screen) {
+        seen = screen;
+        const auto percentage = shownPercentage(screen);
+        return shows(screen, operation) && percentage && *percentage >= percent;
+      },
+      milliseconds(20000));
+  EXPECT_TRUE(shown) << seen;
+  return shown ? shownPercentage(seen) : std::nullopt;
+}
+
 TEST_F(ApplicationTerminal, CancelEndsTheImportEarlyAndThePipelineGoesOn) {
   const long lines = linesImportedIn(6.0);
   writeFile(folder_ / "Import.txa", shortLines(lines));
@@ -352,16 +384,9 @@ TEST_F(ApplicationTerminal, CancelEndsTheImportEarlyAndThePipelineGoesOn) {
   clickOn(program, "[ Process ]");
 
   // The first percentage the import shows, once it is under way.
-  std::string running;
-  ASSERT_TRUE(program.waitForScreen(
-      [&](const std::string& screen) {
-        running = screen;
-        const auto percentage = shownPercentage(screen);
-        return shows(screen, "Importing TXA File") && percentage && *percentage > 0;
-      },
-      milliseconds(10000)))
-      << running;
-  ASSERT_LT(*shownPercentage(running), 100) << "the import ended before it could be cancelled";
+  const std::optional<int> running = waitForProgress(program, "Importing TXA File", 1);
+  ASSERT_TRUE(running);
+  ASSERT_LT(*running, 100) << "the import ended before it could be cancelled";
   clickOn(program, "[ Cancel ]");
 
   const std::vector<std::string> seen =
@@ -372,6 +397,7 @@ TEST_F(ApplicationTerminal, CancelEndsTheImportEarlyAndThePipelineGoesOn) {
       << ::testing::PrintToString(seen);
   EXPECT_NE(std::find(seen.begin(), seen.end(), "Correcting AT"), seen.end())
       << ::testing::PrintToString(seen);
+  acknowledgeNotice(program, "The import was cancelled");
   closeWithTheButton(program);
 
   // The table held what the import had read when it was cancelled, and that was exported.
@@ -380,6 +406,76 @@ TEST_F(ApplicationTerminal, CancelEndsTheImportEarlyAndThePipelineGoesOn) {
   EXPECT_EQ(exported, shortLines(static_cast<long>(exportedLines)));
   EXPECT_GT(exportedLines, 0u);
   EXPECT_LT(exportedLines, static_cast<std::size_t>(lines));
+}
+
+TEST_F(ApplicationTerminal, BatchProgressFitsTheTerminalAndFollowsItsWidth) {
+  const auto shownLines = [](const TmuxSession& batch) {
+    std::vector<std::string> rows = batch.lines();
+    std::erase(rows, std::string());
+    return rows;
+  };
+  writeFile(folder_ / "Import.txa", shortLines(linesImportedIn(1.0)));
+  TmuxSession& batch = launch("--batch --all", 40, 20);
+  ASSERT_TRUE(batch.waitForText("Importing TXA File")) << batch.screen();
+  for (const std::string& row : shownLines(batch)) {
+    EXPECT_LT(row.size(), 40u) << batch.screen();
+    EXPECT_NE(row.find("% Complete"), std::string::npos) << batch.screen();
+  }
+  batch.resize(80, 20);
+  ASSERT_EQ(batch.waitForExit(milliseconds(60000)), 0) << batch.screen();
+
+  // One line for each pass, none wrapped, the last one with the whole bar.
+  const std::vector<std::string> rows = shownLines(batch);
+  ASSERT_EQ(rows.size(), everyPass().size()) << batch.screen();
+  for (const std::string& row : rows) {
+    EXPECT_NE(row.find("% Complete"), std::string::npos) << batch.screen();
+  }
+  EXPECT_EQ(rows.back().rfind("[" + std::string(30, '#') + "] Exporting", 0), 0u) << rows.back();
+}
+
+TEST_F(ApplicationTerminal, ATerminalThatCannotPlaceTheCursorIsRefused) {
+  TmuxSession& program = launch("", 100, 30, "dumb");
+  EXPECT_EQ(program.waitForExit(), 2) << program.screen();
+  EXPECT_TRUE(program.waitForText("needs a terminal that can place the cursor"))
+      << program.screen();
+}
+
+// A key typed in a pass's window belongs to that pass: Esc typed as the import nears its end
+// either cancels the import at the end of a batch or goes with its window, and never
+// cancels the pass after it.
+TEST_F(ApplicationTerminal, EscTypedAsAPassEndsNeverReachesTheNextPass) {
+  std::string pairs;
+  for (long i = linesImportedIn(6.0) / 2; i > 0; --i) pairs += "A,AT(1, |\r\n 2)\r\n";
+  writeFile(folder_ / "Import.txa", pairs);
+  TmuxSession& program = start();
+  program.sendKeys({"BTab", "BTab", "BTab", "Space"});
+  ASSERT_TRUE(program.waitForText(">[X] Correct AT")) << program.screen();
+  clickOn(program, "[ Process ]");
+
+  const std::optional<int> nearTheEnd = waitForProgress(program, "Importing TXA File", 90);
+  ASSERT_TRUE(nearTheEnd);
+  ASSERT_LT(*nearTheEnd, 100) << "the import ended before the key";
+  program.sendKeys({"Escape"});
+
+  followPipeline(program, [](const std::vector<std::string>& names) {
+    return !names.empty() && names.back() == everyPass().back();
+  });
+  if (shows(program.screen(), "Conversion Incomplete")) {
+    EXPECT_FALSE(shows(program.screen(), "Correct AT")) << program.screen();
+    acknowledgeNotice(program, "The import was cancelled");
+  }
+  closeWithTheButton(program);
+
+  // Correct AT went through every line the import took: each pair became one line, and
+  // only a pair cut in two by the cancelled import can have kept its continuation.
+  std::istringstream exported(readFile(folder_ / "Export.txa"));
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(exported, line);) lines.push_back(line);
+  ASSERT_FALSE(lines.empty());
+  lines.pop_back();
+  EXPECT_EQ(std::count_if(lines.begin(), lines.end(),
+                          [](const std::string& line) { return shows(line, "|"); }),
+            0);
 }
 
 }  // namespace

@@ -1,7 +1,8 @@
-// The terminal front end's layout and answers, without a terminal: where windows, controls
+// The terminal front end's layout and clicks, without a terminal: where windows, controls
 // and message boxes land in cells, how the progress bar and message texts are drawn.
 #include <gtest/gtest.h>
 
+#include "app/MainWindow.h"
 #include "platform/common/ProgressBarText.h"
 #include "platform/terminal/CellGeometry.h"
 #include "platform/terminal/ControlLayout.h"
@@ -15,38 +16,6 @@ namespace tallowmere::platform {
 namespace {
 
 using runtime::ControlKind;
-
-constexpr int EnterKey = '\r';
-constexpr int EscapeKey = 27;
-constexpr int TabKey = '\t';
-
-runtime::ControlDescription control(int number, ControlKind kind, int x, int y, std::string text,
-                                    int width = runtime::NaturalSize) {
-  runtime::ControlDescription description;
-  description.number = number;
-  description.kind = kind;
-  description.x = x;
-  description.y = y;
-  description.width = width;
-  description.text = std::move(text);
-  return description;
-}
-
-runtime::WindowDescription mainWindow() {
-  runtime::WindowDescription design;
-  design.caption = "C7 to C6 Tallowmere";
-  design.width = 245;
-  design.height = 147;
-  design.controls = {
-      control(1, ControlKind::CheckBox, 13, 8, "Remove Ordinals"),
-      control(2, ControlKind::FixedText, 144, 8, "Import Filename: Import.txa", 89),
-      control(3, ControlKind::CheckBox, 13, 21, "Correct Hash Field"),
-      control(4, ControlKind::FixedText, 144, 21, "Export Filename: Export.txa"),
-      control(8, ControlKind::Button, 13, 127, "Process", 45),
-      control(9, ControlKind::Button, 196, 127, "Close", 45),
-  };
-  return design;
-}
 
 std::size_t codePoints(const std::string& utf8) {
   std::size_t count = 0;
@@ -71,7 +40,7 @@ TEST(TerminalGeometry, WindowsGetTheirCellSizesAndStayOnScreen) {
 }
 
 TEST(TerminalGeometry, RestoredPositionOffScreenIsShownInside) {
-  runtime::WindowDescription design = mainWindow();
+  runtime::WindowDescription design = app::MainWindowDescription();
   design.position = runtime::Point{4000, 4000};
   runtime::Window window(design);
   const WindowFrame frame = WindowFrame::of(window, {100, 30});
@@ -81,9 +50,9 @@ TEST(TerminalGeometry, RestoredPositionOffScreenIsShownInside) {
 }
 
 TEST(TerminalControlLayout, ControlsKeepTheirWholeTextsInsideTheWindow) {
-  runtime::Window window(mainWindow());
+  runtime::Window window(app::MainWindowDescription());
   const std::vector<PlacedControl> placed = layOutControls(window);
-  ASSERT_EQ(placed.size(), 6u);
+  ASSERT_EQ(placed.size(), 9u);
 
   EXPECT_EQ(placed[0].label, "[ ] Remove Ordinals");
   EXPECT_EQ(placed[0].area.origin, (CellPoint{3, 1}));
@@ -91,40 +60,18 @@ TEST(TerminalControlLayout, ControlsKeepTheirWholeTextsInsideTheWindow) {
   EXPECT_EQ(placed[1].label, "Import Filename: Import.txa");
   EXPECT_EQ(placed[1].area.right(), 60);
   EXPECT_EQ(placed[3].area.origin.row, 2);
-  EXPECT_EQ(placed[4].label, "[ Process ]");
-  EXPECT_EQ(placed[4].area.origin, (CellPoint{3, 15}));
-  EXPECT_EQ(placed[5].area.origin.column, 49);
+  EXPECT_EQ(placed[7].label, "[ Process ]");
+  EXPECT_EQ(placed[7].area.origin, (CellPoint{3, 15}));
+  EXPECT_EQ(placed[8].area.origin.column, 49);
 
-  runtime::ControlDescription wide = control(1, ControlKind::FixedText, 0, 0, std::string(80, 'w'));
+  runtime::ControlDescription wide;
+  wide.kind = ControlKind::FixedText;
+  wide.text = std::string(80, 'w');
   EXPECT_EQ(layOutControl(runtime::Control(wide), {61, 18}).label.size(), 61u);
 }
 
-TEST(TerminalControlLayout, FocusStepsThroughCheckBoxesAndButtonsOnly) {
-  runtime::Window window(mainWindow());
-  window.select(1);
-  EXPECT_EQ(nextFocus(window, 1), 3);   // the fixed text between is skipped
-  EXPECT_EQ(nextFocus(window, -1), 9);  // wraps round
-  window.select(9);
-  EXPECT_EQ(nextFocus(window, 1), 1);
-  window.setEnabled(1, false);
-  EXPECT_EQ(nextFocus(window, 1), 3);
-  window.setVisible(3, false);
-  EXPECT_EQ(nextFocus(window, 1), 8);
-
-  // A window whose focus sits on a control that takes none (a progress bar).
-  runtime::WindowDescription progress;
-  progress.width = 142;
-  progress.height = 59;
-  progress.controls = {control(1, ControlKind::ProgressBar, 15, 15, "", 111),
-                       control(4, ControlKind::Button, 46, 42, "Cancel", 49)};
-  runtime::Window bar(progress);
-  bar.select(1);
-  EXPECT_EQ(nextFocus(bar, 1), 4);
-  EXPECT_EQ(nextFocus(bar, -1), 4);
-}
-
 TEST(TerminalControlLayout, ClicksHitOnlyUsableControls) {
-  runtime::Window window(mainWindow());
+  runtime::Window window(app::MainWindowDescription());
   EXPECT_EQ(controlAt(window, {3, 1}), 1);
   EXPECT_EQ(controlAt(window, {21, 1}), 1);  // the last letter of the label
   EXPECT_EQ(controlAt(window, {22, 1}), 0);
@@ -153,20 +100,18 @@ TEST(TerminalProgressBar, FillsInProportionInBothGlyphSets) {
   EXPECT_EQ(half, expected);
 }
 
-TEST(TerminalMessageText, BarsStartLinesAndLongLinesWrapAtBlanks) {
+TEST(TerminalMessageText, LongLinesWrapAtBlanks) {
   EXPECT_EQ(wrapMessageText("one|two", 40), (std::vector<std::string>{"one", "two"}));
   EXPECT_EQ(wrapMessageText("the quick brown fox", 10),
             (std::vector<std::string>{"the quick", "brown fox"}));
   EXPECT_EQ(wrapMessageText("abcdefghijkl", 5), (std::vector<std::string>{"abcde", "fghij", "kl"}));
-  EXPECT_EQ(wrapMessageText("end|", 10), (std::vector<std::string>{"end", ""}));
-  EXPECT_EQ(wrapMessageText("", 10), (std::vector<std::string>{""}));
   const std::string fatal =
       "File Import.txa could not be opened.  Error: File Not Found (2).  Press OK to end this "
       "application";
   for (const std::string& line : wrapMessageText(fatal, 30)) EXPECT_LE(line.size(), 30u) << line;
 }
 
-TEST(TerminalMouseReport, OnlyTheLeftButtonCounts) {
+TEST(TerminalMouseReport, OnlyTheLeftButtonCountsInBothEncodings) {
   using Action = MouseInput::Action;
   const auto decoded = [](int code, int column, int row) {
     return decodeMouseReport(32 + code, 33 + column, 33 + row);
@@ -180,34 +125,19 @@ TEST(TerminalMouseReport, OnlyTheLeftButtonCounts) {
   EXPECT_EQ(decoded(2, 12, 7), std::nullopt);              // right button
   EXPECT_EQ(decoded(64, 12, 7), std::nullopt);             // wheel
   EXPECT_EQ(decodeMouseReport(10, 40, 40), std::nullopt);  // not a report at all
+
+  // The SGR encoding: no offset, no column limit, and the release in the final letter.
+  EXPECT_EQ(decodeSgrMouseReport(0, 300, 6, false)->at, (CellPoint{299, 5}));
+  EXPECT_EQ(decodeSgrMouseReport(0, 300, 6, false)->action, Action::Press);
+  EXPECT_EQ(decodeSgrMouseReport(0, 300, 6, true)->action, Action::Release);
+  EXPECT_EQ(decodeSgrMouseReport(32, 1, 1, false)->action, Action::Motion);
+  EXPECT_EQ(decodeSgrMouseReport(2, 1, 1, true), std::nullopt);   // the right button let go
+  EXPECT_EQ(decodeSgrMouseReport(0, 0, 1, false), std::nullopt);  // there is no column 0
 }
 
 runtime::MessageBoxRequest question(int defaultButton) {
   return {"Are you sure?", "Question", runtime::Icon::Warning,
           runtime::Button::Yes + runtime::Button::No, defaultButton};
-}
-
-TEST(TerminalMessageBox, KeysAnswerAsTheBoxOffers) {
-  MessageBoxDialog defaultYes(question(runtime::Button::Yes));
-  EXPECT_EQ(defaultYes.answerKey(EnterKey), runtime::Button::Yes);
-  EXPECT_EQ(defaultYes.answerKey('n'), runtime::Button::No);
-  EXPECT_EQ(defaultYes.answerKey('Y'), runtime::Button::Yes);
-  EXPECT_EQ(defaultYes.answerKey(EscapeKey), runtime::Button::No);
-  EXPECT_EQ(defaultYes.answerKey('x'), std::nullopt);
-  EXPECT_EQ(defaultYes.answerKey(TabKey), std::nullopt);
-  EXPECT_EQ(defaultYes.answerKey(EnterKey), runtime::Button::No);
-
-  MessageBoxDialog defaultNo(question(runtime::Button::No));
-  EXPECT_EQ(defaultNo.answerKey(' '), runtime::Button::No);
-
-  MessageBoxDialog notice({"Done.", "No Records"});
-  EXPECT_EQ(notice.answerKey(EscapeKey), runtime::Button::OK);
-  EXPECT_EQ(notice.answerKey('y'), std::nullopt);  // Y and N answer questions only
-  EXPECT_EQ(notice.answerKey(EnterKey), runtime::Button::OK);
-
-  // A default the box does not offer preselects its first button.
-  MessageBoxDialog odd(question(runtime::Button::OK));
-  EXPECT_EQ(odd.focusedButton(), runtime::Button::Yes);
 }
 
 TEST(TerminalMessageBox, IsPlacedOnScreenAndAnswersClicks) {

@@ -4,6 +4,9 @@
 #include <signal.h>
 
 #include <algorithm>
+#include <cctype>
+#include <cstring>
+#include <regex>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -146,6 +149,23 @@ TEST_F(TerminalProbe, MouseTogglesCheckBoxesAndTheCloseBoxClosesTheWindow) {
   EXPECT_EQ(probe.waitForExit(), 0);
 }
 
+TEST_F(TerminalProbe, TheTerminalReportsTheMouseWhileTheWindowIsOpen) {
+  // Far right on a wide terminal, where only the SGR encoding can say the column.
+  TmuxSession::Options wide;
+  wide.columns = 300;
+  TmuxSession& probe = start("--at 920 40", wide);
+  ASSERT_TRUE(probe.waitForText(MainCaption));
+  EXPECT_EQ(probe.mouseModes(), "11\n");
+  const std::unique_ptr<TmuxClient> user = probe.attachClient();
+  ASSERT_TRUE(user);
+  const auto guids = probe.find("Remove Guids");
+  ASSERT_TRUE(guids);
+  ASSERT_GT(guids->column, 223);
+  user->click(guids->column + 3, guids->row);
+  EXPECT_TRUE(waitForLog("main value 5 1"));
+  closeNormally(probe);
+}
+
 TEST_F(TerminalProbe, DraggingTheTitleBarMovesTheWindowButNotOffTheScreen) {
   TmuxSession& probe = start();
   ASSERT_TRUE(probe.waitForText(MainCaption));
@@ -250,12 +270,24 @@ TEST_P(TerminalMessageBoxAnswers, KeysAnswerTheBox) {
   closeNormally(probe);
 }
 
+// Named after the box and the keys, e.g. question_no_Tab_Enter, so a name keeps meaning the
+// same case when cases are added or reordered.
+std::string answerName(const ::testing::TestParamInfo<Answer>& info) {
+  std::string name = info.param.kind;
+  for (const std::string& key : info.param.keys) name += "_" + key;
+  for (char& c : name) {
+    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+  }
+  return name;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Keys, TerminalMessageBoxAnswers,
     ::testing::Values(Answer{"question", {"Enter"}, 2}, Answer{"question-no", {"Enter"}, 4},
                       Answer{"question", {"Tab", "Enter"}, 4}, Answer{"question", {"n"}, 4},
                       Answer{"question-no", {"Y"}, 2}, Answer{"question", {"Escape"}, 4},
-                      Answer{"notify", {"Escape"}, 1}, Answer{"notify", {"y", "Space"}, 1}));
+                      Answer{"notify", {"Escape"}, 1}, Answer{"notify", {"y", "Space"}, 1}),
+    answerName);
 
 TEST_F(TerminalProbe, MessageBoxShowsItsTextLinesMarkAndButtons) {
   TmuxSession& probe = start("--message notify");
@@ -308,6 +340,24 @@ TEST_F(TerminalProbe, HaltAfterAFatalBoxRestoresTheTerminalAndFails) {
   EXPECT_FALSE(logged("main closed at 72 40"));
 }
 
+// The keyboard read from a terminal that goes away under the open window, while the window
+// is still shown on a terminal of its own: the program ends at once and restores that one.
+TEST_F(TerminalProbe, AKeyboardThatIsGoneClosesTheWindowsInsteadOfWaiting) {
+  const std::filesystem::path ttyName = folder_ / "keyboard.tty";
+  std::optional<TmuxSession> keyboard(std::in_place,
+                                      "tty > " + ttyName.string() + " && exec sleep 600");
+  ASSERT_TRUE(TmuxSession::waitUntil([&] { return !readFile(ttyName).empty(); }));
+  std::string tty = readFile(ttyName);
+  tty.erase(tty.find_last_not_of('\n') + 1);
+
+  TmuxSession& probe = start("< " + tty);
+  ASSERT_TRUE(probe.waitForText(MainCaption)) << probe.screen();
+  keyboard.reset();
+  EXPECT_EQ(probe.waitForExit(), 0) << probe.screen();
+  EXPECT_TRUE(logged("main CloseWindow 0"));
+  EXPECT_TRUE(probe.terminalRestored()) << probe.modesAfterExit() << probe.paneFlags();
+}
+
 class TerminalSignals : public TerminalProbe, public ::testing::WithParamInterface<int> {};
 
 TEST_P(TerminalSignals, RestoreTheTerminalAndEndByTheSignal) {
@@ -318,14 +368,24 @@ TEST_P(TerminalSignals, RestoreTheTerminalAndEndByTheSignal) {
   EXPECT_TRUE(probe.terminalRestored()) << probe.modesAfterExit() << probe.paneFlags();
 }
 
-INSTANTIATE_TEST_SUITE_P(Interrupts, TerminalSignals, ::testing::Values(SIGINT, SIGTERM, SIGHUP));
+INSTANTIATE_TEST_SUITE_P(EveryEndingSignal, TerminalSignals,
+                         ::testing::Values(SIGINT, SIGTERM, SIGHUP, SIGQUIT, SIGABRT, SIGSEGV,
+                                           SIGBUS, SIGFPE, SIGILL, SIGTRAP, SIGXCPU, SIGXFSZ),
+                         [](const ::testing::TestParamInfo<int>& signal) {
+                           return std::string(sigabbrev_np(signal.param));
+                         });
 
 TEST_F(TerminalProbe, SmallTerminalShowsANoticeUntilEnlargedAndWindowsStayOnScreen) {
   TmuxSession& probe = start();
   ASSERT_TRUE(probe.waitForText(MainCaption));
-  probe.resize(50, 15);
+  probe.resize(24, 15);
   ASSERT_TRUE(probe.waitForText("Terminal too small")) << probe.screen();
   EXPECT_EQ(probe.screen().find(MainCaption), std::string::npos);
+  // However narrow the terminal, the notice wraps so the size it asks for shows.
+  std::string notice = probe.screen();
+  std::replace(notice.begin(), notice.end(), '\n', ' ');
+  EXPECT_TRUE(std::regex_search(notice, std::regex("at least [0-9]+ x [0-9]+ \\(now 24 x 15\\)")))
+      << probe.screen();
   probe.resize(70, 22);
   // Still centred where it was, it would stick out: it is moved back inside.
   ASSERT_TRUE(probe.waitForScreen([&](const std::string&) {

@@ -89,7 +89,8 @@ bool TmuxSession::available() {
   return std::system("tmux -V >/dev/null 2>&1") == 0;
 }
 
-TmuxSession::TmuxSession(const std::string& command, Options options) : socket_(uniqueSocket()) {
+TmuxSession::TmuxSession(const std::string& command, Options options)
+    : socket_(uniqueSocket()), columns_(options.columns), rows_(options.rows) {
   writeFile(files_ / "tmux.conf", Configuration);
   writeFile(files_ / "run.sh", wrapper(command, options, files_.path()));
   tmux({"new-session", "-d", "-s", Target, "-x", std::to_string(options.columns), "-y",
@@ -101,11 +102,25 @@ TmuxSession::~TmuxSession() {
   tmux({"kill-server"});
 }
 
+std::vector<std::string> TmuxSession::command(const std::vector<std::string>& arguments) const {
+  std::vector<std::string> line{"tmux", "-L", socket_, "-f", (files_ / "tmux.conf").string()};
+  line.insert(line.end(), arguments.begin(), arguments.end());
+  return line;
+}
+
 std::string TmuxSession::tmux(const std::vector<std::string>& arguments) const {
-  std::string commandLine =
-      "tmux -L " + quoted(socket_) + " -f " + quoted((files_ / "tmux.conf").string());
-  for (const std::string& argument : arguments) commandLine += " " + quoted(argument);
+  std::string commandLine;
+  for (const std::string& word : command(arguments)) commandLine += " " + quoted(word);
   return run(commandLine);
+}
+
+std::unique_ptr<TmuxClient> TmuxSession::attachClient() const {
+  auto client =
+      std::make_unique<TmuxClient>(command({"attach-session", "-t", Target}), columns_, rows_);
+  if (!client->running() || !waitUntil([&] { return !tmux({"list-clients"}).empty(); })) {
+    return nullptr;
+  }
+  return client;
 }
 
 std::string TmuxSession::screen() const {
@@ -207,12 +222,14 @@ void TmuxSession::drag(Cell from, Cell to) const {
   sendBytes(gesture);
 }
 
-void TmuxSession::resize(int columns, int rows) const {
+void TmuxSession::resize(int columns, int rows) {
   // Curses notices a resize only while it reads: one that lands as the program has just
   // drawn and is on its way into the wait for a key shows only with the next key. A
   // moment's pause lets the program reach that wait first.
   std::this_thread::sleep_for(std::chrono::milliseconds(200));
   tmux({"resize-window", "-t", Target, "-x", std::to_string(columns), "-y", std::to_string(rows)});
+  columns_ = columns;
+  rows_ = rows;
 }
 
 std::optional<std::string> TmuxSession::readState(const std::string& name) const {
@@ -246,14 +263,18 @@ std::string TmuxSession::modesAfterExit() const {
 std::string TmuxSession::paneFlags() const {
   return tmux({"display-message", "-p", "-t", Target,
                "alternate=#{alternate_on} cursor=#{cursor_flag} mouse=#{mouse_any_flag}"
-               "#{mouse_button_flag}#{mouse_standard_flag}"});
+               "#{mouse_button_flag}#{mouse_standard_flag}#{mouse_sgr_flag}"});
+}
+
+std::string TmuxSession::mouseModes() const {
+  return tmux({"display-message", "-p", "-t", Target, "#{mouse_any_flag}#{mouse_sgr_flag}"});
 }
 
 bool TmuxSession::terminalRestored() const {
   const std::string modes = modesAfterExit();
   const bool modesNormal = hasToken(modes, "icanon") && hasToken(modes, "echo") &&
                            hasToken(modes, "isig") && hasToken(modes, "icrnl");
-  return modesNormal && paneFlags() == "alternate=0 cursor=1 mouse=000\n";
+  return modesNormal && paneFlags() == "alternate=0 cursor=1 mouse=0000\n";
 }
 
 }  // namespace tallowmere::testing

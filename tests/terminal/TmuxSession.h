@@ -3,12 +3,14 @@
 #include <chrono>
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "support/TempDir.h"
+#include "terminal/TmuxClient.h"
 
 namespace tallowmere::testing {
 
@@ -76,7 +78,7 @@ class TmuxSession {
   // one quick gesture.
   void click(int column, int row) const;
   void drag(Cell from, Cell to) const;
-  void resize(int columns, int rows) const;
+  void resize(int columns, int rows);
 
   // The program's process id (the command is exec'd, so it is the program itself).
   std::optional<int> pid() const;
@@ -91,8 +93,16 @@ class TmuxSession {
   // What the terminal shows about itself: stty -a after the command, and tmux's flags.
   std::string modesAfterExit() const;
   std::string paneFlags() const;
+  // The pane's mouse modes as tmux keys them: any reporting, then the SGR encoding ("11").
+  std::string mouseModes() const;
+
+  // A client attached as the user's terminal, once tmux lists it; nothing when it does not
+  // attach in time.
+  std::unique_ptr<TmuxClient> attachClient() const;
 
  private:
+  // The tmux command line that talks to this session's server.
+  std::vector<std::string> command(const std::vector<std::string>& arguments) const;
   std::string tmux(const std::vector<std::string>& arguments) const;
   void sendBytes(const std::vector<int>& bytes) const;
   static std::vector<int> mouseReport(int buttonCode, int column, int row);
@@ -101,6 +111,8 @@ class TmuxSession {
 
   TempDir files_;
   std::string socket_;
+  int columns_;
+  int rows_;
 };
 
 }  // namespace tallowmere::testing

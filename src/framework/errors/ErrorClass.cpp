@@ -214,17 +214,15 @@ void ErrorClass::AddError(int id, std::string_view message, std::string_view tit
 
 void ErrorClass::RemoveError(int id) {
   std::lock_guard lock(CritSect);
-  const std::optional<std::size_t> at = SetId(id);
+  const std::optional<std::size_t> at = indexOf(id);
   frameworkAssert(at.has_value(), "Unable to delete error id :" + std::to_string(id));
   Errors->erase(Errors->begin() + static_cast<std::ptrdiff_t>(*at));
 }
 
-std::optional<std::size_t> ErrorClass::SetId(int id, std::optional<std::size_t> start) const {
+std::optional<std::size_t> ErrorClass::indexOf(int id) const {
   std::lock_guard lock(CritSect);
   frameworkAssert(Errors.has_value(), NoTable);
-  if (Errors->empty()) return std::nullopt;
-  for (std::size_t at = std::min(start.value_or(Errors->size() - 1), Errors->size() - 1) + 1;
-       at-- > 0;) {
+  for (std::size_t at = Errors->size(); at-- > 0;) {
     if ((*Errors)[at].Id == id) return at;
   }
   return std::nullopt;
@@ -232,7 +230,7 @@ std::optional<std::size_t> ErrorClass::SetId(int id, std::optional<std::size_t> 
 
 bool ErrorClass::GetErrorEntry(int id, ErrorEntry& entry) const {
   std::lock_guard lock(CritSect);
-  const std::optional<std::size_t> at = SetId(id);
+  const std::optional<std::size_t> at = indexOf(id);
   if (!at) return false;
   entry = (*Errors)[*at];
   return true;
@@ -244,13 +242,13 @@ void ErrorClass::SetCategory(int id, std::string_view category) {
     DefaultCategory = category;
     return;
   }
-  if (const std::optional<std::size_t> at = SetId(id)) (*Errors)[*at].Category = category;
+  if (const std::optional<std::size_t> at = indexOf(id)) (*Errors)[*at].Category = category;
 }
 
 std::string ErrorClass::GetCategory(int id) const {
   std::lock_guard lock(CritSect);
   if (id != DefaultCategoryId) {
-    const std::optional<std::size_t> at = SetId(id);
+    const std::optional<std::size_t> at = indexOf(id);
     if (at && !(*Errors)[*at].Category.empty()) return (*Errors)[*at].Category;
   }
   return DefaultCategory;

@@ -79,8 +79,6 @@ class ErrorClass {
   void SetCategory(int id, std::string_view category);
   std::string GetCategory(int id) const;
   bool GetErrorEntry(int id, ErrorEntry& entry) const;
-  // Index of the last entry at or before start (default: the end) with this id.
-  std::optional<std::size_t> SetId(int id, std::optional<std::size_t> start = {}) const;
 
   virtual void SetErrorLog(ErrorLogInterface& log);
 
@@ -133,6 +131,9 @@ class ErrorClass {
   };
 
   ErrorStatus& status() const;
+  // Where the table holds id, searching from its end so that the later of two entries with
+  // the same id wins.
+  std::optional<std::size_t> indexOf(int id) const;
   // This thread's innermost procedure name, or crend() when it has none. The caller holds
   // CritSect and has checked ProcNames.
   std::vector<ProcName>::const_reverse_iterator innermostName() const;

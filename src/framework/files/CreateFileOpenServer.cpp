@@ -27,9 +27,10 @@ std::shared_ptr<IFileOpenServer> sharedServer(runtime::File& file) {
 
 }  // namespace
 
-std::shared_ptr<IFileOpenServer> CreateFileOpenServer(runtime::File& file, FileScope scope) {
+std::shared_ptr<IFileOpenServer> CreateFileOpenServer(runtime::File& file) {
   std::lock_guard lock(CreateOpenerCrit);
-  if (scope == FileScope::PerThread) return std::make_shared<ThreadedFileOpenServer>(file);
+  if (file.scope() == runtime::FileScope::PerThread)
+    return std::make_shared<ThreadedFileOpenServer>(file);
   return sharedServer(file);
 }
 

@@ -53,8 +53,7 @@ void FileManager::Init(runtime::File& file, ErrorClass& errors) {
   SetErrors(errors);
   File = &file;
   if (Buffer == nullptr) Buffer = &file.record();
-  // Every file declaration of this system is a per-thread one.
-  Opener = CreateFileOpenServer(file, FileScope::PerThread);
+  Opener = CreateFileOpenServer(file);
   Buffers.clear();
   Saved.clear();
   SkipHeldRecords = 0;

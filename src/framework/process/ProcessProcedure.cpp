@@ -26,10 +26,14 @@ class ProcessProcedure::ProcessStep : public ProcessClass {
   explicit ProcessStep(ProcessProcedure& procedure) : procedure_(procedure) {}
 
   Level TakeRecord() override {
-    const Level rval = ProcessClass::TakeRecord();
+    Level rval = ProcessClass::TakeRecord();
     if (rval != Level::Benign) return rval;
-    return procedure_.TakeRecord();
+    rval = procedure_.TakeRecord();
+    if (rval == Level::Benign) ++RecordsTaken;
+    return rval;
   }
+
+  std::int64_t RecordsTaken = 0;
 
  private:
   ProcessProcedure& procedure_;
@@ -56,12 +60,13 @@ class ProcessProcedure::WindowClass : public ReportManager {
 
 struct ProcessProcedure::RunObjects {
   explicit RunObjects(ProcessProcedure& procedure)
-      : window(ProgressWindow(Progress_Thermometer)),
+      : window(ProgressWindow(thermometer)),
         view(*procedure.parameters_.Primary->Me->File),
         thisWindow(procedure, *this),
         thisProcess(procedure) {}
 
-  std::uint8_t Progress_Thermometer = 0;
+  // The bar's value, bound to the control Progress_Thermometer.
+  std::uint8_t thermometer = 0;
   runtime::Window window;
   runtime::View view;
   WindowClass thisWindow;
@@ -83,8 +88,7 @@ Level ProcessProcedure::WindowClass::Init() {
   OpenFiles();
   Open(run_.window);
   run_.window.setTimer(TimerPeriod);
-  run_.thisProcess.Init(run_.view, *parameters.Primary, Progress_PctText,
-                        &run_.Progress_Thermometer, 0);
+  run_.thisProcess.Init(run_.view, *parameters.Primary, Progress_PctText, &run_.thermometer, 0);
   run_.thisProcess.AddSortOrder();
   run_.window.setCaption("Processing Records");
   run_.window.setText(Progress_PctText, "0% Completed");
@@ -146,7 +150,17 @@ std::uint8_t ProcessProcedure::Run() {
   const std::uint8_t response = objects.thisWindow.Run();
   GlobalResponse = response;
   run_ = nullptr;
+  NoteOutcome(objects, response);
   return response;
+}
+
+void ProcessProcedure::NoteOutcome(const RunObjects& objects, std::uint8_t response) {
+  outcome_.Response = response;
+  // The engine stops the timer whenever it ends the run itself (end of data, a failed step
+  // or read); a run that opened and still has its timer was ended by the user.
+  outcome_.Cancelled = !objects.thisWindow.OpenFailed && objects.window.timerPeriod() != 0;
+  outcome_.RecordsTaken = objects.thisProcess.RecordsTaken;
+  outcome_.RecordsToProcess = objects.thisProcess.RecordsToProcess;
 }
 
 ProcessProcedure::RunObjects& ProcessProcedure::running() {
@@ -176,6 +190,11 @@ ReportManager& ProcessProcedure::ThisWindow() {
 
 ProcessClass& ProcessProcedure::ThisProcess() {
   return running().thisProcess;
+}
+
+RunOutcome outcomeOfRun(ProcessProcedure&& procedure) {
+  procedure.Run();
+  return procedure.Outcome();
 }
 
 }  // namespace tallowmere::framework

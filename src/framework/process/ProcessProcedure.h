@@ -27,6 +27,16 @@ struct ProcessParameters {
   bool FurtherFilesFirst = false;
 };
 
+// How a run ended, for a caller that has to tell the user what the run left undone.
+struct RunOutcome {
+  std::uint8_t Response = 0;  // as left in GlobalResponse
+  // The user ended the run (Cancel, or closing the window) before its data ended.
+  bool Cancelled = false;
+  std::int64_t RecordsTaken = 0;  // records the step went through
+  // The primary file's record count at the start; 0 when the file cannot tell.
+  std::int64_t RecordsToProcess = 0;
+};
+
 // A modal progress window that reads every record of the primary file in its stored order
 // and hands each to TakeRecord, in timer-driven batches, with a progress bar, a percentage
 // text and a Cancel button. Each Run creates the window, ThisWindow (a ReportManager),
@@ -74,6 +84,8 @@ class ProcessProcedure {
   // The whole procedure. Leaves the response (RequestCompleted or RequestCancelled) in
   // GlobalResponse and returns it.
   std::uint8_t Run();
+  // How the last Run ended.
+  const RunOutcome& Outcome() const { return outcome_; }
 
   const ProcessParameters& Parameters() const { return parameters_; }
 
@@ -99,9 +111,14 @@ class ProcessProcedure {
   struct RunObjects;
 
   RunObjects& running();
+  void NoteOutcome(const RunObjects& objects, std::uint8_t response);
 
   ProcessParameters parameters_;
+  RunOutcome outcome_;
   RunObjects* run_ = nullptr;  // the objects of the run in progress, owned by Run
 };
+
+// Runs a procedure made for one run and gives how the run ended.
+RunOutcome outcomeOfRun(ProcessProcedure&& procedure);
 
 }  // namespace tallowmere::framework

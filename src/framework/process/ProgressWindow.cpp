@@ -14,6 +14,8 @@ runtime::WindowDescription ProgressWindow(std::uint8_t& thermometer) {
       {Progress_PctText, ControlKind::FixedText, 0, 30, 141, 10, "", "", nullptr},
       {Progress_Cancel, ControlKind::Button, 46, 42, 49, 15, "Cancel", "Cancel Process", nullptr},
   };
+  window.progress =
+      runtime::ProgressRole{Progress_Thermometer, Progress_UserString, Progress_PctText};
   return window;
 }
 

@@ -3,6 +3,7 @@
 #include "framework/core/Assert.h"
 #include "framework/windows/ToolbarClass.h"
 #include "framework/windows/WindowComponent.h"
+#include "runtime/ui/KeyCodes.h"
 #include "runtime/ui/Window.h"
 #include "runtime/ui/WindowEngine.h"
 
@@ -35,7 +36,7 @@ Level WindowManager::Init() {
   CL.emplace();
   Buttons.emplace();
   const int key = engine().keyCode();
-  if (key == RightMouseDown || key == RightMouseUp) engine().setKeyCode(0);
+  if (key == runtime::Key::MouseRight || key == runtime::Key::MouseRightUp) engine().setKeyCode(0);
   InsertAction = 2;
   DeleteAction = 2;
   ChangeAction = 2;

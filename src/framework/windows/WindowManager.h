@@ -35,9 +35,6 @@ class WindowManager {
   // The two flags of Inited.
   static constexpr std::uint8_t OpenedFlag = 1;
   static constexpr std::uint8_t SizedFlag = 2;
-  // Key codes of the right mouse button, pressed and released.
-  static constexpr int RightMouseDown = 0x02;
-  static constexpr int RightMouseUp = 0x82;
 
   WindowManager() = default;
   virtual ~WindowManager() = default;

@@ -1,76 +1,75 @@
 #include "platform/batch/BatchFrontEnd.h"
 
-#include <unistd.h>
-
 #include <algorithm>
 
+#include "platform/common/MessageText.h"
 #include "platform/common/ProgressBarText.h"
+#include "runtime/ui/Window.h"
 
 namespace tallowmere::platform {
 
 namespace {
 
-constexpr const char* ProgressCaption = "Processing Records";
-constexpr int UserStringControl = 2;
-constexpr int PercentTextControl = 3;
-constexpr int ThermometerControl = 1;
 constexpr int BarWidth = 30;
+// A bar narrower than this says too little to be worth its room; the words alone are shown.
+constexpr int NarrowestBar = 10;
+// Around the bar: "[", "] ".
+constexpr int BarFrame = 3;
 
-std::string bar(int percent) {
-  return "[" + progressBarText(percent, BarWidth, Glyphs::Ascii) + "]";
+std::string progressText(const runtime::Window& window, const runtime::ProgressRole& role) {
+  return window.text(role.title) + ": " + window.text(role.percent);
+}
+
+// The bar and the words within the terminal's width, less its last column, where some
+// terminals would already wrap.
+std::string fitted(int percent, const std::string& text, int columns) {
+  int barWidth = BarWidth;
+  if (columns > 0)
+    barWidth = std::min(barWidth, columns - 1 - static_cast<int>(text.size()) - BarFrame);
+  if (barWidth >= NarrowestBar) {
+    return "[" + progressBarText(percent, barWidth, Glyphs::Ascii) + "] " + text;
+  }
+  return text.substr(0, static_cast<std::size_t>(std::max(columns - 1, 0)));
 }
 
 }  // namespace
 
-BatchFrontEnd::BatchFrontEnd(std::FILE* out)
-    : HeadlessFrontEnd(HeadlessClock::Mode::RealSkippingWaits),
-      out_(out),
-      interactive_(::isatty(::fileno(out)) == 1) {}
-
-bool BatchFrontEnd::isProgress(const runtime::Window& window) {
-  return window.caption() == ProgressCaption;
-}
-
-std::string BatchFrontEnd::progressLine(const runtime::Window& window) const {
-  return window.text(UserStringControl) + ": " + window.text(PercentTextControl);
-}
+BatchFrontEnd::BatchFrontEnd(Console& console) : console_(console) {}
 
 void BatchFrontEnd::endOpenLine() {
   if (!lineOpen_) return;
-  std::fputc('\n', out_);
+  console_.write("\n");
   lineOpen_ = false;
 }
 
-void BatchFrontEnd::drawWindow(const runtime::Window& window) {
-  HeadlessFrontEnd::drawWindow(window);
-  if (!interactive_ || !isProgress(window)) return;
-  const runtime::Control* thermometer = window.control(ThermometerControl);
-  const int percent = thermometer ? thermometer->value : 0;
-  // Clearing to the end of the line keeps a shorter text from leaving a longer one's tail.
-  std::fprintf(out_, "\r%s %s\x1b[K", bar(percent).c_str(), progressLine(window).c_str());
-  std::fflush(out_);
+void BatchFrontEnd::drawProgress(const runtime::Window& window, const runtime::ProgressRole& role) {
+  const runtime::Control* bar = window.control(role.bar);
+  const int percent = bar ? bar->value : 0;
+  console_.redrawLine(fitted(percent, progressText(window, role), console_.columns()));
   lineOpen_ = true;
 }
 
+void BatchFrontEnd::drawWindow(const runtime::Window& window) {
+  if (console_.isTerminal() && window.progressRole()) drawProgress(window, *window.progressRole());
+}
+
 void BatchFrontEnd::closeWindow(const runtime::Window& window) {
-  HeadlessFrontEnd::closeWindow(window);
-  if (!isProgress(window)) return;
-  if (interactive_) {
-    drawWindow(window);
+  const std::optional<runtime::ProgressRole>& role = window.progressRole();
+  if (!role) return;
+  if (console_.isTerminal()) {
+    drawProgress(window, *role);
     endOpenLine();
   } else {
-    std::fprintf(out_, "%s\n", progressLine(window).c_str());
+    console_.write(progressText(window, *role) + "\n");
   }
-  std::fflush(out_);
 }
 
 int BatchFrontEnd::showMessageBox(const runtime::MessageBoxRequest& request) {
   endOpenLine();
-  std::string text = request.text;
-  std::replace(text.begin(), text.end(), '|', '\n');
-  std::fprintf(out_, "%s: %s\n", request.caption.c_str(), text.c_str());
-  std::fflush(out_);
-  return HeadlessFrontEnd::showMessageBox(request);
+  std::string shown = request.caption + ": ";
+  for (const std::string& line : messageLines(request.text)) shown += line + "\n";
+  console_.write(shown);
+  return NoUserFrontEnd::showMessageBox(request);
 }
 
 }  // namespace tallowmere::platform

@@ -1,32 +1,30 @@
 #pragma once
 
-#include <cstdio>
 #include <string>
 
-#include "platform/headless/HeadlessFrontEnd.h"
+#include "platform/batch/NoUserFrontEnd.h"
+#include "platform/common/Console.h"
 
 namespace tallowmere::platform {
 
-// The batch converter's front end: no user and no waiting, as the headless one, but every
-// pass and message reaches standard error. On a terminal a pass shows an updating bar; on
-// anything else it says one line when it ends, such as "Removing Guids: 100% Complete".
-// Message boxes appear as their caption, a colon and their text ("|" starts a new line),
-// and a question takes its default button.
-class BatchFrontEnd : public HeadlessFrontEnd {
+// The batch converter's front end: nobody at it, but every pass and message reaches the
+// console. On a terminal a progress window shows as an updating bar that fits the terminal's
+// width; anywhere else it says one line when it ends, such as "Removing Guids: 100%
+// Complete". Message boxes appear as their caption, a colon and their text ("|" starts a new
+// line), and a question takes its default button.
+class BatchFrontEnd : public NoUserFrontEnd {
  public:
-  explicit BatchFrontEnd(std::FILE* out = stderr);
+  explicit BatchFrontEnd(Console& console);
 
   void drawWindow(const runtime::Window& window) override;
   void closeWindow(const runtime::Window& window) override;
   int showMessageBox(const runtime::MessageBoxRequest& request) override;
 
  private:
-  static bool isProgress(const runtime::Window& window);
-  std::string progressLine(const runtime::Window& window) const;
+  void drawProgress(const runtime::Window& window, const runtime::ProgressRole& role);
   void endOpenLine();
 
-  std::FILE* out_;
-  bool interactive_;
+  Console& console_;
   bool lineOpen_ = false;
 };
 

@@ -28,6 +28,10 @@ runtime::Input closeWindow(int keyCode) {
   return inputOf(Kind::CloseRequest, 0, keyCode);
 }
 
+runtime::Input inputEnded() {
+  return inputOf(Kind::InputEnded);
+}
+
 runtime::Input resizeTo(int width, int height) {
   runtime::Input input = inputOf(Kind::Resize);
   input.width = width;

@@ -5,10 +5,11 @@
 namespace tallowmere::platform {
 
 // What the user can do, spelt the way a script reads, for every front end that reports it.
-// keyCode is the key behind the input, 0 for a click or a script.
+// keyCode is the runtime::Key code behind the input, 0 for a script.
 runtime::Input press(int control, int keyCode = 0);
 runtime::Input focusOn(int control, int keyCode = 0);
 runtime::Input closeWindow(int keyCode = 0);
+runtime::Input inputEnded();
 runtime::Input resizeTo(int width, int height);
 runtime::Input moveTo(runtime::Point position);
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/common/DialogKeys.h"
 #include "runtime/ui/Halt.h"
 
 namespace tallowmere::platform {
@@ -65,6 +66,10 @@ void HeadlessFrontEnd::script(When when, runtime::Input input) {
   steps_.push_back({std::move(when), input});
 }
 
+void HeadlessFrontEnd::scriptKey(When when, int key) {
+  steps_.push_back({std::move(when), {}, key});
+}
+
 const WindowRecord* HeadlessFrontEnd::window(const std::string& caption) const {
   auto named = [&caption](const WindowRecord& record) {
     return record.captionAtOpen == caption ||
@@ -104,6 +109,11 @@ void HeadlessFrontEnd::closeWindow(const runtime::Window& window) {
   record->open = false;
   record->timerEvents = window.timerEvents();
   openRecords_.erase(&window);
+  while (nextStepDue(window)) ++nextStep_;
+}
+
+bool HeadlessFrontEnd::inputPending(runtime::Window& active) {
+  return nextStepDue(active);
 }
 
 std::optional<runtime::Input> HeadlessFrontEnd::waitForInput(
@@ -122,16 +132,25 @@ std::optional<runtime::Input> HeadlessFrontEnd::waitForInput(
 
 std::optional<runtime::Input> HeadlessFrontEnd::scriptedInput(
     const runtime::Window& active, std::optional<runtime::Hundredths> deadline) {
-  if (nextStep_ == steps_.size()) return std::nullopt;
-  const ScriptStep& step = steps_[nextStep_];
-  if (!holds(step.when, active)) return std::nullopt;
-  if (step.when.at && clock_.now() < *step.when.at) {
-    // The timer comes first when it is due before the step.
-    if (deadline && *deadline < *step.when.at) return std::nullopt;
-    clock_.waitUntil(*step.when.at);
+  while (nextStep_ < steps_.size()) {
+    const ScriptStep& step = steps_[nextStep_];
+    if (!holds(step.when, active)) return std::nullopt;
+    if (step.when.at && clock_.now() < *step.when.at) {
+      // The timer comes first when it is due before the step.
+      if (deadline && *deadline < *step.when.at) return std::nullopt;
+      clock_.waitUntil(*step.when.at);
+    }
+    ++nextStep_;
+    if (step.key == 0) return step.input;
+    if (auto input = inputForKey(active, step.key)) return input;
   }
-  ++nextStep_;
-  return step.input;
+  return std::nullopt;
+}
+
+bool HeadlessFrontEnd::nextStepDue(const runtime::Window& window) const {
+  if (nextStep_ == steps_.size()) return false;
+  const When& when = steps_[nextStep_].when;
+  return holds(when, window) && (!when.at || clock_.now() >= *when.at);
 }
 
 bool HeadlessFrontEnd::holds(const When& when, const runtime::Window& active) const {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/headless/HeadlessClock.h"
+#include "platform/common/HeadlessClock.h"
 #include "platform/headless/HeadlessScript.h"
 #include "runtime/ui/FrontEnd.h"
 #include "runtime/ui/Window.h"
@@ -53,11 +53,12 @@ struct MessageBoxRecord {
 // the window and message-box operations to report them, calling these to keep the records.
 //
 // Input: the script's steps happen strictly in order, each as soon as its When holds for
-// the active window. While the next step is not due, a wait with a deadline jumps the
+// the active window (a step with a time is typed when the clock reaches it, also while the
+// window is busy). While the next step is not due, a wait with a deadline jumps the
 // clock to the deadline (nothing waits for a timer); a wait with no deadline and nothing
 // scripted asks the active window to close, as a user giving up would, so a run can never
-// hang. Message boxes take the answers queued for them in order and, with none queued,
-// their default button.
+// hang. Steps that are due when their window closes are dropped with it. Message boxes take
+// the answers queued for them in order and, with none queued, their default button.
 class HeadlessFrontEnd : public runtime::FrontEnd {
  public:
   // Consecutive unscripted closes after which the front end gives up on the program.
@@ -67,6 +68,9 @@ class HeadlessFrontEnd : public runtime::FrontEnd {
 
   void script(When when, runtime::Input input);
   void script(runtime::Input input) { script(When{}, input); }
+  // A key press (a runtime::Key code), taken as every front end takes it; a key that does
+  // nothing in the window is skipped.
+  void scriptKey(When when, int key);
   void answerMessageBox(int button) { answers_.push_back(button); }
 
   HeadlessClock& virtualClock() { return clock_; }
@@ -82,6 +86,10 @@ class HeadlessFrontEnd : public runtime::FrontEnd {
   void closeWindow(const runtime::Window& window) override;
   std::optional<runtime::Input> waitForInput(runtime::Window& active,
                                              std::optional<runtime::Hundredths> deadline) override;
+  bool inputPending(runtime::Window& active) override;
+  // Nobody waits for the windows unless a test or a benchmark stands in for the person.
+  bool personAtScreen() const override { return personAtScreen_; }
+  void setPersonAtScreen(bool present) { personAtScreen_ = present; }
   int showMessageBox(const runtime::MessageBoxRequest& request) override;
   const runtime::Clock& clock() const override { return clock_; }
   // There is no screen to give back.
@@ -94,6 +102,8 @@ class HeadlessFrontEnd : public runtime::FrontEnd {
   std::optional<runtime::Input> scriptedInput(const runtime::Window& active,
                                               std::optional<runtime::Hundredths> deadline);
   bool holds(const When& when, const runtime::Window& active) const;
+  // The next step holds for the window and its time, if it has one, has come.
+  bool nextStepDue(const runtime::Window& window) const;
   WindowRecord* recordOf(const runtime::Window& window);
 
   HeadlessClock clock_;
@@ -105,6 +115,7 @@ class HeadlessFrontEnd : public runtime::FrontEnd {
   std::map<const runtime::Window*, std::size_t> openRecords_;
   std::vector<MessageBoxRecord> messageBoxes_;
   int unscriptedCloses_ = 0;
+  bool personAtScreen_ = false;
   int idleInARow_ = 0;
 };
 

@@ -22,10 +22,12 @@ When inWindow(std::string caption, long timerEvents = 0);
 // When the clock reaches time, in whatever window is active.
 When atTime(runtime::Hundredths time);
 
-// One thing the user does, once its moment has come.
+// One thing the user does, once its moment has come: the input, or a key (a runtime::Key
+// code) that does what it does in the active window at that moment.
 struct ScriptStep {
   When when;
   runtime::Input input;
+  int key = 0;
 };
 
 }  // namespace tallowmere::platform

@@ -30,13 +30,6 @@ PlacedControl layOutControl(const runtime::Control& control, CellSize client);
 // How a button with this text looks, also in a message box.
 std::string buttonFace(std::string_view text);
 
-// Check boxes and buttons take the focus and react to Space, Enter and clicks.
-bool takesFocus(const runtime::Control& control);
-
-// The control that takes the focus after (step 1) or before (step -1) the current one,
-// wrapping round; 0 when the window has none.
-int nextFocus(const runtime::Window& window, int step);
-
 // The usable focus-taking control at a point of the client area, or 0.
 int controlAt(const runtime::Window& window, CellPoint clientPoint);
 

@@ -14,8 +14,14 @@ namespace tallowmere::platform::EmergencyRestore {
 
 namespace {
 
-constexpr int HandledSignals[] = {SIGINT, SIGTERM, SIGHUP};
+// Every signal whose default action ends the process and that a handler may catch.
+constexpr int HandledSignals[] = {SIGHUP,  SIGINT,  SIGQUIT, SIGILL,    SIGTRAP, SIGABRT, SIGBUS,
+                                  SIGFPE,  SIGUSR1, SIGSEGV, SIGUSR2,   SIGPIPE, SIGALRM, SIGTERM,
+                                  SIGXCPU, SIGXFSZ, SIGSYS,  SIGVTALRM, SIGPROF};
 constexpr int SignalCount = sizeof(HandledSignals) / sizeof(HandledSignals[0]);
+
+// A stack overflow leaves no stack for the handler; it runs on this one.
+constexpr std::size_t HandlerStackSize = 64 * 1024;
 
 struct State {
   termios modes{};
@@ -24,6 +30,7 @@ struct State {
   std::size_t resetLength = 0;
   struct sigaction previous[SignalCount] = {};
   bool armed = false;
+  alignas(16) char handlerStack[HandlerStackSize] = {};
 };
 
 State state;
@@ -46,7 +53,8 @@ void restoreFromHandler(int signalNumber) {
   }
   if (state.modesSaved) tcsetattr(STDIN_FILENO, TCSANOW, &state.modes);
   // Let the signal end the process the way it would have without this handler, so the
-  // parent sees a death by signal.
+  // parent sees a death by signal. It stays blocked until the handler returns; a fault then
+  // repeats its instruction and meets the default action as well.
   signal(signalNumber, SIG_DFL);
   raise(signalNumber);
 }
@@ -68,8 +76,13 @@ void captureResetStrings() {
 
 void arm() {
   if (state.armed) return;
+  stack_t stack = {};
+  stack.ss_sp = state.handlerStack;
+  stack.ss_size = sizeof(state.handlerStack);
+  sigaltstack(&stack, nullptr);
   struct sigaction action = {};
   action.sa_handler = restoreFromHandler;
+  action.sa_flags = SA_ONSTACK;
   sigemptyset(&action.sa_mask);
   for (int i = 0; i < SignalCount; ++i) sigaction(HandledSignals[i], &action, &state.previous[i]);
   state.armed = true;

@@ -11,8 +11,9 @@ namespace EmergencyRestore {
 void saveModes();
 // Captures the strings that undo curses mode; call once curses knows the terminal.
 void captureResetStrings();
-// While armed, SIGINT, SIGTERM and SIGHUP restore the terminal and then end the process
-// with the signal, as they would have without a handler.
+// While armed, every signal that would end the process (an interrupt, a hang-up, a quit, a
+// crash) restores the terminal first and then ends the process with that signal, as it
+// would have without a handler.
 void arm();
 void disarm();
 

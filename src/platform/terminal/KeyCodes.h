@@ -13,10 +13,16 @@ inline constexpr int ModifiedLeft = KeyCodeBase + 4;
 // session decodes reports itself: curses' own decoding drops a press that arrives
 // together with the motion after it, which loses the start of a quick drag.
 inline constexpr int MouseReportKey = KeyCodeBase + 5;
+// The start of a mouse report in the SGR encoding (ESC [ <), which has no upper limit on
+// the column; its numbers and final letter follow as plain keys.
+inline constexpr int SgrMouseReportKey = KeyCodeBase + 6;
 // Mouse reporting off in every mode curses or the session may have switched on.
 inline constexpr const char* MouseReportsOff = "\033[?1006l\033[?1003l\033[?1002l\033[?1000l";
 
 inline constexpr int EscapeKey = 27;
 inline constexpr int ControlC = 3;
+
+// The runtime::Key code for a curses key, 0 for a key no window rule knows.
+int neutralKey(int key);
 
 }  // namespace tallowmere::platform

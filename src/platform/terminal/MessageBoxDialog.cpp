@@ -1,15 +1,9 @@
 #include "platform/terminal/MessageBoxDialog.h"
 
-#include <curses.h>
-// curses names its success value OK, which would hide Button::OK here.
-#undef OK
-
 #include <algorithm>
-#include <cctype>
 #include <utility>
 
 #include "platform/terminal/ControlLayout.h"
-#include "platform/terminal/KeyCodes.h"
 #include "platform/terminal/TextWrap.h"
 
 namespace tallowmere::platform {
@@ -43,15 +37,6 @@ int rowWidth(const std::vector<int>& buttons) {
   return width - ButtonGap;
 }
 
-std::vector<int> buttonsOf(int mask) {
-  std::vector<int> buttons;
-  for (int button : {runtime::Button::OK, runtime::Button::Yes, runtime::Button::No}) {
-    if (mask & button) buttons.push_back(button);
-  }
-  if (buttons.empty()) buttons.push_back(runtime::Button::OK);
-  return buttons;
-}
-
 int longest(const std::vector<std::string>& lines) {
   std::size_t width = 0;
   for (const std::string& line : lines) width = std::max(width, line.size());
@@ -61,22 +46,14 @@ int longest(const std::vector<std::string>& lines) {
 }  // namespace
 
 MessageBoxDialog::MessageBoxDialog(runtime::MessageBoxRequest request)
-    : request_(std::move(request)), buttons_(buttonsOf(request_.buttons)) {
-  if (auto preselected = buttonFor(request_.defaultButton)) focus_ = *preselected;
-}
-
-std::optional<int> MessageBoxDialog::buttonFor(int button) const {
-  auto found = std::find(buttons_.begin(), buttons_.end(), button);
-  if (found == buttons_.end()) return std::nullopt;
-  return static_cast<int>(found - buttons_.begin());
-}
+    : request_(std::move(request)), choice_(request_) {}
 
 void MessageBoxDialog::place(CellSize screen, const CellRect& area) {
   const int textRoom = std::clamp(screen.columns - 2 - TextColumn - 3, NarrowestText, WidestText);
   lines_ = wrapMessageText(request_.text, textRoom);
   const int captionRoom = static_cast<int>(request_.caption.size()) + 8;
   const int clientColumns =
-      std::max({TextColumn + longest(lines_) + 2, captionRoom, rowWidth(buttons_) + 4});
+      std::max({TextColumn + longest(lines_) + 2, captionRoom, rowWidth(choice_.buttons()) + 4});
   // Blank row, the text, blank row, the buttons.
   const int clientRows = static_cast<int>(lines_.size()) + 3;
   const CellSize size = outerSize({clientColumns, clientRows});
@@ -86,9 +63,9 @@ void MessageBoxDialog::place(CellSize screen, const CellRect& area) {
 std::vector<MessageBoxDialog::PlacedButton> MessageBoxDialog::placedButtons() const {
   const CellPoint client = frame_.clientOrigin();
   const int row = client.row + static_cast<int>(lines_.size()) + 2;
-  int column = client.column + (frame_.clientSize().columns - rowWidth(buttons_)) / 2;
+  int column = client.column + (frame_.clientSize().columns - rowWidth(choice_.buttons())) / 2;
   std::vector<PlacedButton> placed;
-  for (int button : buttons_) {
+  for (int button : choice_.buttons()) {
     const int width = static_cast<int>(faceOf(button).size());
     placed.push_back({button, {{column, row}, {width, 1}}});
     column += width + ButtonGap;
@@ -106,46 +83,12 @@ void MessageBoxDialog::paint(ScreenPainter& painter) const {
   }
   for (const PlacedButton& placed : placedButtons()) {
     painter.controlLabel(placed.area.origin, faceOf(placed.button),
-                         placed.button == focusedButton());
+                         placed.button == choice_.focusedButton());
   }
-}
-
-int MessageBoxDialog::escapeAnswer() const {
-  return buttonFor(runtime::Button::No) ? runtime::Button::No : runtime::Button::OK;
-}
-
-std::optional<int> MessageBoxDialog::answerKey(int key) {
-  const std::size_t count = buttons_.size();
-  switch (key) {
-    case '\r':
-    case '\n':
-    case ' ':
-    case KEY_ENTER:
-      return focusedButton();
-    case EscapeKey:
-    case ControlC:
-      return escapeAnswer();
-    case '\t':
-    case KEY_RIGHT:
-    case KEY_DOWN:
-      focus_ = (focus_ + 1) % count;
-      return std::nullopt;
-    case KEY_BTAB:
-    case KEY_LEFT:
-    case KEY_UP:
-      focus_ = (focus_ + count - 1) % count;
-      return std::nullopt;
-    default:
-      break;
-  }
-  const int letter = key >= 0 && key < 256 ? std::toupper(key) : 0;
-  if (letter == 'Y' && buttonFor(runtime::Button::Yes)) return runtime::Button::Yes;
-  if (letter == 'N' && buttonFor(runtime::Button::No)) return runtime::Button::No;
-  return std::nullopt;
 }
 
 std::optional<int> MessageBoxDialog::answerClick(CellPoint at) const {
-  if (frame_.closeBox().contains(at)) return escapeAnswer();
+  if (frame_.closeBox().contains(at)) return choice_.escapeAnswer();
   for (const PlacedButton& placed : placedButtons()) {
     if (placed.area.contains(at)) return placed.button;
   }

@@ -17,5 +17,9 @@ struct MouseInput {
 // and the row (1-based), each offset by 32. Reports of the other buttons and of the wheel
 // mean nothing here.
 std::optional<MouseInput> decodeMouseReport(int button, int column, int row);
+// The three numbers of an SGR mouse report (ESC [ < button ; column ; row, then M for a
+// press or a motion and m for a release): the same button code and positions, without an
+// offset and without a limit.
+std::optional<MouseInput> decodeSgrMouseReport(int button, int column, int row, bool release);
 
 }  // namespace tallowmere::platform

@@ -4,11 +4,13 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 #include "platform/common/UserInput.h"
 #include "platform/terminal/KeyCodes.h"
 #include "platform/terminal/MessageBoxDialog.h"
 #include "platform/terminal/ScreenPainter.h"
+#include "platform/terminal/TextWrap.h"
 #include "platform/terminal/WindowFrame.h"
 #include "platform/terminal/WindowPainter.h"
 #include "runtime/ui/Window.h"
@@ -25,9 +27,11 @@ constexpr runtime::Hundredths LongestWait = 100 * 60 * 60;
 // slow line.
 constexpr int MouseByteWaitMilliseconds = 100;
 
-std::optional<MouseInput> readMouseReport() {
+// Far more than any screen has columns, and far from an int's end.
+constexpr int LargestReportNumber = 1 << 20;
+
+std::optional<MouseInput> readXtermReport() {
   int bytes[3];
-  timeout(MouseByteWaitMilliseconds);
   for (int& byte : bytes) {
     byte = getch();
     if (byte == ERR) return std::nullopt;
@@ -35,12 +39,45 @@ std::optional<MouseInput> readMouseReport() {
   return decodeMouseReport(bytes[0], bytes[1], bytes[2]);
 }
 
+// Decimal digits up to the byte after them, which is returned.
+int readNumber(int& number) {
+  number = 0;
+  int key = getch();
+  for (; key >= '0' && key <= '9'; key = getch()) {
+    number = std::min(number * 10 + (key - '0'), LargestReportNumber);
+  }
+  return key;
+}
+
+std::optional<MouseInput> readSgrReport() {
+  int button = 0, column = 0, row = 0;
+  if (readNumber(button) != ';' || readNumber(column) != ';') return std::nullopt;
+  const int final = readNumber(row);
+  if (final != 'M' && final != 'm') return std::nullopt;
+  return decodeSgrMouseReport(button, column, row, final == 'm');
+}
+
+bool isMouseReport(int key) {
+  return key == MouseReportKey || key == SgrMouseReportKey;
+}
+
+// The rest of the report whose start key was.
+std::optional<MouseInput> readMouseReport(int key) {
+  timeout(MouseByteWaitMilliseconds);
+  return key == SgrMouseReportKey ? readSgrReport() : readXtermReport();
+}
+
+// Wrapped, so the size asked for shows on however narrow a terminal.
 void paintTooSmall(ScreenPainter& painter, CellSize needed) {
   const CellSize screen = painter.screen();
-  painter.text({0, 0}, "Terminal too small: enlarge it to at least " +
-                           std::to_string(needed.columns) + " x " + std::to_string(needed.rows) +
-                           " (now " + std::to_string(screen.columns) + " x " +
-                           std::to_string(screen.rows) + ").");
+  const std::string notice = "Terminal too small: enlarge it to at least " +
+                             std::to_string(needed.columns) + " x " + std::to_string(needed.rows) +
+                             " (now " + std::to_string(screen.columns) + " x " +
+                             std::to_string(screen.rows) + ").";
+  int row = 0;
+  for (const std::string& line : wrapMessageText(notice, screen.columns)) {
+    painter.text({0, row++}, line);
+  }
 }
 
 bool fits(CellSize size, CellSize screen) {
@@ -89,7 +126,9 @@ void TerminalFrontEnd::drawWindow(const runtime::Window&) {
 }
 
 void TerminalFrontEnd::closeWindow(const runtime::Window& window) {
+  const bool active = !windows_.empty() && windows_.back() == &window;
   std::erase(windows_, &window);
+  if (active) dropTypedAhead();
   // The window below may not have changed, so nothing else would wipe this one away.
   if (running()) redraw();
 }
@@ -122,6 +161,7 @@ bool TerminalFrontEnd::redraw(const MessageBoxDialog* box) {
 }
 
 std::optional<int> TerminalFrontEnd::readKey(std::optional<runtime::Hundredths> deadline) {
+  if (typedAhead_) return std::exchange(typedAhead_, std::nullopt);
   int wait = -1;
   if (deadline) {
     const runtime::Hundredths left =
@@ -142,17 +182,17 @@ std::optional<runtime::Input> TerminalFrontEnd::keepOnScreen(const runtime::Wind
 }
 
 std::optional<runtime::Input> TerminalFrontEnd::translate(runtime::Window& active, int key) {
-  if (key != MouseReportKey) return input_.fromKey(active, key, screen());
-  const std::optional<MouseInput> mouse = readMouseReport();
+  if (!isMouseReport(key)) return input_.fromKey(active, key, screen());
+  const std::optional<MouseInput> mouse = readMouseReport(key);
   if (!mouse) return std::nullopt;
   return input_.fromMouse(active, *mouse, screen());
 }
 
 std::optional<runtime::Input> TerminalFrontEnd::waitForInput(
     runtime::Window& active, std::optional<runtime::Hundredths> deadline) {
-  // With the screen given back there is nobody to answer: the window is asked to close
-  // rather than left waiting for ever.
-  if (!running()) return platform::closeWindow();
+  // With the screen given back there is nobody to answer: the window closes rather than
+  // waits for ever.
+  if (!running()) return platform::inputEnded();
   if (auto move = keepOnScreen(active)) return move;
   while (std::optional<int> key = readKey(deadline)) {
     if (*key == KEY_RESIZE) {
@@ -165,7 +205,20 @@ std::optional<runtime::Input> TerminalFrontEnd::waitForInput(
     if (!fits(mainWindowSize(), screen()) && *key != ControlC) continue;
     if (auto input = translate(active, *key)) return input;
   }
+  // A read that fails at once for ever would otherwise have the window wait again at once.
+  if (session_->inputGone()) return platform::inputEnded();
   return std::nullopt;
+}
+
+bool TerminalFrontEnd::inputPending(runtime::Window&) {
+  if (!running()) return false;
+  if (!typedAhead_) typedAhead_ = readKey(clock_.now());
+  return typedAhead_.has_value();
+}
+
+void TerminalFrontEnd::dropTypedAhead() {
+  typedAhead_.reset();
+  if (running()) flushinp();
 }
 
 int TerminalFrontEnd::answer(MessageBoxDialog& box) {
@@ -174,14 +227,14 @@ int TerminalFrontEnd::answer(MessageBoxDialog& box) {
     const bool room = redraw(&box);
     const std::optional<int> key = readKey(std::nullopt);
     // A wait without a time limit ends without a key only when input is gone for good.
-    if (!key) return box.escapeAnswer();
+    if (!key) return box.choice().escapeAnswer();
     if (*key == KEY_RESIZE || !room) continue;
     std::optional<int> button;
-    if (*key == MouseReportKey) {
-      const std::optional<MouseInput> mouse = readMouseReport();
+    if (isMouseReport(*key)) {
+      const std::optional<MouseInput> mouse = readMouseReport(*key);
       if (mouse && mouse->action == MouseInput::Action::Press) button = box.answerClick(mouse->at);
     } else {
-      button = box.answerKey(*key);
+      button = box.choice().answerKey(neutralKey(*key));
     }
     if (button) return *button;
   }

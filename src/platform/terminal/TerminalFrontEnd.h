@@ -20,7 +20,8 @@ class ScreenPainter;
 // window is kept on screen, also after the terminal shrinks; a terminal too small for the
 // main window shows a one-line notice until it is enlarged, while timers keep running.
 // After shutdown, or once a halt has given the terminal back, nothing is drawn, message boxes
-// answer their default button and every wait for input returns a close request.
+// answer their default button and every wait for input says that input has ended; so does
+// every wait once the keyboard is gone (the terminal hung up or its input was closed).
 class TerminalFrontEnd final : public runtime::FrontEnd {
  public:
   // Nothing when there is no terminal to run in (see TerminalSession::start).
@@ -32,6 +33,8 @@ class TerminalFrontEnd final : public runtime::FrontEnd {
   void closeWindow(const runtime::Window& window) override;
   std::optional<runtime::Input> waitForInput(runtime::Window& active,
                                              std::optional<runtime::Hundredths> deadline) override;
+  bool inputPending(runtime::Window& active) override;
+  bool personAtScreen() const override { return true; }
   int showMessageBox(const runtime::MessageBoxRequest& request) override;
   const runtime::Clock& clock() const override { return clock_; }
   void beep() override;
@@ -47,8 +50,10 @@ class TerminalFrontEnd final : public runtime::FrontEnd {
   // Paints the windows, with box on top of them if given, or a notice asking for a larger
   // terminal when the main window or box does not fit; false for the notice.
   bool redraw(const MessageBoxDialog* box = nullptr);
-  // A key or mouse action from curses, waiting at most until deadline.
+  // A key or mouse action from curses (or the one inputPending saw), waiting at most until
+  // deadline.
   std::optional<int> readKey(std::optional<runtime::Hundredths> deadline);
+  void dropTypedAhead();
   std::optional<runtime::Input> translate(runtime::Window& active, int key);
   // A Move that brings the window's stored position to where it is shown, if they differ.
   std::optional<runtime::Input> keepOnScreen(const runtime::Window& window) const;
@@ -59,6 +64,7 @@ class TerminalFrontEnd final : public runtime::FrontEnd {
   std::unique_ptr<TerminalSession> session_;
   std::vector<const runtime::Window*> windows_;  // bottom (the main window) to top
   WindowInput input_;
+  std::optional<int> typedAhead_;  // read by inputPending, not yet taken
   runtime::SteadyClock clock_;
 };
 

@@ -2,8 +2,11 @@
 
 #include <curses.h>
 #include <langinfo.h>
+#include <poll.h>
+#include <term.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <clocale>
 #include <cstdio>
 #include <cstring>
@@ -19,10 +22,12 @@ namespace {
 // for Esc; a few hundredths are plenty for a local or tmux terminal.
 constexpr int EscapeDelayMilliseconds = 25;
 
-// Mouse reports in the xterm encoding, with the positions while a button is held (button-event
-// tracking), which dragging a title bar needs.
-constexpr const char* MouseReportsOn = "\033[?1000h\033[?1002h";
+// Mouse reports with the positions while a button is held (button-event tracking), which
+// dragging a title bar needs; in the SGR encoding where the terminal knows it, as the xterm
+// one cannot say a column past 223.
+constexpr const char* MouseReportsOn = "\033[?1000h\033[?1002h\033[?1006h";
 constexpr const char* MouseReportStart = "\033[M";
+constexpr const char* SgrMouseReportStart = "\033[<";
 
 bool sessionUp = false;
 
@@ -42,6 +47,17 @@ bool terminalAttached() {
   return isatty(STDIN_FILENO) && isatty(STDOUT_FILENO);
 }
 
+// A terminal that cannot place the cursor (TERM=dumb, say) would show the windows as a
+// stream of garbage.
+bool canPlaceCursor() {
+  int status = 0;
+  if (setupterm(nullptr, STDOUT_FILENO, &status) != OK) return false;
+  const char* placeCursor = tigetstr(const_cast<char*>("cup"));
+  const bool can = placeCursor != nullptr && placeCursor != reinterpret_cast<const char*>(-1);
+  del_curterm(cur_term);
+  return can;
+}
+
 Glyphs glyphsForLocale() {
   return std::strcmp(nl_langinfo(CODESET), "UTF-8") == 0 ? Glyphs::Unicode : Glyphs::Ascii;
 }
@@ -54,14 +70,27 @@ void setUpInput() {
   set_escdelay(EscapeDelayMilliseconds);
   for (const ModifiedArrow& arrow : ModifiedArrows) define_key(arrow.sequence, arrow.code);
   define_key(MouseReportStart, MouseReportKey);
-  putp(MouseReportsOn);
+  define_key(SgrMouseReportStart, SgrMouseReportKey);
   curs_set(0);
+}
+
+// Straight to the terminal, not into a buffer that would hold it until curses next writes
+// or the program ends.
+void sendToTerminal(const char* sequence) {
+  std::fflush(stdout);
+  for (std::size_t left = std::strlen(sequence); left > 0;) {
+    const ssize_t written = ::write(STDOUT_FILENO, sequence, left);
+    if (written < 0 && errno == EINTR) continue;
+    if (written <= 0) return;
+    sequence += written;
+    left -= static_cast<std::size_t>(written);
+  }
 }
 
 }  // namespace
 
 std::unique_ptr<TerminalSession> TerminalSession::start() {
-  if (sessionUp || !terminalAttached()) return nullptr;
+  if (sessionUp || !terminalAttached() || !canPlaceCursor()) return nullptr;
   // Only the character type: numbers and messages elsewhere keep the C conventions.
   std::setlocale(LC_CTYPE, "");
   EmergencyRestore::saveModes();
@@ -70,6 +99,7 @@ std::unique_ptr<TerminalSession> TerminalSession::start() {
   set_term(screen);
   EmergencyRestore::captureResetStrings();
   setUpInput();
+  sendToTerminal(MouseReportsOn);
   return std::unique_ptr<TerminalSession>(new TerminalSession(screen, glyphsForLocale()));
 }
 
@@ -90,12 +120,17 @@ void TerminalSession::end() {
   if (ended_) return;
   ended_ = true;
   runtime::ExitHooks::remove(exitHook_);
-  putp(MouseReportsOff);
+  sendToTerminal(MouseReportsOff);
   curs_set(1);
   endwin();
   std::fflush(stdout);
   EmergencyRestore::disarm();
   sessionUp = false;
+}
+
+bool TerminalSession::inputGone() const {
+  pollfd input{STDIN_FILENO, POLLIN, 0};
+  return ::poll(&input, 1, 0) == 1 && (input.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
 }
 
 CellSize TerminalSession::screenSize() const {

@@ -9,13 +9,13 @@
 namespace tallowmere::platform {
 
 // The terminal in curses mode for as long as the object lives. However the process ends
-// (this object going away, a halt or fatal message running the exit hooks, or SIGINT,
-// SIGTERM or SIGHUP) the terminal gets its modes, cursor and screen back. Ctrl-C arrives
-// as a key, not as a signal, while the session runs.
+// (this object going away, a halt or fatal message running the exit hooks, or a signal)
+// the terminal gets its modes, cursor, mouse and screen back. Ctrl-C arrives as a key, not
+// as a signal, while the session runs.
 class TerminalSession {
  public:
-  // Nothing when standard input and output are not both a terminal, or curses cannot
-  // drive it; the terminal is untouched then.
+  // Nothing when standard input and output are not both a terminal, or the terminal cannot
+  // place the cursor, or curses cannot drive it; the terminal is untouched then.
   static std::unique_ptr<TerminalSession> start();
   ~TerminalSession();
   TerminalSession(const TerminalSession&) = delete;
@@ -26,6 +26,8 @@ class TerminalSession {
   bool ended() const { return ended_; }
 
   CellSize screenSize() const;
+  // Whether the keyboard is gone for good: the terminal hung up or its input was closed.
+  bool inputGone() const;
   Glyphs glyphs() const { return glyphs_; }
 
  private:

@@ -1,7 +1,9 @@
 #include "platform/terminal/TextWrap.h"
 
 #include <algorithm>
-#include <sstream>
+#include <utility>
+
+#include "platform/common/MessageText.h"
 
 namespace tallowmere::platform {
 
@@ -25,10 +27,8 @@ void wrapParagraph(std::string paragraph, int width, std::vector<std::string>& l
 std::vector<std::string> wrapMessageText(const std::string& text, int width) {
   width = std::max(width, 1);
   std::vector<std::string> lines;
-  std::istringstream paragraphs(text);
-  std::string paragraph;
-  while (std::getline(paragraphs, paragraph, '|')) wrapParagraph(paragraph, width, lines);
-  if (lines.empty() || (!text.empty() && text.back() == '|')) lines.emplace_back();
+  for (std::string& paragraph : messageLines(text))
+    wrapParagraph(std::move(paragraph), width, lines);
   return lines;
 }
 

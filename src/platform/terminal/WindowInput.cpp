@@ -2,10 +2,12 @@
 
 #include <curses.h>
 
+#include "platform/common/DialogKeys.h"
 #include "platform/common/UserInput.h"
 #include "platform/terminal/ControlLayout.h"
 #include "platform/terminal/KeyCodes.h"
 #include "platform/terminal/WindowFrame.h"
+#include "runtime/ui/KeyCodes.h"
 #include "runtime/ui/Window.h"
 
 namespace tallowmere::platform {
@@ -13,38 +15,6 @@ namespace tallowmere::platform {
 namespace {
 
 using runtime::Input;
-
-std::optional<Input> stepFocus(const runtime::Window& window, int step, int key) {
-  const int next = nextFocus(window, step);
-  if (next == 0) return std::nullopt;
-  return focusOn(next, key);
-}
-
-bool isButton(const runtime::Control& control) {
-  return takesFocus(control) && control.kind() == runtime::ControlKind::Button;
-}
-
-// A progress window starts with the focus on its bar; Enter there presses its button.
-const runtime::Control* firstButton(const runtime::Window& window) {
-  for (const runtime::Control& control : window.controls()) {
-    if (isButton(control)) return &control;
-  }
-  return nullptr;
-}
-
-std::optional<Input> pressFocused(const runtime::Window& window, int key) {
-  const runtime::Control* focused = window.control(window.focus());
-  if (!focused || !takesFocus(*focused)) return std::nullopt;
-  return press(focused->number(), key);
-}
-
-std::optional<Input> pressButton(const runtime::Window& window, int key) {
-  const runtime::Control* focused = window.control(window.focus());
-  if (focused && takesFocus(*focused) && !isButton(*focused)) return std::nullopt;
-  if (!focused || !takesFocus(*focused)) focused = firstButton(window);
-  if (!focused) return std::nullopt;
-  return press(focused->number(), key);
-}
 
 std::optional<CellPoint> moveStep(int key) {
   switch (key) {
@@ -70,27 +40,7 @@ std::optional<CellPoint> moveStep(int key) {
 std::optional<Input> WindowInput::fromKey(const runtime::Window& window, int key,
                                           CellSize screen) const {
   if (auto step = moveStep(key)) return moveBy(window, *step, screen);
-  switch (key) {
-    case '\t':
-    case KEY_DOWN:
-    case KEY_RIGHT:
-      return stepFocus(window, 1, key);
-    case KEY_BTAB:
-    case KEY_UP:
-    case KEY_LEFT:
-      return stepFocus(window, -1, key);
-    case ' ':
-      return pressFocused(window, key);
-    case '\r':
-    case '\n':
-    case KEY_ENTER:
-      return pressButton(window, key);
-    case EscapeKey:
-    case ControlC:
-      return closeWindow(key);
-    default:
-      return std::nullopt;
-  }
+  return inputForKey(window, neutralKey(key));
 }
 
 std::optional<Input> WindowInput::fromMouse(const runtime::Window& window, const MouseInput& mouse,
@@ -112,14 +62,14 @@ std::optional<Input> WindowInput::fromMouse(const runtime::Window& window, const
 std::optional<Input> WindowInput::pressAt(const runtime::Window& window, CellPoint at,
                                           CellSize screen) {
   const WindowFrame frame = WindowFrame::of(window, screen);
-  if (frame.closeBox().contains(at)) return closeWindow();
+  if (frame.closeBox().contains(at)) return closeWindow(runtime::Key::MouseLeft);
   if (frame.titleBar().contains(at)) {
     grip_ = CellPoint{at.column - frame.outer.origin.column, at.row - frame.outer.origin.row};
     return std::nullopt;
   }
   const int control = controlAt(window, frame.inClient(at));
   if (control == 0) return std::nullopt;
-  return press(control);
+  return press(control, runtime::Key::MouseLeft);
 }
 
 std::optional<Input> WindowInput::moveBy(const runtime::Window& window, CellPoint step,

@@ -9,12 +9,8 @@
 namespace tallowmere::platform {
 
 // Turns the user's keys and mouse actions on the active window into the engine's inputs.
-//   Tab, Down, Right       focus to the next check box or button; Shift-Tab, Up, Left back
-//   Space                  toggles the focused check box or presses the focused button
-//   Enter                  presses the focused button; with the focus on a control that
-//                          takes none (a progress bar), the window's first button
-//   Esc, Ctrl-C            close request, as the close box
-//   Shift, Ctrl or Alt with an arrow key: moves the window one cell
+// Keys act as inputForKey says; Shift, Ctrl or Alt with an arrow key moves the window one
+// cell.
 // A click toggles a check box or presses a button, a click on the close box is a close
 // request, and dragging the title bar moves the window. Moves keep the window on screen.
 class WindowInput {

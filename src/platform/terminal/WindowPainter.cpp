@@ -1,5 +1,6 @@
 #include "platform/terminal/WindowPainter.h"
 
+#include "platform/common/FocusOrder.h"
 #include "platform/terminal/ControlLayout.h"
 #include "runtime/ui/Window.h"
 

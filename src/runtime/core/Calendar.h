@@ -10,6 +10,8 @@ struct LocalTime {
   int hour = 0;
   int minute = 0;
   int second = 0;
+
+  bool operator==(const LocalTime&) const = default;
 };
 
 // The local date and time, where the platform keeps them (the time zone is its business).

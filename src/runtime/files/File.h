@@ -12,6 +12,9 @@
 
 namespace tallowmere::runtime {
 
+// Whether each thread has its own instance of a file declaration or all threads share one.
+enum class FileScope { PerThread, Process };
+
 // A file declaration: label, external name, driver and its one record buffer. Every
 // operation returns 0 or a runtime error code and leaves the outcome in lastError(), the
 // way the framework's file managers expect to find it.
@@ -26,6 +29,8 @@ class File {
   const std::string& name() const { return name_; }
   void setName(std::string name) { name_ = std::move(name); }
   std::string_view driverName() const { return driver_->driverName(); }
+  FileScope scope() const { return scope_; }
+  void setScope(FileScope scope) { scope_ = scope; }
 
   LineText& record() { return record_; }
   const LineText& record() const { return record_; }
@@ -41,7 +46,7 @@ class File {
   int setStart();
   int next();  // reads into the record buffer
   std::size_t lastReadBytes() const;
-  int put();  // rewrites the current record from the record buffer
+  int put();     // rewrites the current record from the record buffer
   int remove();  // deletes the current record
   int insertAtScan(const LineText& record);
   std::int64_t records();
@@ -58,6 +63,8 @@ class File {
   std::string label_;
   std::string name_;
   std::unique_ptr<FileDriver> driver_;
+  // Every file declaration of this system is a per-thread one.
+  FileScope scope_ = FileScope::PerThread;
   LineText record_;
   FaultPlan faults_;
 };

@@ -12,14 +12,17 @@ std::string_view skipLeadingBlanks(std::string_view text) {
   return first == std::string_view::npos ? std::string_view{} : text.substr(first);
 }
 
-int findText(std::string_view text, std::string_view needle, int start) {
-  if (needle.empty() || start < 1) return 0;
+TextPosition findText(std::string_view text, std::string_view needle, int start) {
+  if (needle.empty() || start < 1) return {};
   const auto from = static_cast<std::size_t>(start - 1);
-  if (from >= text.size()) return 0;
+  if (from >= text.size()) return {};
   const auto at = text.find(needle, from);
-  return at == std::string_view::npos ? 0 : static_cast<int>(at + 1);
+  if (at == std::string_view::npos) return {};
+  return TextPosition(static_cast<int>(at + 1));
 }
 
-std::string decimal(std::uint64_t value) { return std::to_string(value); }
+std::string decimal(std::uint64_t value) {
+  return std::to_string(value);
+}
 
 }  // namespace tallowmere::runtime

@@ -15,9 +15,23 @@ inline constexpr char Blank = ' ';
 std::string_view clip(std::string_view text);
 // Text without its leading blanks.
 std::string_view skipLeadingBlanks(std::string_view text);
-// 1-based position of the leftmost occurrence of needle that lies wholly inside text and
-// starts at or after position start; 0 when there is none or the needle is empty.
-int findText(std::string_view text, std::string_view needle, int start = 1);
+// Where a search found its needle: a 1-based character position, or nothing. Not an int,
+// so that "not found" cannot be taken for a position.
+class TextPosition {
+ public:
+  TextPosition() = default;  // nothing found
+  explicit TextPosition(int position) : position_(position) {}
+  explicit operator bool() const { return position_ > 0; }
+  // 1-based; only meaningful when something was found.
+  int position() const { return position_; }
+
+ private:
+  int position_ = 0;
+};
+
+// The leftmost occurrence of needle that lies wholly inside text and starts at or after the
+// 1-based position start; nothing when there is none or the needle is empty.
+TextPosition findText(std::string_view text, std::string_view needle, int start = 1);
 // Plain decimal digits: no sign, no leading zeros, no separators.
 std::string decimal(std::uint64_t value);
 
@@ -58,7 +72,7 @@ class FixedText {
   }
   std::size_t clippedLength() const { return clipped().size(); }
   bool isBlank() const { return clipped().empty(); }
-  int find(std::string_view needle, int start = 1) const {
+  TextPosition find(std::string_view needle, int start = 1) const {
     // Beyond used_ there are only blanks, so an occurrence can reach at most needle.size()
     // characters past it.
     return findText({chars_.data(), std::min(N, used_ + needle.size())}, needle, start);

@@ -21,13 +21,14 @@ struct Input {
     Resize,        // the window's frame changed size: Sized
     GainFocus,     // the window became the active one
     LoseFocus,
+    InputEnded,  // no input will ever come (the terminal hung up): CloseWindow
   };
   Kind kind = Kind::Accept;
   int control = 0;  // Accept, Select
   Point position;   // Move
   int width = 0;    // Resize
   int height = 0;
-  int keyCode = 0;  // the key or mouse code behind the input, 0 when none
+  int keyCode = 0;  // the runtime::Key code behind the input, 0 when none
 };
 
 // The port through which the window engine reaches a screen. The engine owns the order of
@@ -36,9 +37,18 @@ struct Input {
 //                the front end chooses one and sets it (Window::moveTo).
 //   drawWindow   show the window's current caption, texts, states and focus.
 //   closeWindow  take the window off the screen; it is still readable during the call.
+//                Input the user gave the window that it has not taken yet goes with it: a
+//                key typed while a pass was busy must never act on the window after it.
 //   waitForInput wait for the user's next input to the active window, but no later than
 //                deadline (clock() hundredths; none: no limit; past: just poll). Return
 //                nothing when the deadline passes first; returning nothing early is allowed.
+//                Once input has ended for good, InputEnded, at once and on every later
+//                wait: a window that waited on regardless would never end.
+//   inputPending whether the user has given the active window input it has not taken yet,
+//                without waiting: a busy window asks between two pieces of work.
+//   personAtScreen whether a person waits for each key to take effect, so that a busy
+//                window has to answer within a fraction of a second; false when a script or
+//                nobody drives the windows.
 //   showMessageBox (from MessageBoxPort) shows a modal box and returns the button pressed.
 //   clock        the time base for timers and for the code's own timing.
 //   shutdown     give the screen back (restore the terminal); called once, also on a halt.
@@ -47,8 +57,9 @@ class FrontEnd : public MessageBoxPort {
   virtual void openWindow(Window& window) = 0;
   virtual void drawWindow(const Window& window) = 0;
   virtual void closeWindow(const Window& window) = 0;
-  virtual std::optional<Input> waitForInput(Window& active,
-                                            std::optional<Hundredths> deadline) = 0;
+  virtual std::optional<Input> waitForInput(Window& active, std::optional<Hundredths> deadline) = 0;
+  virtual bool inputPending(Window& active) = 0;
+  virtual bool personAtScreen() const = 0;
   virtual const Clock& clock() const = 0;
   virtual void beep() {}
   virtual void shutdown() = 0;

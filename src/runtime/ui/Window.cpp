@@ -27,7 +27,8 @@ Window::Window(const WindowDescription& description)
       position_(description.position),
       width_(description.width),
       height_(description.height),
-      resizable_(description.resizable) {
+      resizable_(description.resizable),
+      progressRole_(description.progress) {
   controls_.reserve(description.controls.size());
   for (const ControlDescription& control : description.controls) controls_.emplace_back(control);
 }
@@ -54,7 +55,7 @@ void Window::resize(int width, int height) {
 }
 
 void Window::setMaximized(bool maximized) {
-  maximized_ = maximized;
+  maximized_ = maximized && resizable_;
   touch();
 }
 

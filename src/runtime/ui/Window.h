@@ -28,6 +28,7 @@ class Window {
   const std::string& caption() const { return caption_; }
   void setCaption(std::string caption);
   const FontDescription& font() const { return font_; }
+  const std::optional<ProgressRole>& progressRole() const { return progressRole_; }
 
   // Placement, in dialog units. A window without a position gets one from the front end
   // when it opens.
@@ -40,6 +41,8 @@ class Window {
   // Ignored unless the window is resizable.
   void resize(int width, int height);
   bool maximized() const { return maximized_; }
+  // A window whose frame cannot change size cannot be maximized either: it stays as it is,
+  // also when a settings file says it was maximized, so its position is still saved.
   void setMaximized(bool maximized);
   bool minimized() const { return minimized_; }
   void setMinimized(bool minimized);
@@ -91,6 +94,7 @@ class Window {
   int width_;
   int height_;
   bool resizable_;
+  std::optional<ProgressRole> progressRole_;
   bool maximized_ = false;
   bool minimized_ = false;
   std::vector<Control> controls_;

@@ -46,6 +46,15 @@ struct Point {
   friend bool operator==(const Point&, const Point&) = default;
 };
 
+// The controls through which a window shows how far a process has come, for a front end
+// that reports progress its own way instead of drawing the window.
+struct ProgressRole {
+  int bar = 0;      // the progress bar
+  int title = 0;    // what is being processed
+  int percent = 0;  // how far it has come, in words
+  friend bool operator==(const ProgressRole&, const ProgressRole&) = default;
+};
+
 // A window as designed: built into an open Window when its procedure runs.
 struct WindowDescription {
   std::string caption;
@@ -55,6 +64,7 @@ struct WindowDescription {
   bool resizable = false;
   FontDescription font;
   std::vector<ControlDescription> controls;
+  std::optional<ProgressRole> progress;  // none: not a progress window
 };
 
 }  // namespace tallowmere::runtime

@@ -34,7 +34,9 @@ void WindowEngine::close(Window& window) {
   if (wasActive && active()) active()->post(Event::GainFocus);
 }
 
-Window* WindowEngine::active() const { return stack_.empty() ? nullptr : stack_.back(); }
+Window* WindowEngine::active() const {
+  return stack_.empty() ? nullptr : stack_.back();
+}
 
 std::optional<EventRecord> WindowEngine::accept() {
   while (Window* window = active()) {
@@ -56,6 +58,12 @@ std::optional<EventRecord> WindowEngine::accept() {
   return std::nullopt;
 }
 
+bool WindowEngine::inputPending() const {
+  Window* window = active();
+  FrontEnd* screen = frontEnd();
+  return window && screen && screen->inputPending(*window);
+}
+
 std::optional<EventRecord> WindowEngine::eventFor(Window& window, const Input& input) {
   keyCode_ = input.keyCode;
   const Control* control = window.control(input.control);
@@ -71,6 +79,7 @@ std::optional<EventRecord> WindowEngine::eventFor(Window& window, const Input& i
       window.select(input.control);
       return EventRecord{Event::Selected, input.control};
     case Input::Kind::CloseRequest:
+    case Input::Kind::InputEnded:
       return EventRecord{Event::CloseWindow, 0};
     case Input::Kind::Move:
       window.moveTo(input.position);

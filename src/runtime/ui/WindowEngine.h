@@ -36,6 +36,9 @@ class WindowEngine {
   // window is open, or when no front end is installed and nothing is posted.
   std::optional<EventRecord> accept();
 
+  // Whether the user has given the innermost window input it has not taken yet.
+  bool inputPending() const;
+
   // Posts to the innermost window, as a post to the thread does.
   void postToThread(Event event, int control = 0);
   // Refreshes every control from its bound variable and draws the window now.

@@ -2,6 +2,8 @@
 
 #include <cerrno>
 #include <filesystem>
+#include <functional>
+#include <thread>
 
 #include "framework/files/FileManager.h"
 #include "framework/files/FileManagerFixture.h"
@@ -29,7 +31,6 @@ class LineFileTest : public FileManagerTest {
 TEST_F(LineFileTest, OpenCountsAndOpensPhysicallyOnceOnFirstUse) {
   writeFile(folder / "in.txt", "line\r\n");
   auto text = textFile("in.txt", 0);
-  EXPECT_EQ(text->access.GetName(), "Text");
   EXPECT_EQ(text->relate.Open(), Level::Benign);
   EXPECT_TRUE(text->file.isOpen());
   EXPECT_EQ(text->access.GetName(), (folder / "in.txt").string());
@@ -42,6 +43,31 @@ TEST_F(LineFileTest, OpenCountsAndOpensPhysicallyOnceOnFirstUse) {
   EXPECT_EQ(text->access.Used, 0);
   EXPECT_EQ(text->relate.Close(), Level::Benign);
   EXPECT_EQ(text->access.GetOpened(), 0);
+  EXPECT_TRUE(boxes.shown().empty());
+}
+
+// A process-wide file is opened physically by its first user and closed by its last,
+// whichever thread each manager belongs to.
+TEST_F(LineFileTest, AProcessWideFileStaysOpenUntilTheManagersOfEveryThreadCloseIt) {
+  writeFile(folder / "in.txt", "line\r\n");
+  runtime::File file("Text", (folder / "in.txt").string(), std::make_unique<runtime::LineDriver>());
+  file.setScope(runtime::FileScope::Process);
+  // Only the first user opens the file itself; a second open would be refused.
+  file.faults().failFrom(FileOperation::Open, 2, Code::AccessDenied);
+  const auto openThen = [&](const std::function<void()>& whileOpen) {
+    TestFileManager access(file, errors, 0);
+    RelationManager relate;
+    relate.Init(access, 1);
+    ASSERT_EQ(relate.Open(), Level::Benign);
+    whileOpen();
+    EXPECT_EQ(relate.Close(), Level::Benign);
+    relate.Kill();
+  };
+  openThen([&] {
+    std::thread([&] { openThen([] {}); }).join();
+    EXPECT_TRUE(file.isOpen());
+  });
+  EXPECT_FALSE(file.isOpen());
   EXPECT_TRUE(boxes.shown().empty());
 }
 
@@ -228,25 +254,23 @@ TEST(FileManagerDeathTest, TwoPassesWithoutSuccessEndTheProgram) {
 }
 
 TEST(FileManagerDeathTest, UsingAFileBeforeItsOpenEndsTheProgram) {
-  // The completing form opens a lazy file itself; the plain form insists on an Open first.
-  EXPECT_EXIT(openAndDie([](ErrorClass& errors) {
-                lineFile(errors, 1)->access.FileManager::UseFile(UseType::Uses);
-              }),
-              ::testing::ExitedWithCode(1),
-              "\\[File Usage Error\\] Attempt to use file \\(Text\\) before it was opened  "
-              "Press OK");
+  // UseFile insists on an Open first.
+  EXPECT_EXIT(
+      openAndDie([](ErrorClass& errors) { lineFile(errors, 1)->access.UseFile(UseType::Uses); }),
+      ::testing::ExitedWithCode(1),
+      "\\[File Usage Error\\] Attempt to use file \\(data.txt\\) before it was opened  "
+      "Press OK");
 }
 
 TEST(FileManagerDeathTest, AManagerDestroyedWithItsFileOpenIsAProgrammingError) {
   EXPECT_EXIT(openAndDie([](ErrorClass& errors) {
                 runtime::File file("Text", "data.txt", std::make_unique<runtime::LineDriver>());
                 auto access = std::make_unique<TestFileManager>(file, errors, 1);
-                access->Init();
                 access->Open();
                 access.reset();
               }),
               ::testing::ExitedWithCode(3),
-              "The file is still open. Open Counter is 1 on File: Text");
+              "The file is still open. Open Counter is 1 on File: data.txt");
 }
 
 TEST(FileManagerDeathTest, AFileRegisteredTwiceIsAProgrammingError) {
@@ -254,8 +278,6 @@ TEST(FileManagerDeathTest, AFileRegisteredTwiceIsAProgrammingError) {
                 runtime::File file("Text", "data.txt", std::make_unique<runtime::LineDriver>());
                 TestFileManager first(file, errors, 1);
                 TestFileManager second(file, errors, 1);
-                first.Init();
-                second.Init();
               }),
               ::testing::ExitedWithCode(3), "Mapping for file already exists for the FM");
 }

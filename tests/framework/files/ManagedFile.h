@@ -12,29 +12,17 @@
 
 namespace tallowmere::framework::testing {
 
-// A file manager completing its settings on first use, as the dictionary's managers do.
+// A file manager of the framework, fully initialised at once. The dictionary's own managers
+// complete their settings on first use instead; that is theirs to test.
 class TestFileManager : public FileManager {
  public:
-  TestFileManager(runtime::File& file, ErrorClass& errors, std::uint8_t create) : create_(create) {
-    Buffer = &file.record();
-    FileNameValue = file.label();
-    SetErrors(errors);
+  TestFileManager(runtime::File& file, ErrorClass& errors, std::uint8_t create) {
     File = &file;
+    SetErrors(errors);  // the registry takes its reporter from the manager registered
+    FileManager::Init();
+    FileManager::Init(file, errors);
+    Create = create;
   }
-
-  Level UseFile(std::uint8_t useType) override {
-    if (useType != UseType::Initialise) {
-      UseFile(UseType::Initialise);
-    } else if (!Initialized) {
-      InUseFile = 1;
-      Init(*File, *Errors);
-      Create = create_;
-    }
-    return FileManager::UseFile(useType);
-  }
-
- private:
-  std::uint8_t create_;
 };
 
 // One file with its two managers, registered while it lives.
@@ -42,7 +30,6 @@ struct ManagedFile {
   ManagedFile(std::unique_ptr<runtime::FileDriver> driver, const std::string& label,
               const std::string& name, ErrorClass& errors, std::uint8_t create)
       : file(label, name, std::move(driver)), access(file, errors, create) {
-    access.Init();
     relate.Init(access, 1);
   }
   ~ManagedFile() { relate.Kill(); }

@@ -13,6 +13,7 @@
 namespace tallowmere::framework::testing {
 namespace {
 
+using platform::atTime;
 using platform::inWindow;
 using platform::press;
 
@@ -153,6 +154,44 @@ TEST_F(ProcessRunTest, CancelEndsTheRunWithoutAQuestionAndKeepsWhatWasDone) {
     const std::string original = "line " + std::to_string(i + 1);
     EXPECT_EQ(after[i], i < handled ? original + " done" : original) << "line " << i + 1;
   }
+}
+
+// A Cancel is taken as the batch during which it came ends, not with the rest of the timer
+// event. With records of one hundredth the first timer event runs batches of 1, 1, 2, 4, 8,
+// 16 and 32 records, so a Cancel at 10 hundredths is taken after record 16. With a person
+// at the screen a batch lasts about a fifth of a second, here 16 records from the first
+// event on, so a Cancel at one second is taken after record 112.
+TEST_F(ProcessRunTest, CancelIsTakenAtTheEndOfTheBatchInWhichItCame) {
+  auto recordsBeforeCancel = [](bool personAtScreen, runtime::Hundredths at) {
+    platform::HeadlessFrontEnd screen;
+    runtime::ScopedFrontEnd installed(screen);
+    screen.setPersonAtScreen(personAtScreen);
+    screen.script(atTime(at), press(Progress_Cancel));
+    auto table = tableWith(numbered(1000));
+    TestPass pass(screen, *table);
+    pass.costPerRecord = 1;
+    EXPECT_EQ(pass.Run(), RequestCancelled);
+    return pass.calls.size();
+  };
+  EXPECT_EQ(recordsBeforeCancel(false, 10), 16u);
+  EXPECT_EQ(recordsBeforeCancel(true, 100), 112u);
+}
+
+// A Cancel that comes during a pass's last batch belongs to that pass, which ends with its
+// data: the Cancel goes with its window and never reaches the pass after it.
+TEST_F(ProcessRunTest, InputLeftWhenAWindowClosesGoesWithIt) {
+  auto table = tableWith(numbered(20));
+  TestPass first(screen, *table);
+  TestPass second(screen, *table);
+  first.costPerRecord = 1;
+  second.costPerRecord = 1;
+  // Records 17 to 20 are the first pass's last batch.
+  screen.script(atTime(18), press(Progress_Cancel));
+
+  EXPECT_EQ(first.Run(), RequestCompleted);
+  EXPECT_EQ(second.Run(), RequestCompleted);
+  EXPECT_EQ(second.calls.size(), 20u);
+  EXPECT_EQ(screen.pendingSteps(), 0u);
 }
 
 TEST_F(ProcessRunTest, FatalStepStopsTheReadingAndKeepsTheStepsResponse) {

@@ -7,6 +7,7 @@
 #include "framework/windows/WindowComponent.h"
 #include "framework/windows/WindowManager.h"
 #include "platform/headless/HeadlessFrontEnd.h"
+#include "runtime/ui/KeyCodes.h"
 #include "runtime/ui/Window.h"
 #include "runtime/ui/WindowEngine.h"
 
@@ -182,7 +183,7 @@ TEST_F(WindowManagerTest, FailedInitStillKillsAndIsCancelled) {
 }
 
 TEST_F(WindowManagerTest, RightMouseKeyIsClearedByInit) {
-  runtime::WindowEngine::current().setKeyCode(WindowManager::RightMouseUp);
+  runtime::WindowEngine::current().setKeyCode(runtime::Key::MouseRightUp);
   manager.WindowManager::Init();
   EXPECT_EQ(runtime::WindowEngine::current().keyCode(), 0);
   manager.WindowManager::Kill();

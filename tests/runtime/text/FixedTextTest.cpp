@@ -21,7 +21,7 @@ TEST(FixedTextTest, RawWritesAreSeenByClipAndFind) {
   LineText line("abc");
   line.mutableData()[450] = 'z';
   EXPECT_EQ(line.clippedLength(), 451u);
-  EXPECT_EQ(line.find("z"), 451);
+  EXPECT_EQ(line.find("z").position(), 451);
   line.assign("q");
   EXPECT_EQ(line.view(), "q" + std::string(499, ' '));
 }
@@ -48,19 +48,19 @@ TEST(FixedTextTest, ClipAndSkipTreatOnlyTheSpaceAsBlank) {
 }
 
 TEST(FixedTextTest, SearchFindsOnlyOccurrencesWhollyInsideTheField) {
-  EXPECT_EQ(findText("abcabc", "bc"), 2);
-  EXPECT_EQ(findText("abcabc", "bc", 3), 5);
-  EXPECT_EQ(findText("abcabc", "bc", 6), 0);
-  EXPECT_EQ(findText("abc", "ABC"), 0);
-  EXPECT_EQ(findText("abc", ""), 0);
+  EXPECT_EQ(findText("abcabc", "bc").position(), 2);
+  EXPECT_EQ(findText("abcabc", "bc", 3).position(), 5);
+  EXPECT_FALSE(findText("abcabc", "bc", 6));
+  EXPECT_FALSE(findText("abc", "ABC"));
+  EXPECT_FALSE(findText("abc", ""));
   LineText line(std::string(498, 'x') + "#O");
-  EXPECT_EQ(line.find("#O"), 499);
-  EXPECT_EQ(line.find("#OR"), 0);
+  EXPECT_EQ(line.find("#O").position(), 499);
+  EXPECT_FALSE(line.find("#OR"));
   // Trailing blanks are part of the field.
   LineText padded("a");
-  EXPECT_EQ(padded.find("a  "), 1);
-  EXPECT_EQ(padded.find(std::string(500, ' ')), 0);
-  EXPECT_EQ(padded.find(std::string(499, ' ')), 2);
+  EXPECT_EQ(padded.find("a  ").position(), 1);
+  EXPECT_FALSE(padded.find(std::string(500, ' ')));
+  EXPECT_EQ(padded.find(std::string(499, ' ')).position(), 2);
 }
 
 TEST(FixedTextTest, NumbersArePlainDigits) {

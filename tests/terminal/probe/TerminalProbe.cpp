@@ -1,6 +1,6 @@
-// A stand-in for the application while the terminal front end is tested: a main window and a
-// progress window built like the real ones, run straight on the window engine, with every
-// event the front end causes written to a log file that the tests read.
+// A stand-in for the application while the terminal front end is tested: the real main window
+// and progress window, run straight on the window engine, with every event the front end
+// causes written to a log file that the tests read.
 //
 //   terminal_probe LOG [--at X Y] [--message notify|question|question-no|halt]
 //
@@ -14,6 +14,8 @@
 #include <optional>
 #include <string>
 
+#include "app/MainWindow.h"
+#include "framework/process/ProgressWindow.h"
 #include "platform/terminal/TerminalFrontEnd.h"
 #include "runtime/ui/Halt.h"
 #include "runtime/ui/Window.h"
@@ -22,7 +24,6 @@
 namespace {
 
 using namespace tallowmere;
-using runtime::ControlKind;
 using runtime::Event;
 
 class Log {
@@ -65,19 +66,6 @@ std::optional<Options> parse(int argc, char** argv) {
   return options;
 }
 
-runtime::ControlDescription control(int number, ControlKind kind, int x, int y, std::string text,
-                                    std::uint8_t* variable = nullptr, int width = -1) {
-  runtime::ControlDescription description;
-  description.number = number;
-  description.kind = kind;
-  description.x = x;
-  description.y = y;
-  description.width = width;
-  description.text = std::move(text);
-  description.variable = variable;
-  return description;
-}
-
 std::string eventName(Event event) {
   switch (event) {
     case Event::Accepted:
@@ -104,22 +92,8 @@ class Probe {
   Probe(Log& log, const Options& options) : log_(log), options_(options) {}
 
   int run() {
-    runtime::WindowDescription design;
-    design.caption = "C7 to C6 Tallowmere";
-    design.width = 245;
-    design.height = 147;
+    runtime::WindowDescription design = app::MainWindowDescription();
     design.position = options_.at;
-    design.controls = {
-        control(1, ControlKind::CheckBox, 13, 8, "Remove Ordinals", &options[0]),
-        control(2, ControlKind::FixedText, 144, 8, "Import Filename: Import.txa", nullptr, 89),
-        control(3, ControlKind::CheckBox, 13, 21, "Correct Hash Field", &options[1]),
-        control(4, ControlKind::FixedText, 144, 21, "Export Filename: Export.txa"),
-        control(5, ControlKind::CheckBox, 13, 34, "Remove Guids", &options[2]),
-        control(6, ControlKind::CheckBox, 13, 47, "Correct Window Font", &options[3]),
-        control(7, ControlKind::CheckBox, 13, 61, "Correct AT", &options[4]),
-        control(8, ControlKind::Button, 13, 127, "Process", nullptr, 45),
-        control(9, ControlKind::Button, 196, 127, "Close", nullptr, 45),
-    };
     runtime::Window main(design);
     engine_.open(main);
     while (auto record = engine_.accept()) {
@@ -169,30 +143,23 @@ class Probe {
 
   void runProgress() {
     std::uint8_t thermometer = 0;
-    runtime::WindowDescription design;
-    design.caption = "Processing Records";
-    design.width = 142;
-    design.height = 59;
-    design.controls = {
-        control(1, ControlKind::ProgressBar, 15, 15, "", &thermometer, 111),
-        control(2, ControlKind::FixedText, 0, 3, "Probing Records", nullptr, 141),
-        control(3, ControlKind::FixedText, 0, 30, "0% Completed", nullptr, 141),
-        control(4, ControlKind::Button, 46, 42, "Cancel", nullptr, 49),
-    };
-    runtime::Window progress(design);
+    runtime::Window progress(framework::ProgressWindow(thermometer));
+    progress.setCaption("Processing Records");
+    progress.setText(framework::Progress_UserString, "Probing Records");
+    progress.setText(framework::Progress_PctText, "0% Completed");
     engine_.open(progress);
-    progress.select(1);
+    progress.select(framework::Progress_Thermometer);
     progress.setTimer(10);
     while (auto record = engine_.accept()) {
       logEvent(log_, "progress", *record);
       if (record->event == Event::Timer) {
         thermometer = static_cast<std::uint8_t>(thermometer + 2);
-        progress.setText(3, std::to_string(thermometer) + "% Complete");
+        progress.setText(framework::Progress_PctText, std::to_string(thermometer) + "% Complete");
         engine_.display(progress);
         if (thermometer >= 100) break;
       }
       if (record->event == Event::CloseWindow ||
-          (record->event == Event::Accepted && record->control == 4)) {
+          (record->event == Event::Accepted && record->control == framework::Progress_Cancel)) {
         break;
       }
     }
@@ -203,7 +170,6 @@ class Probe {
   Log& log_;
   const Options& options_;
   runtime::WindowEngine& engine_ = runtime::WindowEngine::current();
-  std::uint8_t options[5] = {};
 };
 
 }  // namespace

@@ -1,4 +1,4 @@
-#include "platform/headless/HeadlessClock.h"
+#include "platform/common/HeadlessClock.h"
 
 #include <algorithm>
 #include <chrono>

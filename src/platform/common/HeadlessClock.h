@@ -4,7 +4,8 @@
 
 namespace tallowmere::platform {
 
-// The headless front end's time base. Virtual time starts at 0 and moves only when a test
+// The time base of a front end without a screen (the batch converter's, the test double's).
+// Virtual time starts at 0 and moves only when a test
 // advances it or a wait is skipped; real time follows the steady clock. With skipping, a
 // wait for a deadline jumps straight to it, so timer-driven work never sits idle; the
 // waiting mode really sleeps until the deadline, as an interactive front end idles between
