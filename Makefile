@@ -25,6 +25,11 @@ test: setup
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 600
 
+# The Debian package of the Release build, in dist/ (README: Install on Linux).
+.PHONY: package
+package: build
+	@cmake --build $(BUILD) --target package
+
 bench: build
 	@echo "See bench/README.md"
 
