@@ -6,7 +6,8 @@
 #   bench/compare_outputs.sh OLD_BINARY NEW_BINARY INPUT...
 #
 # Environment:
-#   WORK   scratch folder for the outputs (default: a fresh temporary folder, removed after)
+#   WORK        scratch folder for the outputs (default: a fresh temporary folder, removed after)
+#   EVERY_SET   1: every one of the 32 combinations of the five corrections instead
 set -euo pipefail
 
 [ $# -ge 3 ] || { echo "usage: $0 OLD_BINARY NEW_BINARY INPUT..." >&2; exit 2; }
@@ -18,8 +19,19 @@ work="${WORK:-$(mktemp -d)}"
 [ -n "${WORK:-}" ] || trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/config"
 
-option_sets=("--all" "" "--remove-guids" "--remove-ordinals" "--correct-hash-field"
-             "--correct-window-font" "--correct-at")
+corrections=("--remove-guids" "--remove-ordinals" "--correct-hash-field" "--correct-window-font"
+             "--correct-at")
+option_sets=("--all" "" "${corrections[@]}")
+if [ "${EVERY_SET:-0}" = 1 ]; then
+  option_sets=()
+  for ((set = 0; set < 32; set++)); do
+    options=""
+    for bit in 0 1 2 3 4; do
+      if ((set >> bit & 1)); then options="$options ${corrections[bit]}"; fi
+    done
+    option_sets+=("${options# }")
+  done
+fi
 
 # convert BINARY INPUT OUTPUT OPTIONS: one batch run in the scratch folder.
 convert() {

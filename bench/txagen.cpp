@@ -8,8 +8,8 @@
 //              embedded source; clauses wrapped as the environment wraps them
 // alternating  almost every line opens a clause and the next line closes it
 // runon        a clause opened once and continued for --run-length lines (0: to the end);
-//              every continuation brings exactly the two characters the join drops, so
-//              the held text never grows and never closes
+//              every continuation brings only the continuation mark, which the join
+//              drops again, so the held text never grows and never closes
 #include <array>
 #include <cerrno>
 #include <cstdint>
@@ -278,7 +278,7 @@ void runOn(Output& out, const Limits& limits, std::uint64_t runLength) {
   while (!limits.reached(out)) {
     out.line("  LIST,AT(0,0, |");
     for (std::uint64_t i = 0; (runLength == 0 || i < runLength) && !limits.reached(out); ++i)
-      out.line("   0,");
+      out.line("   |");
     if (runLength != 0) out.line("   0)");
   }
 }

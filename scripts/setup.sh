@@ -7,7 +7,7 @@ set -euo pipefail
 # The Debian package needs dpkg-dev (dpkg-shlibdeps works out its dependencies) and file
 # (CPack finds the programs to give it with it); groff-base checks the manual page.
 packages=(g++ cmake ninja-build make libgtest-dev libgmock-dev libncurses-dev tmux clang
-          libclang-rt-dev time dpkg-dev file groff-base)
+          libclang-rt-dev time nlohmann-json3-dev dpkg-dev file groff-base)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \

@@ -1,33 +1,100 @@
 #include <cstdio>
+#include <cstring>
+#include <optional>
 #include <string_view>
 #include <vector>
 
+#include "app/BatchJobs.h"
+#include "app/BatchSummary.h"
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/Pipeline.h"
 #include "app/Program.h"
+#include "app/ReportFile.h"
+#include "app/ReportText.h"
 #include "platform/batch/BatchFrontEnd.h"
+#include "platform/common/DryRun.h"
 #include "platform/posix/PosixConsole.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/posix/PosixPrivateProfile.h"
 #include "platform/posix/StandardDescriptors.h"
+#include "platform/posix/StreamFile.h"
 #include "platform/terminal/TerminalFrontEnd.h"
 #include "runtime/files/FileSystem.h"
 #include "runtime/settings/PrivateProfile.h"
+#include "txa/ConversionReport.h"
 #include "txa/TxaFiles.h"
 
 namespace {
 
 using tallowmere::app::CommandLine;
 
+using tallowmere::app::BatchJob;
+using tallowmere::app::BatchSummary;
+
+// One conversion of a batch run, with "-" standing for a standard stream; gives its exit
+// status.
+int convert(const BatchJob& job, const CommandLine& line, BatchSummary& summary,
+            tallowmere::platform::Console& console) {
+  std::optional<tallowmere::platform::StreamFile> input;
+  std::optional<tallowmere::platform::StreamFile> output;
+  if (job.input == "-") {
+    if (const std::string problem = input.emplace().takeStandardInput(); !problem.empty()) {
+      console.write("tallowmere: " + problem + "\n");
+      return tallowmere::app::FailedStatus;
+    }
+  }
+  if (job.output == "-") output.emplace();
+  const std::string inputName = input ? input->path() : job.input;
+  const std::string outputName = output ? output->path() : job.output;
+  if (!line.outputDir.empty() && !line.quiet) {
+    console.write("Converting " + job.input + " into " + job.output + "\n");
+  }
+  tallowmere::txa::setImportName(inputName);
+  tallowmere::txa::setExportName(outputName);
+  tallowmere::txa::ConversionReport report;
+  bool changes = false;
+  {
+    std::optional<tallowmere::platform::DryRun> dryRun;
+    if (line.check) dryRun.emplace();
+    tallowmere::txa::ActiveReport active(report);
+    tallowmere::app::RunProgram([&] { tallowmere::app::RunPipeline(line.options).show(); });
+    changes = dryRun && dryRun->changes(inputName, outputName);
+  }
+  const int status = summary.tell(report, job.input, job.output);
+  if (output && !line.check) {
+    if (const int error = output->giveStandardOutput(); error != 0) {
+      console.write(std::string("tallowmere: cannot write standard output: ") +
+                    std::strerror(error) + "\n");
+      return tallowmere::app::FailedStatus;
+    }
+  }
+  return changes ? tallowmere::app::worseStatus(status, tallowmere::app::DiffersStatus) : status;
+}
+
 int convertInBatch(const CommandLine& line) {
+  if (tallowmere::app::ReportFile report(line.report); !line.report.empty() && !report.writable()) {
+    std::fprintf(stderr, "tallowmere: cannot write the report %s: %s\n", line.report.c_str(),
+                 report.problem().c_str());
+    return 2;
+  }
+  const std::vector<BatchJob> jobs = tallowmere::app::batchJobs(line);
+  if (!line.outputDir.empty()) {
+    if (const auto problem = tallowmere::app::outputDirProblem(jobs, line.outputDir)) {
+      std::fprintf(stderr, "tallowmere: %s\n", problem->c_str());
+      return 2;
+    }
+  }
   tallowmere::platform::PosixConsole console(stderr);
-  tallowmere::platform::BatchFrontEnd batch(console);
+  tallowmere::platform::BatchFrontEnd batch(console, line.quiet);
   tallowmere::runtime::ScopedFrontEnd installed(batch);
-  tallowmere::txa::setImportName(line.input);
-  tallowmere::txa::setExportName(line.output);
-  tallowmere::app::RunProgram([&] { tallowmere::app::RunPipeline(line.options); });
-  return 0;
+  BatchSummary summary(line, [&](const std::string& text) { console.write(text + "\n"); });
+  int status = tallowmere::app::ConvertedStatus;
+  for (const BatchJob& job : jobs) {
+    status = tallowmere::app::worseStatus(status, convert(job, line, summary, console));
+  }
+  if (!summary.writeReport()) status = tallowmere::app::FailedStatus;
+  return status;
 }
 
 int openTheWindow() {
@@ -64,7 +131,8 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "tallowmere: %s (see tallowmere --help)\n", line.problem.c_str());
       return 2;
     case CommandLine::Mode::Batch:
-    case CommandLine::Mode::Interactive: break;
+    case CommandLine::Mode::Interactive:
+      break;
   }
   static tallowmere::platform::PosixFileSystem fileSystem;
   tallowmere::runtime::installFileSystem(fileSystem);

@@ -1,14 +1,14 @@
 #include "support/MemoryFileSystem.h"
 
+#include "platform/common/MemoryOsFile.h"
 #include "runtime/files/ErrorState.h"
-#include "support/MemoryFile.h"
 
 namespace tallowmere::fuzzing {
 
 std::unique_ptr<runtime::OsFile> MemoryFileSystem::open(const std::string&, runtime::FileAccess,
                                                         int& error) {
   error = runtime::ErrorCode::NoError;
-  return std::make_unique<MemoryFile>(bytes_, chunk_);
+  return std::make_unique<platform::MemoryOsFile>(bytes_, chunk_);
 }
 
 int MemoryFileSystem::create(const std::string&) {

@@ -1,7 +1,7 @@
 #include "support/MemoryFolder.h"
 
+#include "platform/common/MemoryOsFile.h"
 #include "runtime/files/ErrorState.h"
-#include "support/MemoryFile.h"
 
 namespace tallowmere::fuzzing {
 
@@ -14,11 +14,28 @@ std::unique_ptr<runtime::OsFile> MemoryFolder::open(const std::string& path, run
   }
   runtime::clearError();
   error = runtime::ErrorCode::NoError;
-  return std::make_unique<MemoryFile>(file->second, 0);
+  return std::make_unique<platform::MemoryOsFile>(file->second, 0);
 }
 
 int MemoryFolder::create(const std::string& path) {
   files_[path].clear();
+  runtime::clearError();
+  return runtime::ErrorCode::NoError;
+}
+
+int MemoryFolder::replace(const std::string& from, const std::string& to) {
+  auto moved = files_.extract(from);
+  if (moved.empty()) return runtime::setError(runtime::ErrorCode::FileNotFound);
+  // The node keeps its bytes where they are, so a file still open on them stays valid.
+  files_.erase(to);
+  moved.key() = to;
+  files_.insert(std::move(moved));
+  runtime::clearError();
+  return runtime::ErrorCode::NoError;
+}
+
+int MemoryFolder::remove(const std::string& path) {
+  if (files_.erase(path) == 0) return runtime::setError(runtime::ErrorCode::FileNotFound);
   runtime::clearError();
   return runtime::ErrorCode::NoError;
 }

@@ -16,6 +16,9 @@ class MemoryFolder : public runtime::FileSystem {
   std::unique_ptr<runtime::OsFile> open(const std::string& path, runtime::FileAccess access,
                                         int& error) override;
   int create(const std::string& path) override;
+  bool replaceable(const std::string&) override { return true; }
+  int replace(const std::string& from, const std::string& to) override;
+  int remove(const std::string& path) override;
 
   void put(const std::string& path, std::string bytes) { files_[path] = std::move(bytes); }
   std::optional<std::string> get(const std::string& path) const;

@@ -42,12 +42,16 @@ void CancelNotice::exportEnded(const framework::RunOutcome& outcome) {
                    lines(outcome.RecordsToProcess) + ".");
 }
 
-void CancelNotice::show() const {
-  if (lines_.empty()) return;
+std::string CancelNotice::text() const {
   std::string text;
   for (const std::string& line : lines_) text += (text.empty() ? "" : "|") + line;
+  return text;
+}
+
+void CancelNotice::show() const {
+  if (empty()) return;
   runtime::messageBox(
-      {text, Caption, runtime::Icon::Information, runtime::Button::OK, runtime::Button::OK});
+      {text(), Caption, runtime::Icon::Information, runtime::Button::OK, runtime::Button::OK});
 }
 
 }  // namespace tallowmere::app

@@ -16,6 +16,9 @@ class CancelNotice {
   void importEnded(const framework::RunOutcome& outcome);
   void correctionEnded(std::string_view correction, const framework::RunOutcome& outcome);
   void exportEnded(const framework::RunOutcome& outcome);
+  bool empty() const { return lines_.empty(); }
+  // One sentence per cancelled pass; "|" starts a new line.
+  std::string text() const;
   // Shows the notice (information, OK) when any pass was cancelled.
   void show() const;
 

@@ -1,7 +1,9 @@
 #include "app/CommandLine.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <utility>
 
 namespace tallowmere::app {
@@ -39,6 +41,29 @@ bool setCorrection(std::string_view argument, ConversionOptions& options) {
   return false;
 }
 
+// What is wrong with the files a batch command line names, or nothing.
+std::optional<std::string> filesProblem(const CommandLine& line, bool namesInputOrOutput) {
+  if (line.outputDir.empty()) {
+    if (line.files.empty()) return std::nullopt;
+    return "unknown option " + line.files.front() + " (files to convert need --output-dir)";
+  }
+  if (namesInputOrOutput) return "--input and --output do not go with --output-dir";
+  if (line.files.empty()) return "--output-dir needs the files to convert";
+  if (std::find(line.files.begin(), line.files.end(), "-") != line.files.end()) {
+    return "standard input (-) goes with --input, not --output-dir";
+  }
+  return std::nullopt;
+}
+
+// The option's file name in line, or null when argument names no file.
+std::string* fileOption(std::string_view argument, CommandLine& line) {
+  if (argument == "--input") return &line.input;
+  if (argument == "--output") return &line.output;
+  if (argument == "--report") return &line.report;
+  if (argument == "--output-dir") return &line.outputDir;
+  return nullptr;
+}
+
 }  // namespace
 
 CommandLine CommandLine::parse(std::span<const std::string_view> arguments) {
@@ -50,20 +75,29 @@ CommandLine CommandLine::parse(std::span<const std::string_view> arguments) {
   }
   if (line.mode != Mode::Interactive) return line;
   bool batch = false;
+  bool namesInputOrOutput = false;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string_view argument = arguments[i];
     if (argument == "--batch") {
       batch = true;
-    } else if (argument == "--input" || argument == "--output") {
+    } else if (argument == "--quiet") {
+      line.quiet = true;
+    } else if (argument == "--check") {
+      line.check = true;
+    } else if (std::string* file = fileOption(argument, line)) {
       if (i + 1 == arguments.size() || arguments[i + 1].empty()) {
         return usageError(std::string(argument) + " needs a file name");
       }
-      (argument == "--input" ? line.input : line.output) = arguments[++i];
+      namesInputOrOutput = namesInputOrOutput || file == &line.input || file == &line.output;
+      *file = arguments[++i];
+    } else if (!argument.starts_with("--")) {
+      line.files.emplace_back(argument);
     } else if (!setCorrection(argument, line.options)) {
       return usageError("unknown option " + std::string(argument));
     }
   }
   if (!batch) return usageError("options need --batch (without arguments the window opens)");
+  if (auto problem = filesProblem(line, namesInputOrOutput)) return usageError(*problem);
   line.mode = Mode::Batch;
   return line;
 }
@@ -82,10 +116,24 @@ std::string_view CommandLine::usage() {
          "  --all                   all five corrections\n"
          "\n"
          "Files:\n"
-         "  --input FILE            the export to convert (default Import.txa)\n"
-         "  --output FILE           the converted file (default Export.txa)\n"
+         "  --input FILE            the export to convert (default Import.txa); - reads\n"
+         "                          standard input\n"
+         "  --output FILE           the converted file (default Export.txa); - writes\n"
+         "                          standard output\n"
+         "  --output-dir DIR FILE...\n"
+         "                          convert each FILE into DIR under its own name\n"
+         "  --report FILE           also write what each pass did as JSON to FILE\n"
+         "  --quiet                 show only messages and warnings\n"
+         "  --check                 convert in memory only, write no file, and say by the\n"
+         "                          exit status whether the output would differ\n"
          "\n"
-         "Exit status: 0 converted, 1 a fatal message or halt, 2 a usage error.\n";
+         "After the conversion each pass says what it did, and every wrapped clause kept\n"
+         "as read is named as FILE:LINE: with the reason.\n"
+         "\n"
+         "Exit status: 0 converted, every chosen correction applied; 1 a fatal message or\n"
+         "halt, or standard input empty or not text; 2 a usage error; 3 converted, but a\n"
+         "correction could not be applied everywhere; 4 with --check, the output would\n"
+         "differ from the input. Of several files, the worst of theirs.\n";
 }
 
 }  // namespace tallowmere::app

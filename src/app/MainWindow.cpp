@@ -1,7 +1,7 @@
 #include "app/MainWindow.h"
 
 #include "app/GlobalObjects.h"
-#include "app/Pipeline.h"
+#include "app/ReportedPipeline.h"
 #include "framework/core/Globals.h"
 #include "framework/errors/GlobalErrors.h"
 #include "framework/windows/ToolbarClass.h"
@@ -46,7 +46,7 @@ class MainWindowManager : public framework::WindowManager {
     const Level result = WindowManager::TakeAccepted();
     if (EventControl() == ButtonProcess) {
       Update();
-      RunPipeline(LOC_Options);
+      RunReportedPipeline(LOC_Options);
     }
     return result;
   }

@@ -1,6 +1,5 @@
 #include "app/Pipeline.h"
 
-#include "app/CancelNotice.h"
 #include "passes/JoiningPasses.h"
 #include "passes/RemoveGuids.h"
 #include "passes/RemoveOrdinals.h"
@@ -10,7 +9,7 @@
 
 namespace tallowmere::app {
 
-void RunPipeline(const ConversionOptions& options) {
+CancelNotice RunPipeline(const ConversionOptions& options) {
   txa::emptyLineTable();
   CancelNotice notice;
   notice.importEnded(txa::ImportTXA());
@@ -26,7 +25,7 @@ void RunPipeline(const ConversionOptions& options) {
   }
   if (options.CorrectAT == 1) notice.correctionEnded("Correct AT", passes::CorrectAT());
   notice.exportEnded(txa::ExportTXA());
-  notice.show();
+  return notice;
 }
 
 }  // namespace tallowmere::app

@@ -1,10 +1,12 @@
 #include "passes/JoiningPasses.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
 #include "passes/CorrectionPass.h"
 #include "passes/LineJoiner.h"
+#include "txa/ConversionReport.h"
 
 namespace tallowmere::passes {
 
@@ -15,15 +17,34 @@ namespace {
 class JoiningPass : public CorrectionPass, private JoinTarget {
  public:
   JoiningPass(std::string procedureName, std::string operationName, std::string_view marker)
-      : CorrectionPass(std::move(procedureName), std::move(operationName)), LOC_LINE(marker) {}
+      : CorrectionPass(std::move(procedureName), operationName),
+        LOC_LINE(marker),
+        tally_(std::move(operationName), {"clauses joined", "lines removed"}, std::string(marker)) {
+  }
+
+  framework::RunOutcome RunAndReport() {
+    const framework::RunOutcome outcome = txa::runTallied(*this, tally_);
+    if (report_ != nullptr) report_->origins().endPass();
+    return outcome;
+  }
 
  protected:
   framework::Level TakeRecord() override {
+    const auto index = static_cast<std::uint64_t>(RecordsTaken());
     switch (LOC_LINE.take(Record(), *this)) {
+      case LineJoiner::Outcome::Joined:
+        countJoin();
+        [[fallthrough]];
       case LineJoiner::Outcome::Written:
-      case LineJoiner::Outcome::Held: return framework::Level::Benign;
-      case LineJoiner::Outcome::PutFailed: return Failed(RecordNotUpdated);
-      case LineJoiner::Outcome::DeleteFailed: return Failed(RecordNotDeleted);
+        ++written_;
+        break;
+      case LineJoiner::Outcome::Held:
+        if (LOC_LINE.heldLines() == 1) groupStart_ = index;
+        break;
+      case LineJoiner::Outcome::PutFailed:
+        return failed(RecordNotUpdated);
+      case LineJoiner::Outcome::DeleteFailed:
+        return failed(RecordNotDeleted);
     }
     return framework::Level::Benign;
   }
@@ -31,31 +52,59 @@ class JoiningPass : public CorrectionPass, private JoinTarget {
   // Whatever ended the run, a group still held goes back into the table as it was read;
   // after a failed write or deletion that is only after its message, which so shows the
   // failure's error and not what putting the lines back left.
-  void EndRun() override { LOC_LINE.restoreGroup(*this); }
+  void EndRun() override {
+    const auto reason = failed_                                     ? KeptReason::PassFailed
+                        : Response() == framework::RequestCancelled ? KeptReason::Cancelled
+                                                                    : KeptReason::DataEnded;
+    LOC_LINE.restoreGroup(*this, reason);
+  }
 
  private:
+  using KeptReason = txa::KeptReason;
+
   int putCurrent() override { return Process_View().put(); }
   int removeCurrent() override { return Process_View().remove(); }
   void restore(const runtime::LineText& line) override {
     Process_View().primaryFile().insertAtScan(line);
+    ++written_;
+  }
+  void groupKept(KeptReason reason) override {
+    if (report_ != nullptr) tally_.kept({report_->origins().inputLine(groupStart_), reason});
+  }
+
+  void countJoin() {
+    ++tally_[0];
+    tally_[1] += LOC_LINE.joinedLines() - 1;
+    if (report_ != nullptr) report_->origins().joined(written_, LOC_LINE.joinedLines());
+  }
+
+  framework::Level failed(int id) {
+    failed_ = true;
+    return Failed(id);
   }
 
   LineJoiner LOC_LINE;
+  txa::PassTally tally_;
+  txa::ConversionReport* report_ = txa::activeReport();
+  // The position in the table as the pass leaves it (the records taken give it as the pass
+  // found it), and where the group held now began.
+  std::uint64_t written_ = 0;
+  std::uint64_t groupStart_ = 0;
+  bool failed_ = false;
 };
 
 }  // namespace
 
 framework::RunOutcome CorrectHashField() {
-  return framework::outcomeOfRun(
-      JoiningPass("CorrectHashField", "Correcting Hash Fields", "#FIELD"));
+  return JoiningPass("CorrectHashField", "Correcting Hash Fields", "#FIELD").RunAndReport();
 }
 
 framework::RunOutcome CorrectWindowFont() {
-  return framework::outcomeOfRun(JoiningPass("CorrectWindowFont", "Correcting Font", ",FONT('"));
+  return JoiningPass("CorrectWindowFont", "Correcting Font", ",FONT('").RunAndReport();
 }
 
 framework::RunOutcome CorrectAT() {
-  return framework::outcomeOfRun(JoiningPass("CorrectAT", "Correcting AT", ",AT("));
+  return JoiningPass("CorrectAT", "Correcting AT", ",AT(").RunAndReport();
 }
 
 }  // namespace tallowmere::passes

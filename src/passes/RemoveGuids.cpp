@@ -4,6 +4,7 @@
 
 #include "passes/CorrectionPass.h"
 #include "passes/GuidReplacement.h"
+#include "txa/ConversionReport.h"
 
 namespace tallowmere::passes {
 
@@ -17,9 +18,15 @@ class RemoveGuidsPass : public CorrectionPass {
   void PrepareRun() override { LOC_IDENT = FirstIdent; }
 
   framework::Level TakeRecord() override {
-    if (replaceGuid(Record(), LOC_IDENT)) --LOC_IDENT;
+    if (replaceGuid(Record(), LOC_IDENT)) {
+      --LOC_IDENT;
+      ++tally[0];
+    }
     return WriteBack();
   }
+
+ public:
+  txa::PassTally tally{"Removing Guids", {"lines replaced"}};
 
  private:
   std::uint32_t LOC_IDENT = 0;
@@ -28,7 +35,8 @@ class RemoveGuidsPass : public CorrectionPass {
 }  // namespace
 
 framework::RunOutcome RemoveGuids() {
-  return framework::outcomeOfRun(RemoveGuidsPass());
+  RemoveGuidsPass pass;
+  return txa::runTallied(pass, pass.tally);
 }
 
 }  // namespace tallowmere::passes

@@ -2,6 +2,7 @@
 
 #include "passes/CorrectionPass.h"
 #include "passes/OrdinalCut.h"
+#include "txa/ConversionReport.h"
 
 namespace tallowmere::passes {
 
@@ -13,15 +14,19 @@ class RemoveOrdinalsPass : public CorrectionPass {
 
  protected:
   framework::Level TakeRecord() override {
-    cutAtOrdinal(Record());
+    if (cutAtOrdinal(Record())) ++tally[0];
     return WriteBack();
   }
+
+ public:
+  txa::PassTally tally{"Removing Ordinals", {"lines cut"}};
 };
 
 }  // namespace
 
 framework::RunOutcome RemoveOrdinals() {
-  return framework::outcomeOfRun(RemoveOrdinalsPass());
+  RemoveOrdinalsPass pass;
+  return txa::runTallied(pass, pass.tally);
 }
 
 }  // namespace tallowmere::passes

@@ -26,11 +26,15 @@ std::string failureText(const runtime::ErrorState& error) {
 }  // namespace
 
 void addOrHalt(runtime::File& file) {
-  if (file.add() != 0) haltWithLastError();
+  haltOnError(file.add());
 }
 
 void flushOrHalt(runtime::File& file) {
-  if (file.flush() != 0) haltWithLastError();
+  haltOnError(file.flush());
+}
+
+void haltOnError(int error) {
+  if (error != 0) haltWithLastError();
 }
 
 }  // namespace tallowmere::txa

@@ -13,4 +13,7 @@ void addOrHalt(runtime::File& file);
 // may only show here; such a failure halts the same way as a failed add.
 void flushOrHalt(runtime::File& file);
 
+// Halts the same way when a file operation returned the error code error (not 0).
+void haltOnError(int error);
+
 }  // namespace tallowmere::txa

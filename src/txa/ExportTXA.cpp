@@ -3,7 +3,9 @@
 #include "framework/process/ProcessProcedure.h"
 #include "runtime/files/FileDriver.h"
 #include "txa/AddOrHalt.h"
+#include "txa/ConversionReport.h"
 #include "txa/Dictionary.h"
+#include "txa/StagedOutput.h"
 
 namespace tallowmere::txa {
 
@@ -21,11 +23,15 @@ class ExportProcedure : public framework::ProcessProcedure {
 
  protected:
   // The results are ignored: a missing file is created by the open that follows, and a
-  // file held by another program is left to that open to report.
+  // file held by another program is left to that open to report. The lines then go to a
+  // temporary file that takes the output's place only when the run ends.
   void PrepareRun() override {
-    ExportFile().open(runtime::OpenMode::ReadWrite | runtime::OpenMode::DenyWrite);
+    const int opened =
+        ExportFile().open(runtime::OpenMode::ReadWrite | runtime::OpenMode::DenyWrite);
     ExportFile().empty();
     ExportFile().close();
+    staging_.stage(opened == runtime::ErrorCode::NoError ||
+                   opened == runtime::ErrorCode::FileNotFound);
   }
 
   framework::Level TakeRecord() override {
@@ -34,15 +40,24 @@ class ExportProcedure : public framework::ProcessProcedure {
     return framework::Level::Benign;
   }
 
-  // However the scan ended, the lines exported so far must be on the disk before the run
-  // counts as done: the close that would write them reports no halt.
-  void EndRun() override { flushOrHalt(ExportFile()); }
+  // However the scan ended (a cancelled export keeps the lines written so far), the lines
+  // exported must be on the disk before they take the output's place and the run counts
+  // as done: the close that would write them reports no halt.
+  void EndRun() override {
+    flushOrHalt(ExportFile());
+    haltOnError(staging_.commit());
+  }
+
+ private:
+  StagedOutput staging_{ExportFile()};
 };
 
 }  // namespace
 
 framework::RunOutcome ExportTXA() {
-  return framework::outcomeOfRun(ExportProcedure());
+  PassTally tally = PassTally::ofRecords("Exporting TXA File", "lines written");
+  ExportProcedure pass;
+  return runTallied(pass, tally);
 }
 
 }  // namespace tallowmere::txa

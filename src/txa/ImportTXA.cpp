@@ -2,6 +2,7 @@
 
 #include "framework/process/ProcessProcedure.h"
 #include "txa/AddOrHalt.h"
+#include "txa/ConversionReport.h"
 #include "txa/Dictionary.h"
 
 namespace tallowmere::txa {
@@ -25,7 +26,9 @@ class ImportProcedure : public framework::ProcessProcedure {
 }  // namespace
 
 framework::RunOutcome ImportTXA() {
-  return framework::outcomeOfRun(ImportProcedure());
+  PassTally tally = PassTally::ofRecords("Importing TXA File", "lines read");
+  ImportProcedure pass;
+  return runTallied(pass, tally);
 }
 
 }  // namespace tallowmere::txa

@@ -206,6 +206,18 @@ TEST_F(MainWindowTest, CancellingWhileAClauseIsHeldKeepsEveryLine) {
   const std::string stoppedAt = correcting->lastText(3);
   EXPECT_LT(std::stoi(stoppedAt), 30) << stoppedAt;
   EXPECT_EQ(readFile(folder / "Export.txa"), crlf(lines));
+  // After Process one notice says both that the pass was cancelled and which clause was
+  // left as read, and why.
+  ASSERT_EQ(cancelling.messageBoxes().size(), 1u);
+  const runtime::MessageBoxRequest& notice = cancelling.messageBoxes()[0].request;
+  EXPECT_EQ(notice.caption, "Conversion Incomplete");
+  EXPECT_EQ(notice.icon, runtime::Icon::Information);
+  EXPECT_TRUE(std::regex_match(
+      notice.text, std::regex("Correct AT was cancelled: it corrected only the first [0-9]+ of "
+                              "the 1,000 lines\\.\\|"
+                              "1 wrapped clause was not joined; its lines stay as read:\\|"
+                              "line 50, ,AT\\( the pass was cancelled")))
+      << notice.text;
 }
 
 // Cancelling a pass leaves an output that looks finished; after the export one notice says

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 #include <string>
 #include <vector>
 
 #include "support/BinaryRun.h"
+#include "support/FolderListing.h"
 #include "support/TempDir.h"
 #include "support/TestText.h"
 
@@ -79,13 +81,13 @@ TEST_F(BatchConversion, EachCorrectionAlone) {
 
 TEST_F(BatchConversion, AllCorrectionsRunInTheirFixedOrder) {
   // Remove Ordinals before Correct Hash Field: the cut opens a clause that the joining
-  // then closes with the next line. The other way round the line would be left alone.
+  // then closes with the next line. The other way round the ordinal's ")" would close it.
   const RunResult run =
-      convert(crlf({"!!> GUID('11111111-2222-3333-4444-555555555555')", "#FIELD(A, #ORDINAL(1)",
+      convert(crlf({"!!> GUID('11111111-2222-3333-4444-555555555555')", "#FIELD(A, | #ORDINAL(1)",
                     "B)", "W,FONT('T',8, |", "  9),AT(1, |", " 2)"}),
               {"--all"});
   ASSERT_EQ(run.status, 0) << run.err;
-  EXPECT_EQ(output(), crlf({"!!> Ident(4294967295)", "#FIELD(B)", "W,FONT('T',8,9),AT(1,2)"}));
+  EXPECT_EQ(output(), crlf({"!!> Ident(4294967295)", "#FIELD(A,B)", "W,FONT('T',8,9),AT(1,2)"}));
   // Each pass reports when it ends, in the order it ran.
   std::size_t at = 0;
   for (const std::string& pass : everyPass()) {
@@ -138,17 +140,82 @@ TEST_F(BatchConversion, NamedFilesAreUsedAndNamedInMessages) {
 }
 
 TEST_F(BatchConversion, UnfinishedClausesNeverLoseText) {
-  // A clause still open when the data ends keeps its lines as they were read.
+  // A clause still open when the data ends keeps its lines as they were read, and the
+  // conversion says that a correction could not be applied everywhere.
   ASSERT_EQ(convert(crlf({"first", "  #FIELD(A, |", "    B, |"}), {"--correct-hash-field"}).status,
-            0);
+            3);
   EXPECT_EQ(output(), crlf({"first", "  #FIELD(A, |", "    B, |"}));
 
   // A clause whose joined text would pass 500 characters stays as read, and the lines after
   // it are converted on their own.
   const std::string wide = "X,AT(" + std::string(300, '1') + " |";
   const std::string wider = "  " + std::string(300, '2') + " |";
-  ASSERT_EQ(convert(crlf({wide, wider, "plain", "Y,AT(1, |", "2)"}), {"--correct-at"}).status, 0);
+  ASSERT_EQ(convert(crlf({wide, wider, "plain", "Y,AT(1, |", "2)"}), {"--correct-at"}).status, 3);
   EXPECT_EQ(output(), crlf({wide, wider, "plain", "Y,AT(1,2)"}));
+}
+
+// After the passes' progress each pass says what it did, then every group kept as read is
+// named where an editor jumps to it; --quiet leaves the warnings alone.
+TEST_F(BatchConversion, SummaryAndWarningsFollowTheConversion) {
+  const std::string input = crlf(
+      {"a,#ORDINAL(1)", "X,AT(1, |", " 2)", "  ! see ,AT( below", "Y,AT(3, |", "", "Z,AT(4, |"});
+  const RunResult run = convert(input, {"--remove-ordinals", "--correct-at"});
+  EXPECT_EQ(run.status, 3);
+  const std::string summary =
+      "Importing TXA File: 7 lines read\n"
+      "Removing Ordinals: 1 line cut\n"
+      "Correcting AT: 1 clause joined, 1 line removed, 2 groups kept as read\n"
+      "Exporting TXA File: 6 lines written\n";
+  const std::string warnings =
+      "Import.txa:5: ,AT( clause not joined: its continuation is broken (a line neither "
+      "closes it nor ends in |)\n"
+      "Import.txa:7: ,AT( clause not joined: the data ended with the clause open\n";
+  EXPECT_EQ(run.err.substr(run.err.find("Importing TXA File: 7")), summary + warnings);
+
+  const RunResult quiet = convert(input, {"--remove-ordinals", "--correct-at", "--quiet"});
+  EXPECT_EQ(quiet.status, 3);
+  EXPECT_EQ(quiet.err, warnings);
+  EXPECT_EQ(convert(crlf({"X,AT(1, |", " 2)"}), {"--all", "--quiet"}).err, "");
+}
+
+// A report that cannot be written is refused before anything is converted.
+TEST_F(BatchConversion, AReportThatCannotBeWrittenStopsBeforeTheConversion) {
+  const RunResult run = convert(crlf({"a"}), {"--all", "--report", "missing/report.json"});
+  EXPECT_EQ(run.status, 2);
+  EXPECT_EQ(run.err, "tallowmere: cannot write the report missing/report.json: File Not Found\n");
+  std::filesystem::create_directory(folder / "folder");
+  const RunResult onAFolder = convert(crlf({"a"}), {"--all", "--report", "folder"});
+  EXPECT_EQ(onAFolder.status, 2);
+  EXPECT_EQ(onAFolder.err,
+            "tallowmere: cannot write the report folder: it names something other than a file\n");
+  EXPECT_EQ(entriesOf(folder.path()), (std::set<std::string>{"Import.txa", "folder"}));
+}
+
+// --check converts in memory only: nothing in the folder is created or changed, and the
+// status says whether the output would differ from the input.
+TEST_F(BatchConversion, CheckWritesNothingAndSaysWhetherTheOutputWouldChange) {
+  struct Case {
+    std::vector<std::string> lines;
+    std::string option;
+    int status;
+  };
+  const std::vector<Case> cases{
+      {{"A", "  B,AT(1, |", "  2)"}, "--all", 4},
+      {{"A", "  B,AT(1,2)"}, "--all", 0},
+      {{"A", "#FIELD(x, |"}, "--correct-hash-field", 3},  // the same lines, one group kept
+      {{"A", "#FIELD(x, |"}, "--remove-guids", 0},
+  };
+  for (const Case& c : cases) {
+    writeFile(folder / "Export.txa", "earlier\r\n");
+    const RunResult run = convert(crlf(c.lines), {c.option, "--check"});
+    EXPECT_EQ(run.status, c.status) << run.err;
+    EXPECT_NE(run.err.find("Importing TXA File: " + std::to_string(c.lines.size()) + " lines read"),
+              std::string::npos)
+        << run.err;
+    EXPECT_EQ(entriesOf(folder.path()), (std::set<std::string>{"Export.txa", "Import.txa"}));
+    EXPECT_EQ(output(), "earlier\r\n");
+    EXPECT_EQ(readFile(folder / "Import.txa"), crlf(c.lines));
+  }
 }
 
 TEST_F(BatchConversion, ClosedStandardDescriptorsNeverTakeTheFiles) {

@@ -1,6 +1,8 @@
 #include "model/ReferenceModel.h"
 
+#include <algorithm>
 #include <cstdint>
+#include <utility>
 
 namespace tallowmere::model {
 
@@ -39,53 +41,103 @@ ReadLine readOne(std::string_view file, std::size_t& at) {
   return {pad(text), at - start};
 }
 
+// Joins over lines that carry the input line number they began at, counting as it goes.
 class Joiner {
  public:
-  Joiner(Lines& out, std::string_view marker) : out_(out), marker_(marker) {}
+  Joiner(Lines& out, std::vector<std::uint64_t>& origins, std::string_view marker,
+         Tally::Join& tally)
+      : out_(out), origins_(origins), marker_(marker), tally_(tally) {}
 
-  void take(const std::string& line) {
+  void take(const std::string& line, std::uint64_t origin) {
     std::string current = line;
     if (!isEmpty(held_)) {
-      if (clip(held_).size() + clip(skipLeading(line)).size() > Width) {
-        // Joining would cut text off: the group comes back as read, and this line
-        // is tested on its own.
-        giveBackGroup();
+      const std::string joined = std::string(clip(held_)) + std::string(skipLeading(line));
+      if (clip(joined).size() > Width) {
+        // Joining would cut text off: the group comes back as read, and this line is
+        // tested on its own.
+        giveBackGroup("too_long");
+      } else if (opensClause(joined) && !endsInMark(joined)) {
+        // The line neither closes the clause nor goes on: the same.
+        giveBackGroup("continuation_broken");
       } else {
-        current = pad(std::string(clip(held_)) + std::string(skipLeading(line)));
+        current = pad(joined);
         held_.clear();
       }
     }
-    if (opensClause(current)) {
-      held_ = current.substr(0, clip(current).size() - 2);
+    if (opensClause(current) && endsInMark(current)) {
+      const std::string_view text = clip(current);
+      held_ = text.substr(0, text.size() - 1);
       group_.push_back(line);
+      groupOrigins_.push_back(origin);
       return;
     }
     out_.push_back(current);
+    if (group_.empty()) {
+      origins_.push_back(origin);
+    } else {
+      origins_.push_back(groupOrigins_.front());
+      ++tally_.clausesJoined;
+      tally_.linesRemoved += group_.size();
+    }
     group_.clear();
+    groupOrigins_.clear();
   }
 
   // The data ended: a group still open keeps its lines as they were read.
   void finish() {
-    if (!isEmpty(held_)) giveBackGroup();
+    if (!isEmpty(held_)) giveBackGroup("data_ended");
   }
 
  private:
+  static bool endsInMark(std::string_view line) {
+    const std::string_view text = clip(line);
+    return !text.empty() && text.back() == '|';
+  }
+
   bool opensClause(const std::string& line) const {
     const std::size_t at = line.find(marker_);
     return at != std::string::npos && line.find(')', at) == std::string::npos;
   }
 
-  void giveBackGroup() {
+  void giveBackGroup(const char* reason) {
+    tally_.kept.push_back({groupOrigins_.front(), reason});
     out_.insert(out_.end(), group_.begin(), group_.end());
+    origins_.insert(origins_.end(), groupOrigins_.begin(), groupOrigins_.end());
     group_.clear();
+    groupOrigins_.clear();
     held_.clear();
   }
 
   Lines& out_;
+  std::vector<std::uint64_t>& origins_;
   std::string_view marker_;
+  Tally::Join& tally_;
   std::string held_;
   Lines group_;
+  std::vector<std::uint64_t> groupOrigins_;
 };
+
+// Joins lines, whose input line numbers origins holds, and keeps both in step.
+void joinCounting(Lines& lines, std::vector<std::uint64_t>& origins, std::string_view marker,
+                  Tally::Join& tally) {
+  Lines joined;
+  std::vector<std::uint64_t> joinedOrigins;
+  Joiner joiner(joined, joinedOrigins, marker, tally);
+  for (std::size_t i = 0; i < lines.size(); ++i) joiner.take(lines[i], origins[i]);
+  joiner.finish();
+  lines = std::move(joined);
+  origins = std::move(joinedOrigins);
+}
+
+bool startsWithGuid(const std::string& line) {
+  return line.compare(0, 10, "!!> GUID('") == 0;
+}
+
+// Only a marker from the second character on leaves something to cut before it.
+bool cutsAtOrdinal(const std::string& line) {
+  const std::size_t at = line.find("#ORDINAL(");
+  return at != std::string::npos && at >= 1;
+}
 
 }  // namespace
 
@@ -125,7 +177,7 @@ std::string writeLines(const Lines& lines) {
 void removeGuids(Lines& lines) {
   std::uint32_t ident = 4294967295u;
   for (std::string& line : lines) {
-    if (line.compare(0, 10, "!!> GUID('") != 0) continue;
+    if (!startsWithGuid(line)) continue;
     line = pad("!!> Ident(" + std::to_string(ident) + ")" + line.substr(48));
     --ident;
   }
@@ -133,18 +185,14 @@ void removeGuids(Lines& lines) {
 
 void removeOrdinals(Lines& lines) {
   for (std::string& line : lines) {
-    const std::size_t at = line.find("#ORDINAL(");
-    // Only a marker from the third character on leaves something to cut before it.
-    if (at != std::string::npos && at >= 1) line = pad(line.substr(0, at - 1));
+    if (cutsAtOrdinal(line)) line = pad(line.substr(0, line.find("#ORDINAL(") - 1));
   }
 }
 
 void joinClauses(Lines& lines, std::string_view marker) {
-  Lines joined;
-  Joiner joiner(joined, marker);
-  for (const std::string& line : lines) joiner.take(line);
-  joiner.finish();
-  lines = std::move(joined);
+  std::vector<std::uint64_t> origins(lines.size());
+  Tally::Join ignored;
+  joinCounting(lines, origins, marker, ignored);
 }
 
 void correct(Lines& lines, const Corrections& corrections) {
@@ -153,6 +201,29 @@ void correct(Lines& lines, const Corrections& corrections) {
   if (corrections.correctHashField) joinClauses(lines, "#FIELD");
   if (corrections.correctWindowFont) joinClauses(lines, ",FONT('");
   if (corrections.correctAT) joinClauses(lines, ",AT(");
+}
+
+Tally tally(std::string_view file, const Corrections& corrections) {
+  Tally tally;
+  Lines lines = readRecords(file);
+  tally.linesRead = lines.size();
+  std::vector<std::uint64_t> origins(lines.size());
+  for (std::size_t i = 0; i < origins.size(); ++i) origins[i] = i + 1;
+  if (corrections.removeGuids) {
+    tally.linesReplaced = std::count_if(lines.begin(), lines.end(), startsWithGuid);
+    removeGuids(lines);
+  }
+  if (corrections.removeOrdinals) {
+    tally.linesCut = std::count_if(lines.begin(), lines.end(), cutsAtOrdinal);
+    removeOrdinals(lines);
+  }
+  for (const auto& [marker, chosen] : {std::pair{"#FIELD", corrections.correctHashField},
+                                       {",FONT('", corrections.correctWindowFont},
+                                       {",AT(", corrections.correctAT}}) {
+    if (chosen) joinCounting(lines, origins, marker, tally.joins[marker]);
+  }
+  tally.linesWritten = lines.size();
+  return tally;
 }
 
 std::string convert(std::string_view file, const Corrections& corrections) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -41,6 +43,27 @@ void removeOrdinals(Lines& lines);
 // The joining step of the hash field, window font and AT corrections, with marker.
 void joinClauses(Lines& lines, std::string_view marker);
 void correct(Lines& lines, const Corrections& corrections);
+
+// What a conversion does, counted over the model's own lines: a joined line carries the
+// input line number its group began at.
+struct Tally {
+  struct Kept {
+    std::uint64_t line;
+    std::string reason;  // data_ended, too_long, continuation_broken
+    friend bool operator==(const Kept&, const Kept&) = default;
+  };
+  struct Join {
+    std::uint64_t clausesJoined = 0;
+    std::uint64_t linesRemoved = 0;
+    std::vector<Kept> kept;
+  };
+  std::uint64_t linesRead = 0;
+  std::uint64_t linesWritten = 0;
+  std::uint64_t linesReplaced = 0;
+  std::uint64_t linesCut = 0;
+  std::map<std::string, Join> joins;  // by marker, for the chosen joining corrections
+};
+Tally tally(std::string_view file, const Corrections& corrections);
 
 // Input file bytes to output file bytes.
 std::string convert(std::string_view file, const Corrections& corrections);

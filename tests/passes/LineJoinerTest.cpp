@@ -1,9 +1,9 @@
-#include "passes/LineJoiner.h"
-
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
+
+#include "passes/LineJoiner.h"
 
 namespace tallowmere::passes {
 namespace {
@@ -25,12 +25,11 @@ class VectorScan : public JoinTarget {
       buffer_.assign(lines_[current_]);
       removed_ = false;
       const auto outcome = joiner.take(buffer_, *this);
-      if (outcome == LineJoiner::Outcome::PutFailed ||
-          outcome == LineJoiner::Outcome::DeleteFailed)
+      if (outcome == LineJoiner::Outcome::PutFailed || outcome == LineJoiner::Outcome::DeleteFailed)
         break;
       if (!removed_) ++current_;
     }
-    joiner.restoreGroup(*this);
+    joiner.restoreGroup(*this, txa::KeptReason::DataEnded);
     return lines_;
   }
 
@@ -51,8 +50,11 @@ class VectorScan : public JoinTarget {
     ++current_;
   }
 
+  void groupKept(txa::KeptReason reason) override { kept.push_back(reason); }
+
   int failPut = 0;
   int failRemove = 0;
+  std::vector<txa::KeptReason> kept;
 
  private:
   Lines lines_;
@@ -63,7 +65,9 @@ class VectorScan : public JoinTarget {
   runtime::LineText buffer_;
 };
 
-Lines join(std::string_view marker, Lines lines) { return VectorScan(std::move(lines)).run(marker); }
+Lines join(std::string_view marker, Lines lines) {
+  return VectorScan(std::move(lines)).run(marker);
+}
 
 TEST(LineJoiner, WorkedExamplesOfTheThreeMarkers) {
   EXPECT_EQ(join("#FIELD", {"  #FIELD(A, |", "      B, |", "      C)", "NEXT"}),
@@ -87,19 +91,40 @@ TEST(LineJoiner, WhatOpensAClauseAndWhatDoesNot) {
   EXPECT_EQ(join(",FONT('", {",FONT('Name (x)',8, |", "B"}), (Lines{",FONT('Name (x)',8, |", "B"}));
 }
 
-TEST(LineJoiner, ShortContinuationsCostTheHeldText) {
-  // A blank line while text is held is removed and the held text loses two more characters.
-  EXPECT_EQ(join("#FIELD", {"#FIELD(ABCD |", "", "x)"}), (Lines{"#FIELD(ABx)"}));
-  // One character that does not close: lost with the held text's last character.
-  EXPECT_EQ(join("#FIELD", {"#FIELD(ABCD |", "y", "x)"}), (Lines{"#FIELD(ABCx)"}));
-  // The cut runs into the marker: the joined line no longer holds it and ends the group.
-  EXPECT_EQ(join("#FIELD", {"A #FIELD", "next", "after"}), (Lines{"A #FIEnext", "after"}));
+// Only a line that ends in the continuation mark goes on; anything else with an open
+// marker is a comment, a string or a statement and keeps itself and what follows.
+TEST(LineJoiner, OnlyTheContinuationMarkWrapsAClause) {
+  const Lines comment = {"  ! TODO: place it ,AT( the bottom", "  x = 1", "  y = 2"};
+  EXPECT_EQ(join(",AT(", comment), comment);
+  const Lines prompt = {"  ! the #FIELD prompt lists the columns", "  %Columns MULTI LONG  ()",
+                        "#FIELD(A, |", "B)"};
+  EXPECT_EQ(join("#FIELD", prompt), (Lines{prompt[0], prompt[1], "#FIELD(A,B)"}));
+  // The mark alone is dropped, so text right before it is kept; blanks before it go.
+  EXPECT_EQ(join(",AT(", {"x,AT(1,2,|", "3,4)"}), (Lines{"x,AT(1,2,3,4)"}));
+  EXPECT_EQ(join(",AT(", {"x,AT(1,2,   |  ", "  3,4)"}), (Lines{"x,AT(1,2,3,4)"}));
+  // A line that brings only the mark keeps the clause open without adding to it.
+  EXPECT_EQ(join(",AT(", {"L,AT(0,0, |", "   |", "  |", " 1,2)"}), (Lines{"L,AT(0,0,1,2)"}));
 }
 
-TEST(LineJoiner, AFullLineThatOpensIsHeldAsItsFirst498Characters) {
-  std::string full = "#FIELD(" + std::string(493, 'a');
+// A continuation that neither closes the clause nor goes on ends the group unjoined: its
+// lines stay as read and the breaking line is tested as read.
+TEST(LineJoiner, ABrokenContinuationKeepsTheGroupAsRead) {
+  const Lines blank = {"  LIST,AT(0,0, |", "", "     40,14),USE(?L)", "after"};
+  EXPECT_EQ(join(",AT(", blank), blank);
+  const Lines shortOne = {"#FIELD(ABCD |", "y", "x)"};
+  EXPECT_EQ(join("#FIELD", shortOne), shortOne);
+  const Lines longer = {"W,FONT('A', |", "  10, |", "  ,FONT:bold", "  B,FONT('C', |", "   8)"};
+  EXPECT_EQ(join(",FONT('", longer),
+            (Lines{"W,FONT('A', |", "  10, |", "  ,FONT:bold", "  B,FONT('C',8)"}));
+  // A marker at the very end of a line opens nothing that goes on.
+  const Lines markerAtEnd = {"A #FIELD", "next", "after"};
+  EXPECT_EQ(join("#FIELD", markerAtEnd), markerAtEnd);
+}
+
+TEST(LineJoiner, AFullLineThatOpensIsHeldWithoutItsMark) {
+  const std::string full = "#FIELD(" + std::string(492, 'a') + "|";
   ASSERT_EQ(full.size(), 500u);
-  EXPECT_EQ(join("#FIELD", {full, ")"}), (Lines{full.substr(0, 498) + ")"}));
+  EXPECT_EQ(join("#FIELD", {full, ")"}), (Lines{full.substr(0, 499) + ")"}));
 }
 
 TEST(LineJoiner, LinesGoDownByOnePerHeldLine) {
@@ -111,12 +136,9 @@ TEST(LineJoiner, LinesGoDownByOnePerHeldLine) {
 TEST(LineJoiner, GroupOpenAtTheEndOfTheDataIsRestored) {
   const Lines in = {"first", "  #FIELD(A, |", "      B, |", "      C, |"};
   EXPECT_EQ(join("#FIELD", in), in);
-  // Empty lines are members too, and a clause may run on for very many lines (each
-  // continuation bringing the two characters the join drops).
-  const Lines withEmpty = {"first", "  #FIELD(A, |", "", "      B, |", "", ""};
-  EXPECT_EQ(join("#FIELD", withEmpty), withEmpty);
+  // A clause may run on for very many lines (each continuation bringing only the mark).
   Lines runOn = {"#FIELD(x |"};
-  for (int i = 0; i < 3000; ++i) runOn.push_back("a" + std::to_string(i % 10));
+  for (int i = 0; i < 3000; ++i) runOn.push_back(std::string(1 + i % 10, ' ') + "|");
   EXPECT_EQ(join("#FIELD", runOn), runOn);
 }
 
@@ -135,13 +157,12 @@ TEST(LineJoiner, OverlongJoinRestoresTheGroupAndTheFollowingLinesSurvive) {
 
   // An overflowing continuation that opens a clause of its own starts a new group.
   const Lines second = {open, "  #FIELD(" + std::string(250, 'c') + " |", "z)"};
-  EXPECT_EQ(join("#FIELD", second),
-            (Lines{open, "  #FIELD(" + std::string(250, 'c') + "z)"}));
+  EXPECT_EQ(join("#FIELD", second), (Lines{open, "  #FIELD(" + std::string(250, 'c') + "z)"}));
 }
 
 TEST(LineJoiner, JoinOfExactly500CharactersStillJoins) {
   const std::string open = "#FIELD(" + std::string(300, 'a') + " |";  // held: 307 characters
-  const std::string rest = std::string(192, 'b') + ")";  // 193 characters
+  const std::string rest = std::string(192, 'b') + ")";               // 193 characters
   EXPECT_EQ(join("#FIELD", {open, "   " + rest}), (Lines{open.substr(0, 307) + rest}));
 }
 

@@ -23,15 +23,16 @@ TEST_P(OrdinalCutExamples, CutsBeforeTheMarker) {
   EXPECT_EQ(line.clipped(), GetParam().written);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    WorkedExamples, OrdinalCutExamples,
-    ::testing::Values(Example{"NAME,#ORDINAL(3)", "NAME"},
-                      Example{"  NAME #ORDINAL(12),MORE", "  NAME"},
-                      Example{"A,#ORDINAL(1),B,#ORDINAL(2)", "A"},
-                      Example{"#ORDINAL(5)", "#ORDINAL(5)"}, Example{",#ORDINAL(5)", ""},
-                      Example{"NAME,#ordinal(3)", "NAME,#ordinal(3)"},
-                      Example{"NAME,#ORDINAL 3", "NAME,#ORDINAL 3"},
-                      Example{"  X,#ORDINAL(1)", "  X"}, Example{"#ORDINAL", "#ORDINAL"}));
+INSTANTIATE_TEST_SUITE_P(WorkedExamples, OrdinalCutExamples,
+                         ::testing::Values(Example{"NAME,#ORDINAL(3)", "NAME"},
+                                           Example{"  NAME #ORDINAL(12),MORE", "  NAME"},
+                                           Example{"A,#ORDINAL(1),B,#ORDINAL(2)", "A"},
+                                           Example{"#ORDINAL(5)", "#ORDINAL(5)"},
+                                           Example{",#ORDINAL(5)", ""},
+                                           Example{"NAME,#ordinal(3)", "NAME,#ordinal(3)"},
+                                           Example{"NAME,#ORDINAL 3", "NAME,#ORDINAL 3"},
+                                           Example{"  X,#ORDINAL(1)", "  X"},
+                                           Example{"#ORDINAL", "#ORDINAL"}));
 
 TEST(OrdinalCut, FindsAMarkerEndingAtTheLastCharacterAndIsIdempotent) {
   std::string text(491, 'x');
@@ -44,8 +45,7 @@ TEST(OrdinalCut, FindsAMarkerEndingAtTheLastCharacterAndIsIdempotent) {
   EXPECT_EQ(line.clipped(), std::string(490, 'x'));
 
   LineText atStart("#ORDINAL(5)");
-  EXPECT_TRUE(cutAtOrdinal(atStart));
-  EXPECT_TRUE(cutAtOrdinal(atStart));
+  EXPECT_FALSE(cutAtOrdinal(atStart));
   EXPECT_EQ(atStart.clipped(), "#ORDINAL(5)");
 }
 

@@ -74,6 +74,17 @@ TEST_F(RefusedAccess, AReadOnlyOutputHaltsOnTheFirstAdd) {
   EXPECT_EQ(entriesOf(folder.path()), (Names{"Export.txa", "Import.txa", "TXAFile.tps"}));
 }
 
+// A writable output takes the lines only as a whole: a halt part way leaves it empty, and
+// the lines written so far go with the temporary file they were written to.
+TEST_F(RefusedAccess, AFailedAppendToTheOutputLeavesItEmpty) {
+  writeFile(folder / "Export.txa", crlf({"earlier output"}));
+  txa::ExportFile().faults().failOn(FileOperation::Add, 2, AccessDenied);
+  EXPECT_EXIT(convert({}), ::testing::ExitedWithCode(1),
+              wholeText(passesCompleted({"Importing TXA File"}) + "Halt: 5 Access Denied\n"));
+  EXPECT_EQ(output(), "");
+  EXPECT_EQ(entriesOf(folder.path()), (Names{"Export.txa", "Import.txa", "TXAFile.tps"}));
+}
+
 // A read that fails part way through the input ends the import like the end of the data
 // would, with a message; the lines read before it are converted and exported.
 TEST_F(RefusedAccess, AReadErrorEndsTheImportWithTheLinesReadSoFar) {

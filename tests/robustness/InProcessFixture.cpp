@@ -43,7 +43,7 @@ void InProcessTest::convert(const app::ConversionOptions& options) {
   RecordingBatch screen(console);
   {
     runtime::ScopedFrontEnd installed(screen);
-    app::RunProgram([&] { app::RunPipeline(options); });
+    app::RunProgram([&] { app::RunPipeline(options).show(); });
   }
   boxes_ = screen.boxes;
 }

@@ -112,6 +112,85 @@ TEST_P(Signalled, ConversionEndsByTheSignalAndLeavesTheInputAlone) {
   EXPECT_FALSE(fs::exists(folder / "config" / "Tallowmere.INI"));
 }
 
+// Bytes the process has written through system calls so far (wchar in /proc/<pid>/io):
+// during the export, nearly all of them are lines of the output.
+std::optional<long> bytesWritten(pid_t process) {
+  std::ifstream in("/proc/" + std::to_string(process) + "/io");
+  std::string key;
+  long value = 0;
+  while (in >> key >> value) {
+    if (key == "wchar:") return value;
+  }
+  return std::nullopt;
+}
+
+// A conversion killed at any moment leaves an output that is whole or empty: the lines
+// that would make it look whole while some are missing are never seen under its name.
+class Killed : public ::testing::Test {
+ protected:
+  // About 8 MB, converted once without interruption for the output every killed run is
+  // held to.
+  void SetUp() override {
+    const std::string clauses = crlf({"  BUTTON('X'),AT(10,10, |", "      40,14),USE(?B)",
+                                      "  PROMPT('A long prompt text for the screen'),#ORDINAL(3)"});
+    std::string block;
+    for (int i = 0; i < 10000; ++i) block += clauses;
+    std::ofstream out(folder / "Import.txa", std::ios::binary);
+    for (int i = 0; i < 8; ++i) out << block;
+    out.close();
+    inputSize = static_cast<long>(fs::file_size(folder / "Import.txa"));
+    const RunResult whole = runProgram(folder.path(), {"--batch", "--all"});
+    ASSERT_EQ(whole.status, 0) << whole.err;
+    complete = fingerprint(output());
+  }
+
+  // Runs the conversion and kills it once the counter of the child's input or output
+  // reaches bytes; the program may also end first.
+  void killWhen(std::optional<long> (*counter)(pid_t), long bytes) {
+    std::future<RunResult> running = std::async(std::launch::async, [this] {
+      return runProgram(folder.path(), {"--batch", "--all"});
+    });
+    while (running.wait_for(std::chrono::microseconds(200)) != std::future_status::ready) {
+      const std::optional<pid_t> child = runningProgram();
+      if (child && counter(*child).value_or(0) >= bytes) {
+        ::kill(*child, SIGKILL);
+        break;
+      }
+    }
+    const RunResult run = running.get();
+    EXPECT_TRUE(run.status == 0 || run.status == 128 + SIGKILL) << run.err;
+  }
+
+  fs::path output() const { return folder / "Export.txa"; }
+
+  TempDir folder;
+  long inputSize = 0;
+  FileFingerprint complete;
+};
+
+TEST_F(Killed, AnywhereInTheConversionTheOutputIsEmptyOrWhole) {
+  const FileFingerprint input = fingerprint(folder / "Import.txa");
+  const auto expectEmptyOrWhole = [&](const std::string& when) {
+    const FileFingerprint left = fingerprint(output());
+    EXPECT_TRUE(!left.exists || left.size == 0 || left == complete)
+        << when << ": " << left << ", a whole one is " << complete;
+    EXPECT_EQ(fingerprint(folder / "Import.txa"), input) << when;
+  };
+  for (const int percent : {10, 60, 99}) {
+    killWhen(bytesRead, inputSize * percent / 100);
+    expectEmptyOrWhole("killed having read " + std::to_string(percent) + "% of the input");
+  }
+  for (const int percent : {0, 5, 20, 35, 50, 65, 80, 95, 100}) {
+    killWhen(bytesWritten, static_cast<long>(complete.size) * percent / 100);
+    expectEmptyOrWhole("killed having written " + std::to_string(percent) + "% of the output");
+  }
+  // Whatever a killed run left beside the output, the next run clears away.
+  const RunResult next = runProgram(folder.path(), {"--batch", "--all"});
+  ASSERT_EQ(next.status, 0) << next.err;
+  EXPECT_EQ(fingerprint(output()), complete);
+  EXPECT_FALSE(fs::exists(folder / "Export.txa.partial"));
+}
+
 INSTANTIATE_TEST_SUITE_P(InterruptAndTerminate, Signalled, ::testing::Values(SIGINT, SIGTERM),
                          [](const auto& info) {
                            return std::string(info.param == SIGINT ? "SIGINT" : "SIGTERM");

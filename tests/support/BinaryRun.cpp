@@ -22,8 +22,8 @@ std::string slurp(const std::filesystem::path& path) {
                               const std::vector<std::string>& arguments,
                               const std::filesystem::path& outPath,
                               const std::filesystem::path& errPath, unsigned timeLimitSeconds,
-                              int closedDescriptor) {
-  const int in = ::open("/dev/null", O_RDONLY);
+                              int closedDescriptor, const std::filesystem::path& inPath) {
+  const int in = ::open(inPath.c_str(), O_RDONLY);
   const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
   const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
   if (in < 0 || out < 0 || err < 0 || ::chdir(folder.c_str()) != 0) ::_exit(127);
@@ -44,7 +44,8 @@ std::string slurp(const std::filesystem::path& path) {
 }
 
 RunResult run(const std::filesystem::path& folder, const std::vector<std::string>& arguments,
-              unsigned timeLimitSeconds, int closedDescriptor) {
+              unsigned timeLimitSeconds, int closedDescriptor,
+              const std::filesystem::path& inPath = "/dev/null") {
   // Captured output goes beside the folder, so the program's working folder holds only
   // what the program itself leaves there.
   const std::filesystem::path outPath = folder.string() + ".out";
@@ -52,7 +53,7 @@ RunResult run(const std::filesystem::path& folder, const std::vector<std::string
   const pid_t child = ::fork();
   if (child < 0) throw std::runtime_error("fork failed");
   if (child == 0) {
-    execInChild(folder, arguments, outPath, errPath, timeLimitSeconds, closedDescriptor);
+    execInChild(folder, arguments, outPath, errPath, timeLimitSeconds, closedDescriptor, inPath);
   }
   int raw = 0;
   ::waitpid(child, &raw, 0);
@@ -86,6 +87,12 @@ std::optional<long> bytesRead(pid_t process) {
 RunResult runProgram(const std::filesystem::path& folder, const std::vector<std::string>& arguments,
                      unsigned timeLimitSeconds) {
   return run(folder, arguments, timeLimitSeconds, -1);
+}
+
+RunResult runProgramReading(const std::filesystem::path& standardInput,
+                            const std::filesystem::path& folder,
+                            const std::vector<std::string>& arguments) {
+  return run(folder, arguments, DefaultTimeLimitSeconds, -1, standardInput);
 }
 
 RunResult runProgramWithout(int descriptor, const std::filesystem::path& folder,

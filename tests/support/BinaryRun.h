@@ -22,6 +22,10 @@ struct RunResult {
 inline constexpr unsigned DefaultTimeLimitSeconds = 120;
 RunResult runProgram(const std::filesystem::path& folder, const std::vector<std::string>& arguments,
                      unsigned timeLimitSeconds = DefaultTimeLimitSeconds);
+// As runProgram, with standard input read from the file standardInput.
+RunResult runProgramReading(const std::filesystem::path& standardInput,
+                            const std::filesystem::path& folder,
+                            const std::vector<std::string>& arguments);
 // As runProgram, but the program starts with one of the standard descriptors (0, 1, 2)
 // closed; what it writes there is lost.
 RunResult runProgramWithout(int descriptor, const std::filesystem::path& folder,

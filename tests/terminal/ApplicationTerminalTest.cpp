@@ -237,6 +237,29 @@ TEST_F(ApplicationTerminal, TickedOptionsConvertTheImportIntoTheExport) {
   EXPECT_EQ(readFile(folder_ / "Export.txa"), expected);
 }
 
+// A clause that could not be joined is kept as read, and the user is told so once the
+// conversion is done: which lines, and why.
+TEST_F(ApplicationTerminal, ClausesKeptAsReadAreNamedInANoticeAfterProcess) {
+  const std::string input = crlf({"A", "X,AT(1, |", "", "  2)", "Y,AT(3, |"});
+  writeFile(folder_ / "Import.txa", input);
+  TmuxSession& program = start();
+  program.sendKeys({"BTab", "BTab", "BTab", "Space"});  // back past the buttons to "Correct AT"
+  ASSERT_TRUE(program.waitForText(">[X] Correct AT")) << program.screen();
+  clickOn(program, "[ Process ]");
+
+  ASSERT_TRUE(program.waitForText("Corrections Not Applied", milliseconds(20000)))
+      << program.screen();
+  const std::string screen = program.screen();
+  EXPECT_TRUE(shows(screen, "2 wrapped clauses were not joined")) << screen;
+  EXPECT_TRUE(shows(screen, "line 2, ,AT( its continuation is broken")) << screen;
+  EXPECT_TRUE(shows(screen, "line 5, ,AT( the data ended")) << screen;
+  EXPECT_TRUE(shows(screen, ">[ OK ]")) << screen;
+  program.sendKeys({"Enter"});
+  ASSERT_TRUE(program.waitForTextGone("Corrections Not Applied")) << program.screen();
+  closeWithTheButton(program);
+  EXPECT_EQ(readFile(folder_ / "Export.txa"), input);
+}
+
 TEST_F(ApplicationTerminal, EmptyImportShowsNoRecordsForEveryPassInTurn) {
   writeFile(folder_ / "Import.txa", "");
   writeFile(folder_ / "Export.txa", "stale\r\n");
@@ -377,7 +400,10 @@ std::optional<int> waitForProgress(const TmuxSession& program, const std::string
 
 TEST_F(ApplicationTerminal, CancelEndsTheImportEarlyAndThePipelineGoesOn) {
   const long lines = linesImportedIn(6.0);
-  writeFile(folder_ / "Import.txa", shortLines(lines));
+  // A clause whose continuation is broken heads the input: the one notice after Process
+  // names both the cancelled import and this clause kept as read.
+  const std::string brokenClause = crlf({"X,AT(1, |", ""});
+  writeFile(folder_ / "Import.txa", brokenClause + shortLines(lines));
   TmuxSession& program = start();
   program.sendKeys({"BTab", "BTab", "BTab", "Space"});
   ASSERT_TRUE(program.waitForText(">[X] Correct AT")) << program.screen();
@@ -397,11 +423,14 @@ TEST_F(ApplicationTerminal, CancelEndsTheImportEarlyAndThePipelineGoesOn) {
       << ::testing::PrintToString(seen);
   EXPECT_NE(std::find(seen.begin(), seen.end(), "Correcting AT"), seen.end())
       << ::testing::PrintToString(seen);
+  ASSERT_TRUE(program.waitForText("line 1, ,AT( its continuation is broken")) << program.screen();
   acknowledgeNotice(program, "The import was cancelled");
   closeWithTheButton(program);
 
   // The table held what the import had read when it was cancelled, and that was exported.
-  const std::string exported = readFile(folder_ / "Export.txa");
+  std::string exported = readFile(folder_ / "Export.txa");
+  ASSERT_EQ(exported.substr(0, brokenClause.size()), brokenClause);
+  exported.erase(0, brokenClause.size());
   const std::size_t exportedLines = exported.size() / 3;
   EXPECT_EQ(exported, shortLines(static_cast<long>(exportedLines)));
   EXPECT_GT(exportedLines, 0u);
@@ -424,9 +453,11 @@ TEST_F(ApplicationTerminal, BatchProgressFitsTheTerminalAndFollowsItsWidth) {
   batch.resize(80, 20);
   ASSERT_EQ(batch.waitForExit(milliseconds(60000)), 0) << batch.screen();
 
-  // One line for each pass, none wrapped, the last one with the whole bar.
-  const std::vector<std::string> rows = shownLines(batch);
-  ASSERT_EQ(rows.size(), everyPass().size()) << batch.screen();
+  // One line for each pass, none wrapped, the last one with the whole bar; the summary
+  // follows them.
+  std::vector<std::string> rows = shownLines(batch);
+  ASSERT_EQ(rows.size(), 2 * everyPass().size()) << batch.screen();
+  rows.resize(everyPass().size());
   for (const std::string& row : rows) {
     EXPECT_NE(row.find("% Complete"), std::string::npos) << batch.screen();
   }
@@ -444,8 +475,9 @@ TEST_F(ApplicationTerminal, ATerminalThatCannotPlaceTheCursorIsRefused) {
 // either cancels the import at the end of a batch or goes with its window, and never
 // cancels the pass after it.
 TEST_F(ApplicationTerminal, EscTypedAsAPassEndsNeverReachesTheNextPass) {
+  const long pairCount = linesImportedIn(6.0) / 2;
   std::string pairs;
-  for (long i = linesImportedIn(6.0) / 2; i > 0; --i) pairs += "A,AT(1, |\r\n 2)\r\n";
+  for (long i = pairCount; i > 0; --i) pairs += "A,AT(1, |\r\n 2)\r\n";
   writeFile(folder_ / "Import.txa", pairs);
   TmuxSession& program = start();
   program.sendKeys({"BTab", "BTab", "BTab", "Space"});
@@ -460,7 +492,15 @@ TEST_F(ApplicationTerminal, EscTypedAsAPassEndsNeverReachesTheNextPass) {
   followPipeline(program, [](const std::vector<std::string>& names) {
     return !names.empty() && names.back() == everyPass().back();
   });
-  if (shows(program.screen(), "Conversion Incomplete")) {
+  // The notice follows once the output is in place; whether one is due, the output tells:
+  // only a cancelled import leaves fewer lines than the pairs.
+  ASSERT_TRUE(TmuxSession::waitUntil(
+      [&] { return !std::filesystem::exists(folder_ / "Export.txa.partial"); }));
+  std::istringstream exported(readFile(folder_ / "Export.txa"));
+  std::vector<std::string> lines;
+  for (std::string line; std::getline(exported, line);) lines.push_back(line);
+  if (static_cast<long>(lines.size()) < pairCount) {
+    ASSERT_TRUE(program.waitForText("Conversion Incomplete")) << program.screen();
     EXPECT_FALSE(shows(program.screen(), "Correct AT")) << program.screen();
     acknowledgeNotice(program, "The import was cancelled");
   }
@@ -468,9 +508,6 @@ TEST_F(ApplicationTerminal, EscTypedAsAPassEndsNeverReachesTheNextPass) {
 
   // Correct AT went through every line the import took: each pair became one line, and
   // only a pair cut in two by the cancelled import can have kept its continuation.
-  std::istringstream exported(readFile(folder_ / "Export.txa"));
-  std::vector<std::string> lines;
-  for (std::string line; std::getline(exported, line);) lines.push_back(line);
   ASSERT_FALSE(lines.empty());
   lines.pop_back();
   EXPECT_EQ(std::count_if(lines.begin(), lines.end(),

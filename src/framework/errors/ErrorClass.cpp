@@ -112,7 +112,17 @@ Level ErrorClass::ThrowMessage(int id, std::string_view text) {
   return Throw(id);
 }
 
+std::uint64_t ErrorClass::TimesTaken(int id) const {
+  std::lock_guard lock(CritSect);
+  const auto taken = Taken.find(id);
+  return taken == Taken.end() ? 0 : taken->second;
+}
+
 Level ErrorClass::TakeError(int id) {
+  {
+    std::lock_guard lock(CritSect);
+    ++Taken[id];
+  }
   StoreErrorEntry(id);
   switch (static_cast<Level>(status().ErrorBuffer.Fatality)) {
     case Level::Benign:

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <deque>
+#include <map>
 #include <memory>
 #include <mutex>
 #include <optional>
@@ -58,6 +59,8 @@ class ErrorClass {
   Level ThrowMessage(int id, std::string_view text);
   // Looks the id up and handles the message by its level; does not capture error state.
   Level TakeError(int id);
+  // How often message id was taken since the program started.
+  std::uint64_t TimesTaken(int id) const;
 
   // Captures the current thread's runtime error state (code, text, driver code and text).
   void SetErrors();
@@ -142,6 +145,7 @@ class ErrorClass {
   void recordHistory(std::string_view text);
   std::string previousText(std::int32_t id) const;
 
+  std::map<int, std::uint64_t> Taken;
   std::string DefaultCategory;
   std::optional<std::vector<ErrorEntry>> Errors;
   ErrorLogInterface* ErrorLog = nullptr;

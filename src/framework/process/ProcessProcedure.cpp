@@ -192,9 +192,8 @@ ProcessClass& ProcessProcedure::ThisProcess() {
   return running().thisProcess;
 }
 
-RunOutcome outcomeOfRun(ProcessProcedure&& procedure) {
-  procedure.Run();
-  return procedure.Outcome();
+std::int64_t ProcessProcedure::RecordsTaken() {
+  return running().thisProcess.RecordsTaken;
 }
 
 }  // namespace tallowmere::framework

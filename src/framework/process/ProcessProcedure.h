@@ -104,6 +104,9 @@ class ProcessProcedure {
   ErrorClass& Errors();
   ReportManager& ThisWindow();
   ProcessClass& ThisProcess();
+  // The records TakeRecord went through so far in this run: inside TakeRecord, the
+  // current record's index.
+  std::int64_t RecordsTaken();
 
  private:
   class WindowClass;
@@ -117,8 +120,5 @@ class ProcessProcedure {
   RunOutcome outcome_;
   RunObjects* run_ = nullptr;  // the objects of the run in progress, owned by Run
 };
-
-// Runs a procedure made for one run and gives how the run ended.
-RunOutcome outcomeOfRun(ProcessProcedure&& procedure);
 
 }  // namespace tallowmere::framework

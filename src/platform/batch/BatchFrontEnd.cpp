@@ -34,7 +34,7 @@ std::string fitted(int percent, const std::string& text, int columns) {
 
 }  // namespace
 
-BatchFrontEnd::BatchFrontEnd(Console& console) : console_(console) {}
+BatchFrontEnd::BatchFrontEnd(Console& console, bool quiet) : console_(console), quiet_(quiet) {}
 
 void BatchFrontEnd::endOpenLine() {
   if (!lineOpen_) return;
@@ -50,12 +50,13 @@ void BatchFrontEnd::drawProgress(const runtime::Window& window, const runtime::P
 }
 
 void BatchFrontEnd::drawWindow(const runtime::Window& window) {
-  if (console_.isTerminal() && window.progressRole()) drawProgress(window, *window.progressRole());
+  if (quiet_ || !console_.isTerminal() || !window.progressRole()) return;
+  drawProgress(window, *window.progressRole());
 }
 
 void BatchFrontEnd::closeWindow(const runtime::Window& window) {
   const std::optional<runtime::ProgressRole>& role = window.progressRole();
-  if (!role) return;
+  if (quiet_ || !role) return;
   if (console_.isTerminal()) {
     drawProgress(window, *role);
     endOpenLine();

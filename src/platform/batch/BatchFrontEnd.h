@@ -11,10 +11,10 @@ namespace tallowmere::platform {
 // console. On a terminal a progress window shows as an updating bar that fits the terminal's
 // width; anywhere else it says one line when it ends, such as "Removing Guids: 100%
 // Complete". Message boxes appear as their caption, a colon and their text ("|" starts a new
-// line), and a question takes its default button.
+// line), and a question takes its default button. A quiet one shows messages only.
 class BatchFrontEnd : public NoUserFrontEnd {
  public:
-  explicit BatchFrontEnd(Console& console);
+  explicit BatchFrontEnd(Console& console, bool quiet = false);
 
   void drawWindow(const runtime::Window& window) override;
   void closeWindow(const runtime::Window& window) override;
@@ -25,6 +25,7 @@ class BatchFrontEnd : public NoUserFrontEnd {
   void endOpenLine();
 
   Console& console_;
+  bool quiet_;
   bool lineOpen_ = false;
 };
 

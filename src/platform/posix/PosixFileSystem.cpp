@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <string>
 
 #include "platform/posix/PosixOsFile.h"
 #include "runtime/files/ErrorState.h"
@@ -15,9 +16,12 @@ namespace {
 
 int openFlags(runtime::FileAccess access) {
   switch (access) {
-    case runtime::FileAccess::Read: return O_RDONLY;
-    case runtime::FileAccess::Write: return O_WRONLY;
-    case runtime::FileAccess::ReadWrite: return O_RDWR;
+    case runtime::FileAccess::Read:
+      return O_RDONLY;
+    case runtime::FileAccess::Write:
+      return O_WRONLY;
+    case runtime::FileAccess::ReadWrite:
+      return O_RDWR;
   }
   return O_RDONLY;
 }
@@ -33,12 +37,29 @@ int unusableReason(const struct stat& status, runtime::FileAccess access) {
   return 0;
 }
 
+// The folder a path names a file in, for syncing its entries.
+std::string folderOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
 int openDescriptor(const std::string& path, int flags) {
   int descriptor;
   do {
     descriptor = ::open(path.c_str(), flags | O_CLOEXEC, 0666);
   } while (descriptor < 0 && errno == EINTR);
   return descriptor;
+}
+
+// Forces the descriptor's data to the disk; 0 or the error code.
+int syncDescriptor(int descriptor) {
+  PosixOsFile closer(descriptor);
+  int result;
+  do {
+    result = ::fsync(descriptor);
+  } while (result != 0 && errno == EINTR);
+  return result == 0 ? runtime::ErrorCode::NoError : runtime::setOsError(errno);
 }
 
 }  // namespace
@@ -82,6 +103,32 @@ int PosixFileSystem::create(const std::string& path) {
   const int descriptor = openDescriptor(path, O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK);
   if (descriptor < 0) return runtime::setOsError(errno);
   PosixOsFile closer(descriptor);
+  runtime::clearError();
+  return runtime::ErrorCode::NoError;
+}
+
+bool PosixFileSystem::replaceable(const std::string& path) {
+  struct stat status {};
+  if (::lstat(path.c_str(), &status) != 0) return errno == ENOENT;
+  return S_ISREG(status.st_mode);
+}
+
+int PosixFileSystem::replace(const std::string& from, const std::string& to) {
+  // The content first, then the new entry: otherwise a power loss could leave the name
+  // pointing at a file whose blocks never reached the disk, or bring back the old one.
+  const int file = openDescriptor(from, O_RDONLY);
+  if (file < 0) return runtime::setOsError(errno);
+  if (const int error = syncDescriptor(file); error != 0) return error;
+  if (::rename(from.c_str(), to.c_str()) != 0) return runtime::setOsError(errno);
+  const int folder = openDescriptor(folderOf(to), O_RDONLY | O_DIRECTORY);
+  if (folder < 0) return runtime::setOsError(errno);
+  if (const int error = syncDescriptor(folder); error != 0) return error;
+  runtime::clearError();
+  return runtime::ErrorCode::NoError;
+}
+
+int PosixFileSystem::remove(const std::string& path) {
+  if (::unlink(path.c_str()) != 0) return runtime::setOsError(errno);
   runtime::clearError();
   return runtime::ErrorCode::NoError;
 }

@@ -11,6 +11,9 @@ class PosixFileSystem : public runtime::FileSystem {
   std::unique_ptr<runtime::OsFile> open(const std::string& path, runtime::FileAccess access,
                                         int& error) override;
   int create(const std::string& path) override;
+  bool replaceable(const std::string& path) override;
+  int replace(const std::string& from, const std::string& to) override;
+  int remove(const std::string& path) override;
 };
 
 }  // namespace tallowmere::platform

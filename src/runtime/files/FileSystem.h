@@ -31,6 +31,13 @@ class FileSystem {
   virtual std::unique_ptr<OsFile> open(const std::string& path, FileAccess access, int& error) = 0;
   // Creates the file empty (an existing one is truncated).
   virtual int create(const std::string& path) = 0;
+  // Whether a file renamed over path takes its place as a whole: path is missing or a
+  // plain file. A link, a device or a folder is not replaced that way.
+  virtual bool replaceable(const std::string& path) = 0;
+  // Puts the file from in the place of to in one step that survives a power loss: a
+  // reader finds either the old to or the whole new one.
+  virtual int replace(const std::string& from, const std::string& to) = 0;
+  virtual int remove(const std::string& path) = 0;
 };
 
 // The front end's main() installs the operating system's file layer once at start.

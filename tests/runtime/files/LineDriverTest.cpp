@@ -193,21 +193,29 @@ class GeneratedFile : public OsFile {
   std::int64_t size_;
 };
 
-class GeneratedFileSystem : public FileSystem {
+// A file system of one file, which every name opens; only the line driver is under test.
+class OneFileSystem : public FileSystem {
+ public:
+  int create(const std::string&) override { return 0; }
+  bool replaceable(const std::string&) override { return false; }
+  int replace(const std::string&, const std::string&) override { return 0; }
+  int remove(const std::string&) override { return 0; }
+};
+
+class GeneratedFileSystem : public OneFileSystem {
  public:
   explicit GeneratedFileSystem(std::int64_t size) : size_(size) {}
   std::unique_ptr<OsFile> open(const std::string&, FileAccess, int& error) override {
     error = 0;
     return std::make_unique<GeneratedFile>(size_);
   }
-  int create(const std::string&) override { return 0; }
 
  private:
   std::int64_t size_;
 };
 
 // A disk that takes no more bytes.
-class FullDisk : public FileSystem {
+class FullDisk : public OneFileSystem {
   class FullFile : public OsFile {
     int readAt(std::int64_t, char*, std::size_t, std::size_t& got) override {
       got = 0;
@@ -230,7 +238,6 @@ class FullDisk : public FileSystem {
     error = 0;
     return std::make_unique<FullFile>();
   }
-  int create(const std::string&) override { return 0; }
 };
 
 TEST_F(LineDriverTest, AFailedWriteIsReportedByTheAddOrAtTheLatestByTheClose) {

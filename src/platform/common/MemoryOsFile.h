@@ -6,13 +6,13 @@
 
 #include "runtime/files/FileSystem.h"
 
-namespace tallowmere::fuzzing {
+namespace tallowmere::platform {
 
 // An open file whose bytes live in a string owned by its file system. Reads hand over at
 // most chunk bytes at a time (0: as many as asked for).
-class MemoryFile : public runtime::OsFile {
+class MemoryOsFile : public runtime::OsFile {
  public:
-  MemoryFile(std::string& bytes, std::size_t chunk) : bytes_(bytes), chunk_(chunk) {}
+  explicit MemoryOsFile(std::string& bytes, std::size_t chunk = 0) : bytes_(bytes), chunk_(chunk) {}
 
   int readAt(std::int64_t offset, char* buffer, std::size_t capacity, std::size_t& got) override;
   int writeAt(std::int64_t offset, const char* data, std::size_t size) override;
@@ -25,4 +25,4 @@ class MemoryFile : public runtime::OsFile {
   std::size_t chunk_;
 };
 
-}  // namespace tallowmere::fuzzing
+}  // namespace tallowmere::platform

@@ -1,4 +1,4 @@
-#include "support/MemoryFile.h"
+#include "platform/common/MemoryOsFile.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -6,7 +6,7 @@
 
 #include "runtime/files/ErrorState.h"
 
-namespace tallowmere::fuzzing {
+namespace tallowmere::platform {
 
 namespace {
 
@@ -17,11 +17,14 @@ int ok() {
 
 // A negative offset is a driver fault; the fuzzer sees it as an error code it must never
 // get.
-int fail() { return runtime::setError(runtime::ErrorCode::OperatingSystemError, EINVAL); }
+int fail() {
+  return runtime::setError(runtime::ErrorCode::OperatingSystemError, EINVAL);
+}
 
 }  // namespace
 
-int MemoryFile::readAt(std::int64_t offset, char* buffer, std::size_t capacity, std::size_t& got) {
+int MemoryOsFile::readAt(std::int64_t offset, char* buffer, std::size_t capacity,
+                         std::size_t& got) {
   got = 0;
   if (offset < 0) return fail();
   const auto at = static_cast<std::size_t>(offset);
@@ -32,7 +35,7 @@ int MemoryFile::readAt(std::int64_t offset, char* buffer, std::size_t capacity, 
   return ok();
 }
 
-int MemoryFile::writeAt(std::int64_t offset, const char* data, std::size_t size) {
+int MemoryOsFile::writeAt(std::int64_t offset, const char* data, std::size_t size) {
   if (offset < 0) return fail();
   const auto at = static_cast<std::size_t>(offset);
   if (bytes_.size() < at + size) bytes_.resize(at + size, '\0');
@@ -40,19 +43,19 @@ int MemoryFile::writeAt(std::int64_t offset, const char* data, std::size_t size)
   return ok();
 }
 
-int MemoryFile::truncate(std::int64_t length) {
+int MemoryOsFile::truncate(std::int64_t length) {
   if (length < 0) return fail();
   bytes_.resize(static_cast<std::size_t>(length));
   return ok();
 }
 
-int MemoryFile::size(std::int64_t& bytes) {
+int MemoryOsFile::size(std::int64_t& bytes) {
   bytes = static_cast<std::int64_t>(bytes_.size());
   return ok();
 }
 
-int MemoryFile::sync() {
+int MemoryOsFile::sync() {
   return ok();
 }
 
-}  // namespace tallowmere::fuzzing
+}  // namespace tallowmere::platform

@@ -1,0 +1,26 @@
+#include "app/BatchSummary.h"
+
+#include "app/ReportFile.h"
+#include "app/ReportText.h"
+
+namespace tallowmere::app {
+
+int BatchSummary::tell(const txa::ConversionReport& report, const std::string& input,
+                       const std::string& output) {
+  if (!line_.quiet) {
+    for (const std::string& line : summaryLines(report)) say_(line);
+  }
+  for (const std::string& line : warningLines(report, input)) say_(line);
+  if (!line_.report.empty()) documents_.push_back(reportDocument(report, input, output));
+  return conversionStatus(report);
+}
+
+bool BatchSummary::writeReport() {
+  if (line_.report.empty()) return true;
+  ReportFile file(line_.report);
+  if (file.write(reportJson(documents_, !line_.outputDir.empty()))) return true;
+  say_("tallowmere: cannot write the report " + line_.report + ": " + file.problem());
+  return false;
+}
+
+}  // namespace tallowmere::app

@@ -1,0 +1,123 @@
+#include "app/ReportText.h"
+
+#include <algorithm>
+#include <array>
+#include <cstdint>
+
+namespace tallowmere::app {
+
+namespace {
+
+struct ReasonWords {
+  const char* name;
+  const char* text;
+};
+
+// In the order of txa::KeptReason.
+constexpr std::array<ReasonWords, 5> Reasons{{
+    {"data_ended", "the data ended with the clause open"},
+    {"cancelled", "the pass was cancelled"},
+    {"too_long", "the joined line would exceed 500 characters"},
+    {"continuation_broken", "its continuation is broken (a line neither closes it nor ends in |)"},
+    {"pass_failed", "the pass ended with an error"},
+}};
+
+// Kept groups a notice names one by one; a terminal shows no more lines comfortably.
+constexpr std::size_t NoticeGroups = 5;
+
+std::string counted(std::uint64_t count, const std::string& singular, const std::string& plural) {
+  return std::to_string(count) + " " + (count == 1 ? singular : plural);
+}
+
+// "lines read" for any count but 1, which reads "1 line read".
+std::string countText(const txa::PassCount& count) {
+  const std::size_t space = count.what.find(' ');
+  std::string singular = count.what;
+  if (space != std::string::npos && space > 0 && count.what[space - 1] == 's')
+    singular.erase(space - 1, 1);
+  return counted(count.value, singular, count.what);
+}
+
+std::string passLine(const txa::PassReport& pass) {
+  std::string line = pass.pass + ": ";
+  if (pass.cancelled) line += "cancelled; ";
+  for (const txa::PassCount& count : pass.counts) {
+    if (&count != &pass.counts.front()) line += ", ";
+    line += countText(count);
+  }
+  if (!pass.kept.empty())
+    line += ", " + counted(pass.kept.size(), "group kept as read", "groups kept as read");
+  for (const int failure : pass.failures) line += "; ended by message " + std::to_string(failure);
+  return line;
+}
+
+}  // namespace
+
+int conversionStatus(const txa::ConversionReport& report) {
+  return report.allApplied() ? ConvertedStatus : NotAppliedStatus;
+}
+
+int worseStatus(int one, int other) {
+  constexpr std::array<int, 4> Mildest{ConvertedStatus, NotAppliedStatus, DiffersStatus,
+                                       FailedStatus};
+  const auto rank = [&](int status) { return std::find(Mildest.begin(), Mildest.end(), status); };
+  return rank(one) < rank(other) ? other : one;
+}
+
+std::vector<std::string> summaryLines(const txa::ConversionReport& report) {
+  std::vector<std::string> lines;
+  for (const txa::PassReport& pass : report.passes()) lines.push_back(passLine(pass));
+  return lines;
+}
+
+std::vector<std::string> warningLines(const txa::ConversionReport& report,
+                                      const std::string& input) {
+  std::vector<std::string> lines;
+  for (const txa::PassReport& pass : report.passes()) {
+    for (const txa::KeptGroup& group : pass.kept) {
+      lines.push_back(input + ":" + std::to_string(group.line) + ": " + pass.marker +
+                      " clause not joined: " + reasonText(group.reason));
+    }
+  }
+  return lines;
+}
+
+std::string notAppliedNotice(const txa::ConversionReport& report) {
+  struct Named {
+    txa::KeptGroup group;
+    const std::string* marker;
+  };
+  std::vector<Named> groups;
+  std::string failures;
+  for (const txa::PassReport& pass : report.passes()) {
+    for (const txa::KeptGroup& group : pass.kept) groups.push_back({group, &pass.marker});
+    for (const int failure : pass.failures)
+      failures += "|" + pass.pass + " ended by message " + std::to_string(failure) + ".";
+  }
+  std::stable_sort(groups.begin(), groups.end(),
+                   [](const Named& a, const Named& b) { return a.group.line < b.group.line; });
+  std::string text;
+  if (!groups.empty()) {
+    text = groups.size() == 1 ? "1 wrapped clause was not joined; its lines stay as read:"
+                              : std::to_string(groups.size()) +
+                                    " wrapped clauses were not joined; their lines stay as read:";
+    const std::size_t shown = std::min(groups.size(), NoticeGroups);
+    for (std::size_t i = 0; i < shown; ++i) {
+      text += "|line " + std::to_string(groups[i].group.line) + ", " + *groups[i].marker + " " +
+              reasonText(groups[i].group.reason);
+    }
+    if (groups.size() > shown) text += "|and " + std::to_string(groups.size() - shown) + " more.";
+  }
+  if (!failures.empty()) text += text.empty() ? failures.substr(1) : failures;
+  return text;
+}
+
+std::string reasonText(txa::KeptReason reason) {
+  return Reasons[static_cast<std::size_t>(reason)].text;
+}
+
+std::string reasonName(txa::KeptReason reason) {
+  return Reasons[static_cast<std::size_t>(reason)].name;
+}
+
+}  // namespace tallowmere::app

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+#include "platform/common/DryRunFileSystem.h"
+#include "platform/common/ReadOnlyProfile.h"
+
+namespace tallowmere::platform {
+
+// While it lives, a conversion reads the real files and settings but writes only to
+// memory; the file system and settings in place before come back when it goes.
+class DryRun {
+ public:
+  DryRun();
+  ~DryRun();
+  DryRun(const DryRun&) = delete;
+  DryRun& operator=(const DryRun&) = delete;
+
+  // Whether output, as the conversion left it, would differ from the bytes of input.
+  bool changes(const std::string& input, const std::string& output);
+
+ private:
+  runtime::FileSystem& realFiles_;
+  runtime::PrivateProfile& realSettings_;
+  DryRunFileSystem files_;
+  ReadOnlyProfile settings_;
+};
+
+}  // namespace tallowmere::platform

@@ -1,0 +1,95 @@
+#include "platform/common/DryRunFileSystem.h"
+
+#include "platform/common/MemoryOsFile.h"
+#include "runtime/files/ErrorState.h"
+
+namespace tallowmere::platform {
+
+namespace {
+
+int ok() {
+  runtime::clearError();
+  return runtime::ErrorCode::NoError;
+}
+
+// All of a file's bytes, or nothing when it cannot be read.
+std::optional<std::string> readWhole(runtime::OsFile& file) {
+  std::string bytes;
+  std::int64_t size = 0;
+  if (file.size(size) != 0) return std::nullopt;
+  bytes.resize(static_cast<std::size_t>(size));
+  std::size_t at = 0;
+  while (at < bytes.size()) {
+    std::size_t got = 0;
+    if (file.readAt(static_cast<std::int64_t>(at), bytes.data() + at, bytes.size() - at, got) !=
+            0 ||
+        got == 0)
+      break;
+    at += got;
+  }
+  bytes.resize(at);
+  return bytes;
+}
+
+}  // namespace
+
+std::string* DryRunFileSystem::copyOf(const std::string& path, int& error) {
+  if (const auto copy = copies_.find(path); copy != copies_.end()) return &copy->second;
+  if (removed_.count(path) != 0) {
+    error = runtime::setError(runtime::ErrorCode::FileNotFound);
+    return nullptr;
+  }
+  const auto file = real_.open(path, runtime::FileAccess::Read, error);
+  if (!file) return nullptr;
+  std::optional<std::string> bytes = readWhole(*file);
+  if (!bytes) {
+    error = runtime::lastError().code;
+    return nullptr;
+  }
+  return &(copies_[path] = std::move(*bytes));
+}
+
+std::unique_ptr<runtime::OsFile> DryRunFileSystem::open(const std::string& path,
+                                                        runtime::FileAccess access, int& error) {
+  // A file only read is read where it is: the input may be large.
+  if (access == runtime::FileAccess::Read && copies_.count(path) == 0 && removed_.count(path) == 0)
+    return real_.open(path, access, error);
+  std::string* copy = copyOf(path, error);
+  if (copy == nullptr) return nullptr;
+  error = ok();
+  return std::make_unique<MemoryOsFile>(*copy);
+}
+
+int DryRunFileSystem::create(const std::string& path) {
+  copies_[path].clear();
+  removed_.erase(path);
+  return ok();
+}
+
+int DryRunFileSystem::replace(const std::string& from, const std::string& to) {
+  int error = 0;
+  if (copyOf(from, error) == nullptr) return error;
+  // The node keeps its bytes where they are, so a file still open on them stays valid.
+  auto moved = copies_.extract(from);
+  removed_.insert(from);
+  copies_.erase(to);
+  removed_.erase(to);
+  moved.key() = to;
+  copies_.insert(std::move(moved));
+  return ok();
+}
+
+int DryRunFileSystem::remove(const std::string& path) {
+  copies_.erase(path);
+  removed_.insert(path);
+  return ok();
+}
+
+std::optional<std::string> DryRunFileSystem::contents(const std::string& path) {
+  int error = 0;
+  const std::string* copy = copyOf(path, error);
+  if (copy == nullptr) return std::nullopt;
+  return *copy;
+}
+
+}  // namespace tallowmere::platform

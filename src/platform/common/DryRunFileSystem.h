@@ -1,0 +1,40 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <set>
+#include <string>
+
+#include "runtime/files/FileSystem.h"
+
+namespace tallowmere::platform {
+
+// The files of a conversion that must change nothing on the disk: reads go to the real
+// files, and everything written (created, emptied, added to, renamed or removed) happens
+// to copies in memory, which later reads see.
+class DryRunFileSystem : public runtime::FileSystem {
+ public:
+  explicit DryRunFileSystem(runtime::FileSystem& real) : real_(real) {}
+
+  std::unique_ptr<runtime::OsFile> open(const std::string& path, runtime::FileAccess access,
+                                        int& error) override;
+  int create(const std::string& path) override;
+  bool replaceable(const std::string&) override { return true; }
+  int replace(const std::string& from, const std::string& to) override;
+  int remove(const std::string& path) override;
+
+  // What a file would hold now; nothing when it would not be there.
+  std::optional<std::string> contents(const std::string& path);
+
+ private:
+  // The copy in memory of path, made from the real file on first use; null when there is
+  // no such file (error then says why).
+  std::string* copyOf(const std::string& path, int& error);
+
+  runtime::FileSystem& real_;
+  std::map<std::string, std::string> copies_;
+  std::set<std::string> removed_;
+};
+
+}  // namespace tallowmere::platform

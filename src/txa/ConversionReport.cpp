@@ -1,0 +1,73 @@
+#include "txa/ConversionReport.h"
+
+#include <algorithm>
+#include <array>
+
+#include "framework/errors/GlobalErrors.h"
+
+namespace tallowmere::txa {
+
+namespace {
+
+ConversionReport* active = nullptr;
+
+// The messages by which a pass says it could not do its work on a line (a read that
+// failed, a line that could not be written back or deleted).
+constexpr std::array<int, 3> WatchedMessages = {1, 13, 28};
+
+MessageCounts messagesShown() {
+  MessageCounts shown{};
+  for (std::size_t i = 0; i < shown.size(); ++i)
+    shown[i] = framework::GlobalErrors.TimesTaken(WatchedMessages[i]);
+  return shown;
+}
+
+}  // namespace
+
+bool ConversionReport::allApplied() const {
+  return std::all_of(passes_.begin(), passes_.end(),
+                     [](const PassReport& pass) { return pass.applied(); });
+}
+
+ConversionReport* activeReport() {
+  return active;
+}
+
+ActiveReport::ActiveReport(ConversionReport& report) : previous_(active) {
+  active = &report;
+}
+
+ActiveReport::~ActiveReport() {
+  active = previous_;
+}
+
+PassTally::PassTally(std::string pass, std::initializer_list<std::string_view> counted,
+                     std::string marker)
+    : shownBefore_(messagesShown()) {
+  report_.pass = std::move(pass);
+  report_.marker = std::move(marker);
+  for (const std::string_view what : counted) report_.counts.push_back({std::string(what), 0});
+}
+
+PassTally PassTally::ofRecords(std::string pass, std::string_view what) {
+  PassTally tally(std::move(pass), {what});
+  tally.countsRecords_ = true;
+  return tally;
+}
+
+const framework::RunOutcome& PassTally::finish(const framework::RunOutcome& outcome) {
+  const MessageCounts shown = messagesShown();
+  report_.cancelled = outcome.Cancelled;
+  if (countsRecords_) report_.counts.front().value = outcome.RecordsTaken;
+  for (std::size_t i = 0; i < shown.size(); ++i)
+    if (shown[i] != shownBefore_[i]) report_.failures.push_back(WatchedMessages[i]);
+  if (active != nullptr) active->add(std::move(report_));
+  return outcome;
+}
+
+framework::RunOutcome runTallied(framework::ProcessProcedure& pass, PassTally& tally) {
+  pass.Run();
+  return tally.finish(pass.Outcome());
+}
+
+}  // namespace tallowmere::txa
