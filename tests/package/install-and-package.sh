@@ -38,6 +38,12 @@ check_installed() {
   local warnings
   warnings=$(groff -man -Tutf8 -ww -z "$page" 2>&1)
   [ -z "$warnings" ] || fail "$what: the manual page renders with warnings: $warnings"
+  # Every option the program's own usage names has an entry of its own in the page.
+  local option entries
+  entries=$(grep -A1 '^\.TP$' "$page")
+  for option in $("$program" --help | grep -o -- '--[a-z-]*' | sort -u); do
+    grep -qF -- "${option//-/\\-}" <<<"$entries" || fail "$what: the manual page lacks $option"
+  done
   [ "$("$program" --version)" = "tallowmere $version" ] ||
     fail "$what: --version says '$("$program" --version)', not 'tallowmere $version'"
   cmp -s "$(convert_example "$program" "$work/$what")" "$expected" ||
