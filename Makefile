@@ -39,6 +39,11 @@ windows: setup
 test-windows: windows build
 	cd $(WINDOWS_BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 300
 
+# The Debian package of the Release build, in dist/ (README: Install on Linux).
+.PHONY: package
+package: build
+	@cmake --build $(BUILD) --target package
+
 bench: build
 	@echo "See bench/README.md"
 
