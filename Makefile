@@ -1,10 +1,12 @@
 # Two entry points: `make run` converts the bundled example, `make test` builds and runs
-# the whole test suite (a strict build, then the same suite under ASan and UBSan).
+# the whole test suite (a strict build, then the same suite under ASan and UBSan, then the
+# Windows build's suites and its converter against the Linux one under Wine).
 JOBS ?= $(shell nproc)
 BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
+WINDOWS_BUILD ?= build-windows
 
-.PHONY: run test build setup bench clean
+.PHONY: run test build setup bench clean windows test-windows
 
 setup:
 	@scripts/setup.sh
@@ -24,9 +26,26 @@ test: setup
 	  -DTALLOWMERE_SANITIZE=ON
 	cmake --build $(SANITIZE_BUILD) -j $(JOBS)
 	cd $(SANITIZE_BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 600
+	$(MAKE) --no-print-directory test-windows
+
+# The Windows programs, cross-built with mingw-w64 (the console converter tallowmere.com).
+windows: setup
+	cmake -S . -B $(WINDOWS_BUILD) -G Ninja -DCMAKE_BUILD_TYPE=Release -DTALLOWMERE_WERROR=ON \
+	  -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake \
+	  -DTALLOWMERE_LINUX_BUILD=$(abspath $(BUILD))
+	cmake --build $(WINDOWS_BUILD) -j $(JOBS)
+
+# Needs the Linux build too: the Windows converter is compared with the Linux program.
+test-windows: windows build
+	cd $(WINDOWS_BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 300
+
+# The Debian package of the Release build, in dist/ (README: Install on Linux).
+.PHONY: package
+package: build
+	@cmake --build $(BUILD) --target package
 
 bench: build
 	@echo "See bench/README.md"
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(WINDOWS_BUILD)

@@ -26,10 +26,7 @@
 #include "app/Pipeline.h"
 #include "app/Program.h"
 #include "platform/headless/HeadlessFrontEnd.h"
-#include "platform/posix/PosixFileSystem.h"
-#include "platform/posix/PosixPrivateProfile.h"
-#include "runtime/files/FileSystem.h"
-#include "runtime/settings/PrivateProfile.h"
+#include "platform/posix/PosixPlatform.h"
 #include "support/TempDir.h"
 #include "txa/TxaFiles.h"
 
@@ -130,10 +127,7 @@ int main(int argc, char** argv) {
   const tallowmere::testing::TempDir scratch(true);
   fs::create_directory(scratch / "config");
   ::setenv("XDG_CONFIG_HOME", (scratch / "config").c_str(), 1);
-  static tallowmere::platform::PosixFileSystem fileSystem;
-  tallowmere::runtime::installFileSystem(fileSystem);
-  static tallowmere::platform::PosixPrivateProfile profile;
-  tallowmere::runtime::installPrivateProfile(profile);
+  tallowmere::platform::installPosixServices();
 
   std::printf("input %s, %.1f MB\n", settings.input.c_str(), static_cast<double>(bytes) / 1048576);
   const double waiting =

@@ -23,6 +23,13 @@ function(tallowmere_tests name folder)
   endif()
   add_executable(${name} ${sources})
   target_link_libraries(${name} PRIVATE test_support ${ARG_DEPS})
+  if(WIN32)
+    # Under Wine each start of a program costs a good part of a second, so a test program
+    # is one test there, run whole in the prefix the fixture boots.
+    add_test(NAME ${name} COMMAND ${name})
+    set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine_prefix)
+    return()
+  endif()
   # Every test program may run the built program (end-to-end cases), so it comes first.
   add_dependencies(${name} tallowmere)
   gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60

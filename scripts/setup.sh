@@ -4,8 +4,14 @@
 set -euo pipefail
 
 # libclang-rt-dev holds the libFuzzer and sanitizer runtimes, only recommended by clang.
+# The Windows build: the mingw-w64 cross compiler, Wine to run its programs, Xvfb and a
+# screenshot tool for its windows, ImageMagick to draw the icon, and GoogleTest's sources
+# for the cross compiler to build. The Debian package needs dpkg-dev (dpkg-shlibdeps works
+# out its dependencies) and file (CPack finds the programs to give it with it); groff-base
+# checks the manual page.
 packages=(g++ cmake ninja-build make libgtest-dev libgmock-dev libncurses-dev tmux clang
-          libclang-rt-dev time nlohmann-json3-dev)
+          libclang-rt-dev time nlohmann-json3-dev g++-mingw-w64-x86-64-posix wine64 xvfb
+          imagemagick x11-apps googletest dpkg-dev file groff-base)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \

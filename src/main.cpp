@@ -1,6 +1,7 @@
 #include <cstdio>
 #include <cstring>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -14,20 +15,29 @@
 #include "app/ReportText.h"
 #include "platform/batch/BatchFrontEnd.h"
 #include "platform/common/DryRun.h"
+#include "txa/ConversionReport.h"
+#include "txa/TxaFiles.h"
+#ifdef _WIN32
+#include "platform/win32/StreamFile.h"
+#include "platform/win32/WindowsConsole.h"
+#include "platform/win32/WindowsPlatform.h"
+#else
 #include "platform/posix/PosixConsole.h"
-#include "platform/posix/PosixFileSystem.h"
-#include "platform/posix/PosixPrivateProfile.h"
+#include "platform/posix/PosixPlatform.h"
 #include "platform/posix/StandardDescriptors.h"
 #include "platform/posix/StreamFile.h"
 #include "platform/terminal/TerminalFrontEnd.h"
-#include "runtime/files/FileSystem.h"
-#include "runtime/settings/PrivateProfile.h"
-#include "txa/ConversionReport.h"
-#include "txa/TxaFiles.h"
+#endif
 
 namespace {
 
 using tallowmere::app::CommandLine;
+
+#ifdef _WIN32
+using SystemConsole = tallowmere::platform::WindowsConsole;
+#else
+using SystemConsole = tallowmere::platform::PosixConsole;
+#endif
 
 using tallowmere::app::BatchJob;
 using tallowmere::app::BatchSummary;
@@ -85,7 +95,7 @@ int convertInBatch(const CommandLine& line) {
       return 2;
     }
   }
-  tallowmere::platform::PosixConsole console(stderr);
+  SystemConsole console(stderr);
   tallowmere::platform::BatchFrontEnd batch(console, line.quiet);
   tallowmere::runtime::ScopedFrontEnd installed(batch);
   BatchSummary summary(line, [&](const std::string& text) { console.write(text + "\n"); });
@@ -95,6 +105,25 @@ int convertInBatch(const CommandLine& line) {
   }
   if (!summary.writeReport()) status = tallowmere::app::FailedStatus;
   return status;
+}
+
+#ifdef _WIN32
+// The arguments are asked of Windows in UTF-16: argv holds them in the ANSI code page.
+std::optional<std::vector<std::string>> startPlatform(int, char**) {
+  tallowmere::platform::installWindowsServices();
+  return tallowmere::platform::commandLineArguments();
+}
+
+int openTheWindow() {
+  std::fputs("tallowmere: this build has no window yet; use --batch to convert\n", stderr);
+  return 2;
+}
+#else
+// The standard descriptors come first: any file opened before would take one of them.
+std::optional<std::vector<std::string>> startPlatform(int argc, char** argv) {
+  if (!tallowmere::platform::openClosedStandardDescriptors()) return std::nullopt;
+  tallowmere::platform::installPosixServices();
+  return std::vector<std::string>(argv + 1, argv + argc);
 }
 
 int openTheWindow() {
@@ -113,12 +142,14 @@ int openTheWindow() {
   terminal->shutdown();
   return 0;
 }
+#endif
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (!tallowmere::platform::openClosedStandardDescriptors()) return 2;
-  const std::vector<std::string_view> arguments(argv + 1, argv + argc);
+  const std::optional<std::vector<std::string>> given = startPlatform(argc, argv);
+  if (!given) return 2;
+  const std::vector<std::string_view> arguments(given->begin(), given->end());
   const CommandLine line = CommandLine::parse(arguments);
   switch (line.mode) {
     case CommandLine::Mode::Help:
@@ -134,9 +165,5 @@ int main(int argc, char** argv) {
     case CommandLine::Mode::Interactive:
       break;
   }
-  static tallowmere::platform::PosixFileSystem fileSystem;
-  tallowmere::runtime::installFileSystem(fileSystem);
-  static tallowmere::platform::PosixPrivateProfile settings;
-  tallowmere::runtime::installPrivateProfile(settings);
   return line.mode == CommandLine::Mode::Batch ? convertInBatch(line) : openTheWindow();
 }

@@ -6,7 +6,7 @@
 namespace tallowmere::fuzzing {
 
 std::unique_ptr<runtime::OsFile> MemoryFileSystem::open(const std::string&, runtime::FileAccess,
-                                                        int& error) {
+                                                        runtime::FileSharing, int& error) {
   error = runtime::ErrorCode::NoError;
   return std::make_unique<platform::MemoryOsFile>(bytes_, chunk_);
 }

@@ -18,7 +18,7 @@ class MemoryFileSystem : public runtime::FileSystem {
   MemoryFileSystem(std::string_view bytes, std::size_t chunk) : bytes_(bytes), chunk_(chunk) {}
 
   std::unique_ptr<runtime::OsFile> open(const std::string& path, runtime::FileAccess access,
-                                        int& error) override;
+                                        runtime::FileSharing sharing, int& error) override;
   int create(const std::string& path) override;
   // One file under every name: nothing to move or remove, and no name is replaced whole.
   bool replaceable(const std::string&) override { return false; }

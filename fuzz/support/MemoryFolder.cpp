@@ -6,7 +6,7 @@
 namespace tallowmere::fuzzing {
 
 std::unique_ptr<runtime::OsFile> MemoryFolder::open(const std::string& path, runtime::FileAccess,
-                                                    int& error) {
+                                                    runtime::FileSharing, int& error) {
   const auto file = files_.find(path);
   if (file == files_.end()) {
     error = runtime::setError(runtime::ErrorCode::FileNotFound);

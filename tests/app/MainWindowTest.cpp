@@ -13,6 +13,7 @@
 #include "framework/core/Globals.h"
 #include "framework/core/Levels.h"
 #include "platform/headless/HeadlessFrontEnd.h"
+#include "support/SettingsFolder.h"
 #include "support/TempDir.h"
 
 namespace tallowmere::app {
@@ -34,7 +35,7 @@ constexpr int Close = 9;
 class MainWindowTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1);
+    settingsFolder = testing::placeSettingsUnder(folder / "config");
     LOC_Options = {};
   }
 
@@ -53,6 +54,7 @@ class MainWindowTest : public ::testing::Test {
   }
 
   TempDir folder{true};
+  std::filesystem::path settingsFolder;
   HeadlessFrontEnd screen;
 };
 
@@ -124,7 +126,7 @@ TEST_F(MainWindowTest, PlacementIsSavedAtCloseAndRestoredAtTheNextStart) {
   onMain(platform::moveTo({12, 34}));
   onMain(press(Close));
   run();
-  const std::string saved = readFile(folder / "config" / "Tallowmere.INI");
+  const std::string saved = readFile(settingsFolder / "Tallowmere.INI");
   EXPECT_NE(saved.find("[Main]\r\nMaximize=No\r\nMinimize=No\r\nXPos=12\r\nYPos=34\r\n"),
             std::string::npos)
       << saved;
@@ -134,19 +136,19 @@ TEST_F(MainWindowTest, PlacementIsSavedAtCloseAndRestoredAtTheNextStart) {
   again.script(inWindow(MainCaption), press(Close));
   runtime::ScopedFrontEnd installed(again);
   RunProgram(Main);
-  EXPECT_NE(readFile(folder / "config" / "Tallowmere.INI").find("XPos=12\r\nYPos=34"),
+  EXPECT_NE(readFile(settingsFolder / "Tallowmere.INI").find("XPos=12\r\nYPos=34"),
             std::string::npos);
 }
 
 // The main window cannot be maximized; a settings file that says it was must not stop its
 // position from being saved from then on.
 TEST_F(MainWindowTest, AStoredMaximizeDoesNotStopThePlacementFromBeingSaved) {
-  std::filesystem::create_directories(folder / "config");
-  writeFile(folder / "config" / "Tallowmere.INI", "[Main]\r\nMaximize=Yes\r\nMinimize=No\r\n");
+  std::filesystem::create_directories(settingsFolder);
+  writeFile(settingsFolder / "Tallowmere.INI", "[Main]\r\nMaximize=Yes\r\nMinimize=No\r\n");
   onMain(platform::moveTo({12, 34}));
   onMain(press(Close));
   run();
-  EXPECT_NE(readFile(folder / "config" / "Tallowmere.INI")
+  EXPECT_NE(readFile(settingsFolder / "Tallowmere.INI")
                 .find("[Main]\r\nMaximize=No\r\nMinimize=No\r\nXPos=12\r\nYPos=34\r\n"),
             std::string::npos);
 }

@@ -89,7 +89,8 @@ TEST_F(RefusedAccess, AFailedAppendToTheOutputLeavesItEmpty) {
 // would, with a message; the lines read before it are converted and exported.
 TEST_F(RefusedAccess, AReadErrorEndsTheImportWithTheLinesReadSoFar) {
   writeFile(folder / "Import.txa", crlf({"A,#ORDINAL(1)", "B", "C", "D"}));
-  txa::ImportFile().faults().failOn(FileOperation::Next, 3, OperatingSystemError, EIO);
+  txa::ImportFile().faults().failOn(FileOperation::Next, 3, OperatingSystemError,
+                                    testing::systemCause(EIO));
   convert(allCorrections());
   ASSERT_EQ(messageBoxes().size(), 1u);
   EXPECT_EQ(messageBoxes()[0].request.caption, "Record Retrieval Error");
@@ -140,7 +141,8 @@ TEST_F(FailedWrite, InTheLineRewritingPassesEndsThePass) {
 
   app::ConversionOptions ordinals;
   ordinals.RemoveOrdinals = 1;
-  txa::TXAFile().faults().failOn(FileOperation::Put, 2, OperatingSystemError, EIO);
+  txa::TXAFile().faults().failOn(FileOperation::Put, 2, OperatingSystemError,
+                                 testing::systemCause(EIO));
   convertWith({"A,#ORDINAL(1)", "B,#ORDINAL(2)", "C,#ORDINAL(3)"}, ordinals);
   expectNotUpdated(systemError(EIO));
   EXPECT_EQ(output(), crlf({"A", "B,#ORDINAL(2)", "C,#ORDINAL(3)"}));
@@ -198,7 +200,8 @@ TEST_F(FailedWrite, InTheJoiningPassesADeletionKeepsTheLinesItHeld) {
     const std::vector<std::string> lines{first,    "    B)", "plain", second,
                                          "  M, |", "    D)", third,   "  F)"};
     // Removed: the first opening line, the second one, then the middle line fails.
-    txa::TXAFile().faults().failOn(FileOperation::Delete, 3, OperatingSystemError, EIO);
+    txa::TXAFile().faults().failOn(FileOperation::Delete, 3, OperatingSystemError,
+                                   testing::systemCause(EIO));
     convertWith(lines, c.options);
     expectNotDeleted(systemError(EIO));
     EXPECT_EQ(output(),

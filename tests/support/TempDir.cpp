@@ -1,16 +1,34 @@
 #include "support/TempDir.h"
 
-#include <cstdlib>
+#include <cstdint>
+#include <cstdio>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <stdexcept>
 
 namespace tallowmere::testing {
 
+namespace {
+
+// A folder no one else has made, by a random name (mkdtemp is POSIX only).
+std::filesystem::path uniqueFolder() {
+  std::random_device seed;
+  std::mt19937_64 random((std::uint64_t{seed()} << 32) ^ seed());
+  for (int attempt = 0; attempt < 100; ++attempt) {
+    char name[32];
+    std::snprintf(name, sizeof name, "tallowmere-%016llx",
+                  static_cast<unsigned long long>(random()));
+    const std::filesystem::path candidate = std::filesystem::temp_directory_path() / name;
+    if (std::filesystem::create_directory(candidate)) return candidate;
+  }
+  throw std::runtime_error("no unique temporary folder");
+}
+
+}  // namespace
+
 TempDir::TempDir(bool enter) : entered_(enter) {
-  std::string pattern = (std::filesystem::temp_directory_path() / "tallowmere-XXXXXX").string();
-  if (!mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
+  path_ = uniqueFolder();
   if (entered_) {
     previous_ = std::filesystem::current_path();
     std::filesystem::current_path(path_);

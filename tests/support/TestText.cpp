@@ -14,6 +14,10 @@ std::string wholeText(std::string_view text) {
   return pattern + "$";
 }
 
+runtime::SystemError systemCause(int errnum) {
+  return {errnum, std::strerror(errnum)};
+}
+
 std::string systemError(int errnum) {
   return std::string(std::strerror(errnum)) + " (" + std::to_string(errnum) + ")";
 }

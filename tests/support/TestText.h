@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include "runtime/files/ErrorState.h"
+
 namespace tallowmere::testing {
 
 // A death test's pattern that matches this text, whole and exactly as written.
@@ -11,6 +13,8 @@ std::string wholeText(std::string_view text);
 
 // What an operating-system failure reads as in a message: its text and its number.
 std::string systemError(int errnum);
+// An operating-system failure for a planted fault: the C library's number and text.
+runtime::SystemError systemCause(int errnum);
 
 // What the batch converter says when file cannot be opened, which ends the program.
 std::string fatalOpenFailure(const std::string& file, const std::string& errorText);

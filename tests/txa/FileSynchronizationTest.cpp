@@ -6,6 +6,7 @@
 
 #include "runtime/files/ErrorState.h"
 #include "runtime/files/MemoryDriver.h"
+#include "support/TestText.h"
 #include "txa/DictionaryFixture.h"
 #include "txa/FileSynchronizationClass.h"
 #include "txa/MemDriver.h"
@@ -80,7 +81,8 @@ TEST_F(LoadTest, ATableLockedOnceIsResetAllowingOthersToRead) {
 }
 
 TEST_F(LoadTest, AFailedTableOpenIsShownWithTheSystemsError) {
-  TXAFile().faults().failOn(FileOperation::Open, 1, Code::OperatingSystemError, EIO);
+  TXAFile().faults().failOn(FileOperation::Open, 1, Code::OperatingSystemError,
+                            tallowmere::testing::systemCause(EIO));
   EXPECT_EQ(MemAccess::TXAFile->Load(), framework::Level::Notify);
   ASSERT_EQ(boxes.shown().size(), 1u);
   EXPECT_EQ(boxes.shown()[0].caption, "FileSync - Reset");

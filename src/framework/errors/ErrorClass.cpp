@@ -1,7 +1,7 @@
 #include "framework/errors/ErrorClass.h"
 
 #include <algorithm>
-#include <ctime>
+#include <cstdio>
 
 #include "framework/core/Assert.h"
 #include "framework/errors/BuiltInMessages.h"
@@ -9,6 +9,7 @@
 #include "framework/errors/MacroText.h"
 #include "framework/errors/MessageBlock.h"
 #include "framework/errors/StandardErrorLogClass.h"
+#include "runtime/core/Calendar.h"
 #include "runtime/files/ErrorState.h"
 #include "runtime/text/FixedText.h"
 #include "runtime/ui/Halt.h"
@@ -37,12 +38,11 @@ std::string errorText(const ErrorStatus& state) {
 
 // The log line's stamp: the date, an at-sign, then the time.
 std::string logStamp() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  char stamp[32];
-  const std::size_t length = std::strftime(stamp, sizeof stamp, "%Y/%m/%d@%H:%M:%S", &local);
-  return {stamp, length};
+  const runtime::LocalTime now = runtime::calendar().now();
+  char stamp[48];
+  const int length = std::snprintf(stamp, sizeof stamp, "%04d/%02d/%02d@%02d:%02d:%02d", now.year,
+                                   now.month, now.day, now.hour, now.minute, now.second);
+  return {stamp, static_cast<std::size_t>(length)};
 }
 
 }  // namespace

@@ -7,15 +7,25 @@
 
 namespace tallowmere::framework {
 
+namespace {
+
+// Other programs, and other runs of this one, may append to the same log meanwhile.
+std::unique_ptr<runtime::OsFile> openShared(const std::string& name, int& error) {
+  return runtime::fileSystem().open(name, runtime::FileAccess::ReadWrite,
+                                    runtime::FileSharing::DenyNone, error);
+}
+
+}  // namespace
+
 int StandardErrorLogClass::Open(bool force) {
   std::lock_guard lock(CritSect);
   if (Usage == 0 || force) {
     const std::string name(FileName);
     int error = 0;
-    file_ = runtime::fileSystem().open(name, runtime::FileAccess::ReadWrite, error);
+    file_ = openShared(name, error);
     if (!file_ && error == runtime::ErrorCode::FileNotFound) {
       error = runtime::fileSystem().create(name);
-      if (error == 0) file_ = runtime::fileSystem().open(name, runtime::FileAccess::ReadWrite, error);
+      if (error == 0) file_ = openShared(name, error);
     }
     if (!file_) return error == 0 ? runtime::ErrorCode::OperatingSystemError : error;
   }

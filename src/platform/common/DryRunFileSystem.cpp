@@ -39,7 +39,8 @@ std::string* DryRunFileSystem::copyOf(const std::string& path, int& error) {
     error = runtime::setError(runtime::ErrorCode::FileNotFound);
     return nullptr;
   }
-  const auto file = real_.open(path, runtime::FileAccess::Read, error);
+  const auto file = real_.open(path, runtime::FileAccess::Read, runtime::FileSharing::DenyNone,
+                               error);
   if (!file) return nullptr;
   std::optional<std::string> bytes = readWhole(*file);
   if (!bytes) {
@@ -50,10 +51,11 @@ std::string* DryRunFileSystem::copyOf(const std::string& path, int& error) {
 }
 
 std::unique_ptr<runtime::OsFile> DryRunFileSystem::open(const std::string& path,
-                                                        runtime::FileAccess access, int& error) {
+                                                        runtime::FileAccess access,
+                                                        runtime::FileSharing sharing, int& error) {
   // A file only read is read where it is: the input may be large.
   if (access == runtime::FileAccess::Read && copies_.count(path) == 0 && removed_.count(path) == 0)
-    return real_.open(path, access, error);
+    return real_.open(path, access, sharing, error);
   std::string* copy = copyOf(path, error);
   if (copy == nullptr) return nullptr;
   error = ok();

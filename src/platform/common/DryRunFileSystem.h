@@ -18,7 +18,7 @@ class DryRunFileSystem : public runtime::FileSystem {
   explicit DryRunFileSystem(runtime::FileSystem& real) : real_(real) {}
 
   std::unique_ptr<runtime::OsFile> open(const std::string& path, runtime::FileAccess access,
-                                        int& error) override;
+                                        runtime::FileSharing sharing, int& error) override;
   int create(const std::string& path) override;
   bool replaceable(const std::string&) override { return true; }
   int replace(const std::string& from, const std::string& to) override;

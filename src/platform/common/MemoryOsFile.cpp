@@ -1,7 +1,6 @@
 #include "platform/common/MemoryOsFile.h"
 
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
 
 #include "runtime/files/ErrorState.h"
@@ -18,7 +17,8 @@ int ok() {
 // A negative offset is a driver fault; the fuzzer sees it as an error code it must never
 // get.
 int fail() {
-  return runtime::setError(runtime::ErrorCode::OperatingSystemError, EINVAL);
+  return runtime::setError(runtime::ErrorCode::OperatingSystemError,
+                           runtime::SystemError{22, "Invalid argument"});
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <string>
 
+#include "platform/posix/PosixErrors.h"
 #include "platform/posix/PosixOsFile.h"
 #include "runtime/files/ErrorState.h"
 
@@ -59,32 +60,33 @@ int syncDescriptor(int descriptor) {
   do {
     result = ::fsync(descriptor);
   } while (result != 0 && errno == EINTR);
-  return result == 0 ? runtime::ErrorCode::NoError : runtime::setOsError(errno);
+  return result == 0 ? runtime::ErrorCode::NoError : reportErrno(errno);
 }
 
 }  // namespace
 
 std::unique_ptr<runtime::OsFile> PosixFileSystem::open(const std::string& path,
-                                                       runtime::FileAccess access, int& error) {
+                                                       runtime::FileAccess access,
+                                                       runtime::FileSharing, int& error) {
   // Non-blocking only while looking at what the name is, so that a pipe cannot hang the open.
   const int descriptor = openDescriptor(path, openFlags(access) | O_NONBLOCK);
   if (descriptor < 0) {
-    error = runtime::setOsError(errno);
+    error = reportErrno(errno);
     return nullptr;
   }
   auto file = std::make_unique<PosixOsFile>(descriptor);
   struct stat status {};
   if (::fstat(descriptor, &status) != 0) {
-    error = runtime::setOsError(errno);
+    error = reportErrno(errno);
     return nullptr;
   }
   if (const int reason = unusableReason(status, access); reason != 0) {
-    error = runtime::setOsError(reason);
+    error = reportErrno(reason);
     return nullptr;
   }
   const int flags = ::fcntl(descriptor, F_GETFL);
   if (flags < 0 || ::fcntl(descriptor, F_SETFL, flags & ~O_NONBLOCK) != 0) {
-    error = runtime::setOsError(errno);
+    error = reportErrno(errno);
     return nullptr;
   }
   runtime::clearError();
@@ -97,11 +99,11 @@ int PosixFileSystem::create(const std::string& path) {
   struct stat existing {};
   if (::stat(path.c_str(), &existing) == 0) {
     if (const int reason = unusableReason(existing, runtime::FileAccess::Write); reason != 0) {
-      return runtime::setOsError(reason);
+      return reportErrno(reason);
     }
   }
   const int descriptor = openDescriptor(path, O_WRONLY | O_CREAT | O_TRUNC | O_NONBLOCK);
-  if (descriptor < 0) return runtime::setOsError(errno);
+  if (descriptor < 0) return reportErrno(errno);
   PosixOsFile closer(descriptor);
   runtime::clearError();
   return runtime::ErrorCode::NoError;
@@ -117,18 +119,18 @@ int PosixFileSystem::replace(const std::string& from, const std::string& to) {
   // The content first, then the new entry: otherwise a power loss could leave the name
   // pointing at a file whose blocks never reached the disk, or bring back the old one.
   const int file = openDescriptor(from, O_RDONLY);
-  if (file < 0) return runtime::setOsError(errno);
+  if (file < 0) return reportErrno(errno);
   if (const int error = syncDescriptor(file); error != 0) return error;
-  if (::rename(from.c_str(), to.c_str()) != 0) return runtime::setOsError(errno);
+  if (::rename(from.c_str(), to.c_str()) != 0) return reportErrno(errno);
   const int folder = openDescriptor(folderOf(to), O_RDONLY | O_DIRECTORY);
-  if (folder < 0) return runtime::setOsError(errno);
+  if (folder < 0) return reportErrno(errno);
   if (const int error = syncDescriptor(folder); error != 0) return error;
   runtime::clearError();
   return runtime::ErrorCode::NoError;
 }
 
 int PosixFileSystem::remove(const std::string& path) {
-  if (::unlink(path.c_str()) != 0) return runtime::setOsError(errno);
+  if (::unlink(path.c_str()) != 0) return reportErrno(errno);
   runtime::clearError();
   return runtime::ErrorCode::NoError;
 }

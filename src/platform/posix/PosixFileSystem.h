@@ -4,12 +4,13 @@
 
 namespace tallowmere::platform {
 
-// The operating system's files through POSIX calls. Sharing modes have no POSIX
-// counterpart and are not enforced.
+// The operating system's files through POSIX calls. File names are passed through as
+// bytes, which on this system are UTF-8. Sharing modes have no POSIX counterpart and are
+// not enforced.
 class PosixFileSystem : public runtime::FileSystem {
  public:
   std::unique_ptr<runtime::OsFile> open(const std::string& path, runtime::FileAccess access,
-                                        int& error) override;
+                                        runtime::FileSharing sharing, int& error) override;
   int create(const std::string& path) override;
   bool replaceable(const std::string& path) override;
   int replace(const std::string& from, const std::string& to) override;

@@ -5,6 +5,7 @@
 
 #include <cerrno>
 
+#include "platform/posix/PosixErrors.h"
 #include "platform/posix/PosixIo.h"
 #include "runtime/files/ErrorState.h"
 
@@ -21,7 +22,7 @@ int PosixOsFile::readAt(std::int64_t offset, char* buffer, std::size_t capacity,
       got = static_cast<std::size_t>(result);
       return runtime::ErrorCode::NoError;
     }
-    if (errno != EINTR) return runtime::setOsError(errno);
+    if (errno != EINTR) return reportErrno(errno);
   }
 }
 
@@ -29,25 +30,25 @@ int PosixOsFile::writeAt(std::int64_t offset, const char* data, std::size_t size
   const int error = writeFully(descriptor_, offset, data, size);
   if (error == 0) return runtime::ErrorCode::NoError;
   if (firstWriteErrno_ == 0) firstWriteErrno_ = error;
-  return runtime::setOsError(error);
+  return reportErrno(error);
 }
 
 int PosixOsFile::truncate(std::int64_t length) {
   while (::ftruncate(descriptor_, length) != 0) {
-    if (errno != EINTR) return runtime::setOsError(errno);
+    if (errno != EINTR) return reportErrno(errno);
   }
   return runtime::ErrorCode::NoError;
 }
 
 int PosixOsFile::size(std::int64_t& bytes) {
   struct stat status {};
-  if (::fstat(descriptor_, &status) != 0) return runtime::setOsError(errno);
+  if (::fstat(descriptor_, &status) != 0) return reportErrno(errno);
   bytes = status.st_size;
   return runtime::ErrorCode::NoError;
 }
 
 int PosixOsFile::sync() {
-  return firstWriteErrno_ == 0 ? runtime::ErrorCode::NoError : runtime::setOsError(firstWriteErrno_);
+  return firstWriteErrno_ == 0 ? runtime::ErrorCode::NoError : reportErrno(firstWriteErrno_);
 }
 
 }  // namespace tallowmere::platform

@@ -1,7 +1,5 @@
 #include "runtime/files/ErrorState.h"
 
-#include <cerrno>
-#include <cstring>
 #include <utility>
 
 namespace tallowmere::runtime {
@@ -50,26 +48,12 @@ int setError(int code) {
   return code;
 }
 
-int setError(int code, int errnum) {
+int setError(int code, const SystemError& cause) {
   if (code != ErrorCode::OperatingSystemError) return setError(code);
-  hold(ErrorState{code, std::string(errorText(code)), std::to_string(errnum),
-                  errnum == 0 ? std::string{} : std::string(std::strerror(errnum))});
+  hold(ErrorState{code, std::string(errorText(code)), std::to_string(cause.number), cause.text});
   return code;
 }
 
 void restoreError(const ErrorState& state) { hold(state); }
-
-int setOsError(int errnum) {
-  switch (errnum) {
-    case ENOENT:
-      return setError(ErrorCode::FileNotFound);
-    case EACCES:
-    case EPERM:
-    case EROFS:
-      return setError(ErrorCode::AccessDenied);
-    default:
-      return setError(ErrorCode::OperatingSystemError, errnum);
-  }
-}
 
 }  // namespace tallowmere::runtime

@@ -18,6 +18,13 @@ inline constexpr int FunctionNotSupported = 80;
 inline constexpr int OperatingSystemError = 90;  // the driver's code and text say which
 }  // namespace ErrorCode
 
+// The operating system's own account of a failure, as its file layer reports it: the
+// system's error number and its text in UTF-8.
+struct SystemError {
+  int number = 0;
+  std::string text;
+};
+
 // The outcome of the most recent file operation on this thread. Code 90 carries the
 // operating system's own error number and text as the driver code and text.
 struct ErrorState {
@@ -43,10 +50,9 @@ inline void clearError() {
 }
 // Each setter returns the code it left, so a failing operation can end with
 // `return setError(...)`.
-int setError(int code);      // text from the table, no driver detail
-int setOsError(int errnum);  // maps ENOENT to 2, EACCES/EPERM/EROFS to 5, else 90
-// code as given; for code 90 errnum and its text become the driver code and text.
-int setError(int code, int errnum);
+int setError(int code);  // text from the table, no driver detail
+// Code as given; for code 90 the system's number and text become the driver code and text.
+int setError(int code, const SystemError& cause);
 std::string_view errorText(int code);
 // Leaves a remembered outcome again, for failures that keep being reported.
 void restoreError(const ErrorState& state);

@@ -1,6 +1,7 @@
 #include "runtime/files/FaultPlan.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "runtime/files/ErrorState.h"
 
@@ -10,12 +11,12 @@ namespace {
 std::size_t slot(FileOperation operation) { return static_cast<std::size_t>(operation); }
 }  // namespace
 
-void FaultPlan::failOn(FileOperation operation, int nth, int code, int errnum) {
-  faults_.push_back({operation, calls_[slot(operation)] + nth, false, code, errnum});
+void FaultPlan::failOn(FileOperation operation, int nth, int code, SystemError cause) {
+  faults_.push_back({operation, calls_[slot(operation)] + nth, false, code, std::move(cause)});
 }
 
-void FaultPlan::failFrom(FileOperation operation, int nth, int code, int errnum) {
-  faults_.push_back({operation, calls_[slot(operation)] + nth, true, code, errnum});
+void FaultPlan::failFrom(FileOperation operation, int nth, int code, SystemError cause) {
+  faults_.push_back({operation, calls_[slot(operation)] + nth, true, code, std::move(cause)});
 }
 
 void FaultPlan::clear() { faults_.clear(); }
@@ -26,7 +27,7 @@ bool FaultPlan::planned(FileOperation operation, std::int64_t call) {
            (fault.andAfter ? call >= fault.nth : call == fault.nth);
   });
   if (hit == faults_.end()) return false;
-  setError(hit->code, hit->errnum);
+  setError(hit->code, hit->cause);
   return true;
 }
 

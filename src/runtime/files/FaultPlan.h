@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+#include "runtime/files/ErrorState.h"
+
 namespace tallowmere::runtime {
 
 enum class FileOperation { Open, Create, Close, Empty, Add, Put, Delete, Next, Count_ };
@@ -15,10 +17,10 @@ enum class FileOperation { Open, Create, Close, Empty, Add, Put, Delete, Next, C
 class FaultPlan {
  public:
   // The nth (1-based, counted from now) call of operation fails with code; for code 90
-  // errnum names the operating-system error reported as the driver's code and text.
-  void failOn(FileOperation operation, int nth, int code, int errnum = 0);
+  // cause is the operating-system error reported as the driver's code and text.
+  void failOn(FileOperation operation, int nth, int code, SystemError cause = {});
   // Every call of operation from the nth on fails.
-  void failFrom(FileOperation operation, int nth, int code, int errnum = 0);
+  void failFrom(FileOperation operation, int nth, int code, SystemError cause = {});
   void clear();
 
   // Called by the file before each operation: true when this call must fail; the error
@@ -34,7 +36,7 @@ class FaultPlan {
     std::int64_t nth;
     bool andAfter;
     int code;
-    int errnum;
+    SystemError cause;
   };
   bool planned(FileOperation operation, std::int64_t call);
 

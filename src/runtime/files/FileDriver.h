@@ -17,8 +17,10 @@ inline constexpr unsigned char ReadOnly = 0x00;
 inline constexpr unsigned char ReadWrite = 0x02;
 inline constexpr unsigned char DenyAll = 0x10;
 inline constexpr unsigned char DenyWrite = 0x20;
+inline constexpr unsigned char DenyRead = 0x30;
 inline constexpr unsigned char DenyNone = 0x40;
 inline constexpr unsigned char AccessMask = 0x03;
+inline constexpr unsigned char SharingMask = 0xF0;
 }  // namespace OpenMode
 
 // The storage behind one file declaration. Operations return 0 or a runtime error code and

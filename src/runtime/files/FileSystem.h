@@ -8,7 +8,9 @@
 namespace tallowmere::runtime {
 
 // What the file drivers need of the operating system. Every operation returns 0 or a
-// runtime error code, which it has also left in lastError() (see ErrorState.h).
+// runtime error code, which it has also left in lastError() (see ErrorState.h): the
+// platform maps its own errors to 2, 5 or 90, and for 90 passes on the system's error
+// number and text.
 class OsFile {
  public:
   virtual ~OsFile() = default;
@@ -23,12 +25,18 @@ class OsFile {
 };
 
 enum class FileAccess { Read, Write, ReadWrite };
+// What others may do with the file while it is open. A platform that cannot enforce it
+// (POSIX has no mandatory sharing) ignores it.
+enum class FileSharing { DenyNone, DenyRead, DenyWrite, DenyAll };
 
+// File names crossing this port are UTF-8, whatever the system's own encoding; names are
+// resolved against the current working folder.
 class FileSystem {
  public:
   virtual ~FileSystem() = default;
   // Opens an existing file; on failure returns null and the error code in error.
-  virtual std::unique_ptr<OsFile> open(const std::string& path, FileAccess access, int& error) = 0;
+  virtual std::unique_ptr<OsFile> open(const std::string& path, FileAccess access,
+                                       FileSharing sharing, int& error) = 0;
   // Creates the file empty (an existing one is truncated).
   virtual int create(const std::string& path) = 0;
   // Whether a file renamed over path takes its place as a whole: path is missing or a

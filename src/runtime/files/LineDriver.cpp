@@ -14,6 +14,19 @@ FileAccess accessOf(unsigned char mode) {
   }
 }
 
+FileSharing sharingOf(unsigned char mode) {
+  switch (mode & OpenMode::SharingMask) {
+    case OpenMode::DenyAll:
+      return FileSharing::DenyAll;
+    case OpenMode::DenyWrite:
+      return FileSharing::DenyWrite;
+    case OpenMode::DenyRead:
+      return FileSharing::DenyRead;
+    default:
+      return FileSharing::DenyNone;
+  }
+}
+
 }  // namespace
 
 LineDriver::~LineDriver() { close(); }
@@ -22,7 +35,7 @@ int LineDriver::open(const std::string& path, unsigned char mode) {
   if (file_) return setError(ErrorCode::FileAlreadyOpen);
   const FileAccess access = accessOf(mode);
   int error = ErrorCode::NoError;
-  std::unique_ptr<OsFile> file = fileSystem().open(path, access, error);
+  std::unique_ptr<OsFile> file = fileSystem().open(path, access, sharingOf(mode), error);
   if (!file) return error;
   std::int64_t size = 0;
   if (const int sizeError = file->size(size); sizeError != ErrorCode::NoError) return sizeError;

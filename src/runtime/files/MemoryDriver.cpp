@@ -1,6 +1,5 @@
 #include "runtime/files/MemoryDriver.h"
 
-#include <cerrno>
 #include <new>
 
 #include "runtime/files/ErrorState.h"
@@ -47,7 +46,8 @@ int MemoryDriver::storing(Operation&& operation) {
   } catch (const std::bad_alloc&) {
     // An allocation that throws fails the same way as one the table refuses.
   }
-  return setError(ErrorCode::OperatingSystemError, ENOMEM);
+  // The table is the program's own storage, so the shortage has no system error number.
+  return setError(ErrorCode::OperatingSystemError, SystemError{0, "Not enough memory"});
 }
 
 int MemoryDriver::empty() {

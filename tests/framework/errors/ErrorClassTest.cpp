@@ -1,17 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <cstdlib>
-#include <ctime>
-#include <optional>
 #include <string>
 #include <thread>
 
 #include "framework/errors/ErrorClass.h"
 #include "framework/errors/ErrorStatusClass.h"
+#include "runtime/core/Calendar.h"
 #include "runtime/files/ErrorState.h"
 #include "support/RecordingMessageBox.h"
 #include "support/TempDir.h"
+#include "support/TestText.h"
 
 namespace tallowmere::framework {
 namespace {
@@ -47,7 +46,8 @@ TEST_F(ErrorClassTest, AFailedWriteBackNamesTheViewAndTheError) {
 }
 
 TEST_F(ErrorClassTest, LongerMacrosAreReplacedBeforeTheirPrefixes) {
-  runtime::setError(runtime::ErrorCode::OperatingSystemError, ENOSPC);
+  runtime::setError(runtime::ErrorCode::OperatingSystemError,
+                    tallowmere::testing::systemCause(ENOSPC));
   errors.SetErrors();
   errors.SetFile("data.txt");
   EXPECT_EQ(shown("%FileErrorCode|%FileError|%File|%ErrorCode|%Error"),
@@ -55,7 +55,8 @@ TEST_F(ErrorClassTest, LongerMacrosAreReplacedBeforeTheirPrefixes) {
 }
 
 TEST_F(ErrorClassTest, ErrorTextShowsTheDriversErrorOnlyFor90And100) {
-  runtime::setError(runtime::ErrorCode::OperatingSystemError, EIO);
+  runtime::setError(runtime::ErrorCode::OperatingSystemError,
+                    tallowmere::testing::systemCause(EIO));
   errors.SetErrors();
   EXPECT_EQ(shown("%ErrorText"), "Input/output error (" + std::to_string(EIO) + ")");
   runtime::setError(runtime::ErrorCode::FileNotFound);
@@ -178,52 +179,30 @@ TEST_F(ErrorClassTest, AKeptHistoryDropsItsOldestEntries) {
   EXPECT_TRUE(boxes.shown().empty());
 }
 
-// The local date, an at-sign and the local time, as a log line starts.
-std::string localStamp(std::time_t at) {
-  std::tm local{};
-  localtime_r(&at, &local);
-  char stamp[32];
-  return {stamp, std::strftime(stamp, sizeof stamp, "%Y/%m/%d@%H:%M:%S", &local)};
-}
-
-// A zone far from UTC for the scope, so a stamp in the wrong zone shows.
-class FarTimeZone {
+// Two moments that differ in every field, each field with a leading zero or without.
+class SteppingCalendar : public runtime::Calendar {
  public:
-  FarTimeZone() {
-    if (const char* zone = std::getenv("TZ")) previous_ = zone;
-    setenv("TZ", "TLW-5:30", 1);
-    tzset();
-  }
-  ~FarTimeZone() {
-    if (previous_) {
-      setenv("TZ", previous_->c_str(), 1);
-    } else {
-      unsetenv("TZ");
-    }
-    tzset();
+  runtime::LocalTime now() const override {
+    return calls_++ == 0 ? runtime::LocalTime{2026, 3, 7, 9, 5, 1}
+                         : runtime::LocalTime{2027, 11, 23, 17, 42, 59};
   }
 
  private:
-  std::optional<std::string> previous_;
+  mutable int calls_ = 0;
 };
 
 TEST_F(ErrorClassTest, LoggedMessagesAreAppendedToTheLogFileWithTheLocalTime) {
   tallowmere::testing::TempDir folder(true);
-  FarTimeZone zone;
+  const runtime::Calendar& real = runtime::calendar();
+  SteppingCalendar stepping;
+  runtime::installCalendar(stepping);
   errors.SetLogErrors(true);
-  const std::time_t before = std::time(nullptr);
   errors.TakeError(25);
-  const std::time_t after = std::time(nullptr);
   errors.ThrowMessage(27, "Main");
-  const std::string log = tallowmere::testing::readFile("QorError.Log");
-  const std::string first = " --> There are no records available to process.\r\n";
-  const std::string second = " --> The Procedure Main has not been defined.\r\n";
-  const std::size_t firstEnd = log.find(first);
-  ASSERT_NE(firstEnd, std::string::npos) << log;
-  const std::string stamp = log.substr(0, firstEnd);
-  EXPECT_TRUE(stamp == localStamp(before) || stamp == localStamp(after)) << stamp;
-  EXPECT_TRUE(log.ends_with(second)) << log;
-  EXPECT_EQ(log.find("\r\n"), firstEnd + first.size() - 2);
+  runtime::installCalendar(real);
+  EXPECT_EQ(tallowmere::testing::readFile("QorError.Log"),
+            "2026/03/07@09:05:01 --> There are no records available to process.\r\n"
+            "2027/11/23@17:42:59 --> The Procedure Main has not been defined.\r\n");
   EXPECT_EQ(boxes.shown().size(), 2u);
 }
 

@@ -10,6 +10,7 @@
 #include "framework/files/FilesManager.h"
 #include "runtime/files/ErrorState.h"
 #include "runtime/files/LineDriver.h"
+#include "support/TestText.h"
 
 namespace tallowmere::framework::testing {
 namespace {
@@ -110,7 +111,8 @@ TEST_F(FileManagerTest, ALockedFileIsRetriedOnceAfterSendingRecover) {
 TEST_F(FileManagerTest, AFailedPhysicalCloseIsToldNotSwallowed) {
   auto managed = table();
   managed->relate.Open();
-  managed->file.faults().failOn(FileOperation::Close, 1, Code::OperatingSystemError, ENOSPC);
+  managed->file.faults().failOn(FileOperation::Close, 1, Code::OperatingSystemError,
+                                tallowmere::testing::systemCause(ENOSPC));
   EXPECT_EQ(managed->relate.Close(), Level::Notify);
   ASSERT_EQ(boxes.shown().size(), 1u);
   EXPECT_EQ(boxes.shown()[0].caption, "File Access Error");
@@ -233,7 +235,8 @@ TEST(FileManagerDeathTest, AFailedCreationEndsTheProgram) {
 TEST(FileManagerDeathTest, AnOperatingSystemFailureShowsTheSystemsError) {
   EXPECT_EXIT(openAndDie([](ErrorClass& errors) {
                 auto text = lineFile(errors, 1);
-                text->file.faults().failOn(FileOperation::Open, 1, Code::OperatingSystemError, EIO);
+                text->file.faults().failOn(FileOperation::Open, 1, Code::OperatingSystemError,
+                                           tallowmere::testing::systemCause(EIO));
                 text->relate.Open();
               }),
               ::testing::ExitedWithCode(1),

@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cerrno>
-#include <cstring>
 #include <thread>
 
 #include "runtime/files/ErrorState.h"
@@ -9,19 +7,16 @@
 namespace tallowmere::runtime {
 namespace {
 
-TEST(ErrorStateTest, OperatingSystemErrorsMapToTheRuntimeCodes) {
-  setOsError(ENOENT);
-  EXPECT_EQ(lastError().code, 2);
-  EXPECT_EQ(lastError().text, "File Not Found");
-  for (int denied : {EACCES, EPERM, EROFS}) {
-    setOsError(denied);
-    EXPECT_EQ(lastError().code, 5);
-    EXPECT_EQ(lastError().text, "Access Denied");
-  }
-  setOsError(EIO);
-  EXPECT_EQ(lastError().code, 90);
-  EXPECT_EQ(lastError().driverCode, std::to_string(EIO));
-  EXPECT_EQ(lastError().driverText, std::strerror(EIO));
+TEST(ErrorStateTest, OnlyAnOperatingSystemErrorCarriesTheSystemsNumberAndText) {
+  setError(ErrorCode::OperatingSystemError,
+           SystemError{1117, "The request could not be performed"});
+  EXPECT_EQ(lastError().text, "File System Error");
+  EXPECT_EQ(lastError().driverCode, "1117");
+  EXPECT_EQ(lastError().driverText, "The request could not be performed");
+  setError(ErrorCode::AccessDenied, SystemError{13, "Permission denied"});
+  EXPECT_EQ(lastError().text, "Access Denied");
+  EXPECT_EQ(lastError().driverCode, "0");
+  EXPECT_EQ(lastError().driverText, "");
 }
 
 TEST(ErrorStateTest, EachThreadKeepsItsOwnOutcome) {
@@ -37,7 +32,7 @@ TEST(ErrorStateTest, EachThreadKeepsItsOwnOutcome) {
 
 TEST(ErrorStateTest, ClearingForgetsEveryKindOfOutcome) {
   const ErrorState clean;
-  setError(ErrorCode::OperatingSystemError, EIO);
+  setError(ErrorCode::OperatingSystemError, SystemError{5, "Input/output error"});
   clearError();
   EXPECT_EQ(lastError().code, clean.code);
   EXPECT_EQ(lastError().driverCode, clean.driverCode);
@@ -47,7 +42,7 @@ TEST(ErrorStateTest, ClearingForgetsEveryKindOfOutcome) {
   clearError();
   EXPECT_EQ(lastError().code, 0);
   EXPECT_EQ(lastError().text, "");
-  setOsError(EACCES);
+  setError(ErrorCode::AccessDenied);
   clearError();
   clearError();
   EXPECT_EQ(lastError().code, 0);

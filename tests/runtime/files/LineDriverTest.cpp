@@ -1,5 +1,4 @@
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <cerrno>
 #include <string>
@@ -8,7 +7,9 @@
 #include "runtime/files/ErrorState.h"
 #include "runtime/files/File.h"
 #include "runtime/files/LineFileFixture.h"
+#include "support/PeakMemory.h"
 #include "support/TempDir.h"
+#include "support/TestText.h"
 
 namespace tallowmere::runtime {
 namespace {
@@ -205,10 +206,16 @@ class OneFileSystem : public FileSystem {
 class GeneratedFileSystem : public OneFileSystem {
  public:
   explicit GeneratedFileSystem(std::int64_t size) : size_(size) {}
-  std::unique_ptr<OsFile> open(const std::string&, FileAccess, int& error) override {
+  std::unique_ptr<OsFile> open(const std::string&, FileAccess access, FileSharing sharing,
+                               int& error) override {
     error = 0;
+    lastAccess = access;
+    lastSharing = sharing;
     return std::make_unique<GeneratedFile>(size_);
   }
+
+  FileAccess lastAccess = FileAccess::Read;
+  FileSharing lastSharing = FileSharing::DenyNone;
 
  private:
   std::int64_t size_;
@@ -222,8 +229,7 @@ class FullDisk : public OneFileSystem {
       return 0;
     }
     int writeAt(std::int64_t, const char*, std::size_t) override {
-      setOsError(ENOSPC);
-      return lastError().code;
+      return setError(ErrorCode::OperatingSystemError, tallowmere::testing::systemCause(ENOSPC));
     }
     int truncate(std::int64_t) override { return 0; }
     int size(std::int64_t& bytes) override {
@@ -234,7 +240,7 @@ class FullDisk : public OneFileSystem {
   };
 
  public:
-  std::unique_ptr<OsFile> open(const std::string&, FileAccess, int& error) override {
+  std::unique_ptr<OsFile> open(const std::string&, FileAccess, FileSharing, int& error) override {
     error = 0;
     return std::make_unique<FullFile>();
   }
@@ -264,10 +270,24 @@ TEST_F(LineDriverTest, AFailedWriteIsReportedByTheAddOrAtTheLatestByTheClose) {
   installFileSystem(real);
 }
 
-long peakResidentKilobytes() {
-  rusage usage{};
-  getrusage(RUSAGE_SELF, &usage);
-  return usage.ru_maxrss;
+TEST_F(LineDriverTest, TheOpenModeReachesTheSystemAsAccessAndSharing) {
+  FileSystem& real = fileSystem();
+  GeneratedFileSystem generated(1);
+  installFileSystem(generated);
+  const std::pair<unsigned char, FileSharing> modes[] = {
+      {OpenMode::ReadOnly, FileSharing::DenyNone},
+      {OpenMode::ReadWrite | OpenMode::DenyAll, FileSharing::DenyAll},
+      {OpenMode::ReadOnly | OpenMode::DenyWrite, FileSharing::DenyWrite},
+      {OpenMode::ReadWrite | OpenMode::DenyRead, FileSharing::DenyRead},
+      {OpenMode::ReadWrite | OpenMode::DenyNone, FileSharing::DenyNone}};
+  for (const auto& [mode, sharing] : modes) {
+    File file("Shared", "shared.txt", std::make_unique<LineDriver>());
+    ASSERT_EQ(file.open(mode), 0);
+    EXPECT_EQ(generated.lastSharing, sharing) << int(mode);
+    EXPECT_EQ(generated.lastAccess,
+              mode & OpenMode::AccessMask ? FileAccess::ReadWrite : FileAccess::Read);
+  }
+  installFileSystem(real);
 }
 
 TEST_F(LineDriverTest, AHundredMegabyteLineIsReadInBoundedMemory) {
@@ -275,7 +295,7 @@ TEST_F(LineDriverTest, AHundredMegabyteLineIsReadInBoundedMemory) {
   FileSystem& real = fileSystem();
   GeneratedFileSystem generated(Size);
   installFileSystem(generated);
-  const long before = peakResidentKilobytes();
+  const long before = testing::peakResidentKilobytes();
   File file("Huge", "huge.txt", std::make_unique<LineDriver>());
   ASSERT_EQ(file.open(OpenMode::ReadOnly), 0);
   ASSERT_EQ(file.next(), 0);
@@ -284,7 +304,7 @@ TEST_F(LineDriverTest, AHundredMegabyteLineIsReadInBoundedMemory) {
   EXPECT_EQ(file.next(), ErrorCode::RecordNotAvailable);
   file.close();
   installFileSystem(real);
-  EXPECT_LT(peakResidentKilobytes() - before, 32 * 1024);
+  EXPECT_LT(testing::peakResidentKilobytes() - before, 32 * 1024);
 }
 
 }  // namespace

@@ -186,7 +186,8 @@ TEST_F(MemoryDriverTest, AViewReadsPutsAndDeletesThroughItsFile) {
 
 TEST_F(MemoryDriverTest, PlannedFaultsFailTheChosenCallOnly) {
   table.faults().failOn(FileOperation::Add, 2, ErrorCode::AccessDenied);
-  table.faults().failFrom(FileOperation::Delete, 1, ErrorCode::OperatingSystemError, 28);
+  table.faults().failFrom(FileOperation::Delete, 1, ErrorCode::OperatingSystemError,
+                          SystemError{28, "No space left on device"});
   table.record().assign("1");
   EXPECT_EQ(table.add(), 0);
   EXPECT_EQ(table.add(), ErrorCode::AccessDenied);

@@ -16,7 +16,7 @@ TEST(PosixOsFile, AFirstWriteErrorIsReportedAgainAtTheClose) {
   PosixFileSystem files;
   int error = -1;
   const std::unique_ptr<runtime::OsFile> full =
-      files.open("/dev/full", runtime::FileAccess::Write, error);
+      files.open("/dev/full", runtime::FileAccess::Write, runtime::FileSharing::DenyNone, error);
   ASSERT_TRUE(full) << error;
 
   EXPECT_EQ(full->writeAt(0, "line\r\n", 6), runtime::ErrorCode::OperatingSystemError);

@@ -1,0 +1,62 @@
+#!/usr/bin/env bash
+# The Windows console converter under Wine against the Linux program, side by side in one
+# run: the same generated export with every correction, the runs taking turns, the median
+# wall time of each and their ratio; the two exports must be the same bytes.
+#
+#   bench/wine-vs-linux.sh
+#
+# Environment:
+#   BUILD          the Linux build (default: build)
+#   WINDOWS_BUILD  the Windows build (default: build-windows)
+#   SIZE           generated input in MB (default: 50)
+#   RUNS           timed runs of each program, the median is reported (default: 5)
+#   WORK           folder for the input and the runs (default: /tmp/tallowmere-wine-bench)
+set -euo pipefail
+
+root="$(cd "$(dirname "$0")/.." && pwd)"
+build="$(realpath "${BUILD:-$root/build}")"
+windows_build="$(realpath "${WINDOWS_BUILD:-$root/build-windows}")"
+size="${SIZE:-50}"
+runs="${RUNS:-5}"
+work="${WORK:-/tmp/tallowmere-wine-bench}"
+linux="$build/tallowmere"
+windows="$windows_build/tallowmere.com"
+prefix="$windows_build/wine-prefix"
+
+die() { echo "bench/wine-vs-linux.sh: $*" >&2; exit 1; }
+[ -x "$linux" ] || die "no Linux program at $linux (make build)"
+[ -f "$windows" ] || die "no Windows program at $windows (make windows)"
+[ -n "${EPOCHREALTIME:-}" ] || die "needs bash 5 or newer (EPOCHREALTIME)"
+
+mkdir -p "$work/linux" "$work/windows"
+input="$work/realistic-${size}M.txa"
+if [ ! -f "$input" ]; then
+  "$build/bench/txagen" --size "${size}M" --seed 1 --output "$input.part" >/dev/null
+  mv "$input.part" "$input"
+fi
+cp "$input" "$work/linux/Import.txa"
+cp "$input" "$work/windows/Import.txa"
+
+"$root/scripts/wine-prefix.sh" boot "$prefix"
+trap '"$root/scripts/wine-prefix.sh" stop "$prefix"' EXIT
+
+median() { tr ' ' '\n' | sed '/^$/d' | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+timed() {
+  local start=$EPOCHREALTIME
+  "$@" >/dev/null 2>&1
+  awk -v a="$start" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.3f", b - a }'
+}
+
+linux_times="" windows_times=""
+for ((run = 1; run <= runs; ++run)); do
+  linux_times+=" $(cd "$work/linux" && XDG_CONFIG_HOME="$work/linux" timed "$linux" --batch --all)"
+  windows_times+=" $(cd "$work/windows" && timed "$root/scripts/wine-run.sh" "$prefix" "$windows" --batch --all)"
+done
+cmp -s "$work/linux/Export.txa" "$work/windows/Export.txa" || die "the exports differ"
+
+linux_median=$(echo "$linux_times" | median)
+windows_median=$(echo "$windows_times" | median)
+printf 'input %s, %s MB, %s runs each, exports identical\n' "$input" "$size" "$runs"
+printf 'Linux program        median %6.3f s   (%s )\n' "$linux_median" "$linux_times"
+printf 'Windows under Wine   median %6.3f s   (%s )\n' "$windows_median" "$windows_times"
+awk -v w="$windows_median" -v l="$linux_median" 'BEGIN { printf "ratio %.2f (target at most 1.30)\n", w / l }'

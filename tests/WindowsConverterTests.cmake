@@ -1,0 +1,19 @@
+# The console converter under Wine against the Linux program built beside this build:
+# one test per input, so that CTest spreads them over the processors.
+set(TALLOWMERE_LINUX_BUILD "${PROJECT_SOURCE_DIR}/build" CACHE PATH
+    "The Linux build whose program the Windows converter is compared with")
+file(GLOB edge_files CONFIGURE_DEPENDS "${PROJECT_SOURCE_DIR}/tests/model/corpus/*.txa")
+foreach(case generated names failures ${edge_files})
+  get_filename_component(name "${case}" NAME_WE)
+  add_test(NAME converter_matches_linux_${name}
+           COMMAND "${PROJECT_SOURCE_DIR}/tests/windows/compare-converter.sh"
+                   "${TALLOWMERE_LINUX_BUILD}/tallowmere" "$<TARGET_FILE:tallowmere_console>"
+                   "${TALLOWMERE_WINE_PREFIX}" "${TALLOWMERE_LINUX_BUILD}/bench/txagen"
+                   "${PROJECT_BINARY_DIR}/converter-comparison/${name}" "${case}")
+  set_tests_properties(converter_matches_linux_${name} PROPERTIES
+                       FIXTURES_REQUIRED wine_prefix)
+endforeach()
+
+add_test(NAME converter_needs_only_windows_dlls
+         COMMAND "${PROJECT_SOURCE_DIR}/tests/windows/check-imports.sh"
+                 "$<TARGET_FILE:tallowmere_console>")
