@@ -15,17 +15,16 @@
 #include "app/ReportText.h"
 #include "platform/batch/BatchFrontEnd.h"
 #include "platform/common/DryRun.h"
+#include "platform/common/StreamFile.h"
 #include "txa/ConversionReport.h"
 #include "txa/TxaFiles.h"
 #ifdef _WIN32
-#include "platform/win32/StreamFile.h"
 #include "platform/win32/WindowsConsole.h"
 #include "platform/win32/WindowsPlatform.h"
 #else
 #include "platform/posix/PosixConsole.h"
 #include "platform/posix/PosixPlatform.h"
 #include "platform/posix/StandardDescriptors.h"
-#include "platform/posix/StreamFile.h"
 #include "platform/terminal/TerminalFrontEnd.h"
 #endif
 

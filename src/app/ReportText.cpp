@@ -18,7 +18,8 @@ constexpr std::array<ReasonWords, 5> Reasons{{
     {"data_ended", "the data ended with the clause open"},
     {"cancelled", "the pass was cancelled"},
     {"too_long", "the joined line would exceed 500 characters"},
-    {"continuation_broken", "its continuation is broken (a line neither closes it nor ends in |)"},
+    {"continuation_broken",
+     "its continuation is broken (a line neither closes it nor ends in the continuation mark)"},
     {"pass_failed", "the pass ended with an error"},
 }};
 

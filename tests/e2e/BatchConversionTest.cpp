@@ -168,7 +168,7 @@ TEST_F(BatchConversion, SummaryAndWarningsFollowTheConversion) {
       "Exporting TXA File: 6 lines written\n";
   const std::string warnings =
       "Import.txa:5: ,AT( clause not joined: its continuation is broken (a line neither "
-      "closes it nor ends in |)\n"
+      "closes it nor ends in the continuation mark)\n"
       "Import.txa:7: ,AT( clause not joined: the data ended with the clause open\n";
   EXPECT_EQ(run.err.substr(run.err.find("Importing TXA File: 7")), summary + warnings);
 

@@ -1,4 +1,4 @@
-#include "platform/posix/StreamFile.h"
+#include "platform/common/StreamFile.h"
 
 #include <unistd.h>
 

@@ -1,4 +1,4 @@
-#include "platform/win32/StreamFile.h"
+#include "platform/common/StreamFile.h"
 
 #include <windows.h>
 
