@@ -15,8 +15,7 @@
 #include "app/Program.h"
 #include "model/ReferenceModel.h"
 #include "platform/headless/HeadlessFrontEnd.h"
-#include "runtime/files/FileSystem.h"
-#include "runtime/settings/PrivateProfile.h"
+#include "runtime/core/PlatformServices.h"
 #include "runtime/ui/FrontEnd.h"
 #include "support/MemoryFolder.h"
 #include "support/MemoryProfile.h"
@@ -74,8 +73,7 @@ tallowmere::fuzzing::MemoryFolder& folder() {
   static tallowmere::fuzzing::MemoryFolder files;
   static tallowmere::fuzzing::MemoryProfile settings;
   static const bool installed = [] {
-    tallowmere::runtime::installFileSystem(files);
-    tallowmere::runtime::installPrivateProfile(settings);
+    tallowmere::runtime::installPlatformServices({.files = &files, .settings = &settings});
     tallowmere::txa::setImportName(tallowmere::txa::DefaultImportName);
     tallowmere::txa::setExportName(tallowmere::txa::DefaultExportName);
     return true;

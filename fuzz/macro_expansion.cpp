@@ -10,6 +10,7 @@
 #include "framework/core/Levels.h"
 #include "framework/errors/ErrorClass.h"
 #include "framework/errors/ErrorStatusClass.h"
+#include "runtime/core/PlatformServices.h"
 #include "runtime/files/ErrorState.h"
 #include "runtime/text/FixedText.h"
 #include "runtime/ui/MessageBox.h"
@@ -82,7 +83,7 @@ std::string withoutMacros(std::string_view text) {
 // driver code, driver text, procedure, category, then the message itself.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   static RecordingBoxes boxes;
-  tallowmere::runtime::installMessageBoxPort(&boxes);
+  tallowmere::runtime::installPlatformServices({.messageBoxes = &boxes});
   const auto f = tallowmere::fuzzing::splitFields(data, size, 11);
   const std::string_view message = f[10];
   ErrorClass& errors = reporter();

@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "framework/settings/INIClass.h"
-#include "platform/posix/ProfileDocument.h"
+#include "platform/common/ProfileDocument.h"
+#include "runtime/core/PlatformServices.h"
 #include "support/Broken.h"
 #include "support/InputFields.h"
 #include "support/MemoryProfile.h"
@@ -154,7 +155,7 @@ bool sameSectors(const std::vector<SectorRecord>& read, const std::vector<Sector
 
 void checkSettingsObject(std::string_view file) {
   static tallowmere::fuzzing::MemoryProfile profile;
-  tallowmere::runtime::installPrivateProfile(profile);
+  tallowmere::runtime::installPlatformServices({.settings = &profile});
   profile.load(SettingsFile, file);
 
   const Settings first = startAndEnd();

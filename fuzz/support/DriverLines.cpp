@@ -1,5 +1,6 @@
 #include "support/DriverLines.h"
 
+#include "runtime/core/PlatformServices.h"
 #include "runtime/files/ErrorState.h"
 #include "runtime/files/FileDriver.h"
 #include "runtime/files/LineDriver.h"
@@ -8,7 +9,7 @@ namespace tallowmere::fuzzing {
 
 std::vector<DriverLine> readThroughDriver(const FuzzFile& file) {
   MemoryFileSystem memory(file.bytes, file.chunk);
-  runtime::installFileSystem(memory);
+  runtime::installPlatformServices({.files = &memory});
   // One driver for the whole fuzzing run, reopened per input as the program reopens its
   // files; a fresh one per input would spend most of the time clearing its read block.
   static runtime::LineDriver driver;

@@ -18,7 +18,7 @@ class JoiningPass : public CorrectionPass, private JoinTarget {
  public:
   JoiningPass(std::string procedureName, std::string operationName, std::string_view marker)
       : CorrectionPass(std::move(procedureName), operationName),
-        LOC_LINE(marker),
+        joiner_(marker),
         tally_(std::move(operationName), {"clauses joined", "lines removed"}, std::string(marker)) {
   }
 
@@ -31,7 +31,7 @@ class JoiningPass : public CorrectionPass, private JoinTarget {
  protected:
   framework::Level TakeRecord() override {
     const auto index = static_cast<std::uint64_t>(RecordsTaken());
-    switch (LOC_LINE.take(Record(), *this)) {
+    switch (joiner_.take(Record(), *this)) {
       case LineJoiner::Outcome::Joined:
         countJoin();
         [[fallthrough]];
@@ -39,7 +39,7 @@ class JoiningPass : public CorrectionPass, private JoinTarget {
         ++written_;
         break;
       case LineJoiner::Outcome::Held:
-        if (LOC_LINE.heldLines() == 1) groupStart_ = index;
+        if (joiner_.heldLines() == 1) groupStart_ = index;
         break;
       case LineJoiner::Outcome::PutFailed:
         return failed(RecordNotUpdated);
@@ -56,7 +56,7 @@ class JoiningPass : public CorrectionPass, private JoinTarget {
     const auto reason = failed_                                     ? KeptReason::PassFailed
                         : Response() == framework::RequestCancelled ? KeptReason::Cancelled
                                                                     : KeptReason::DataEnded;
-    LOC_LINE.restoreGroup(*this, reason);
+    joiner_.restoreGroup(*this, reason);
   }
 
  private:
@@ -74,8 +74,8 @@ class JoiningPass : public CorrectionPass, private JoinTarget {
 
   void countJoin() {
     ++tally_[0];
-    tally_[1] += LOC_LINE.joinedLines() - 1;
-    if (report_ != nullptr) report_->origins().joined(written_, LOC_LINE.joinedLines());
+    tally_[1] += joiner_.joinedLines() - 1;
+    if (report_ != nullptr) report_->origins().joined(written_, joiner_.joinedLines());
   }
 
   framework::Level failed(int id) {
@@ -83,7 +83,7 @@ class JoiningPass : public CorrectionPass, private JoinTarget {
     return Failed(id);
   }
 
-  LineJoiner LOC_LINE;
+  LineJoiner joiner_;
   txa::PassTally tally_;
   txa::ConversionReport* report_ = txa::activeReport();
   // The position in the table as the pass leaves it (the records taken give it as the pass

@@ -4,14 +4,6 @@
 
 namespace tallowmere::testing {
 
-RecordingMessageBox::RecordingMessageBox() : previous_(runtime::messageBoxPort()) {
-  runtime::installMessageBoxPort(this);
-}
-
-RecordingMessageBox::~RecordingMessageBox() {
-  runtime::installMessageBoxPort(previous_);
-}
-
 int RecordingMessageBox::showMessageBox(const runtime::MessageBoxRequest& request) {
   shown_.push_back(request);
   std::fprintf(stderr, "[%s] %s\n", request.caption.c_str(), request.text.c_str());

@@ -3,6 +3,7 @@
 #include <deque>
 #include <vector>
 
+#include "runtime/core/PlatformServices.h"
 #include "runtime/ui/MessageBox.h"
 
 namespace tallowmere::testing {
@@ -12,18 +13,13 @@ namespace tallowmere::testing {
 // box to standard error, where death tests can match the last words of a dying process.
 class RecordingMessageBox : public runtime::MessageBoxPort {
  public:
-  RecordingMessageBox();
-  ~RecordingMessageBox() override;
-  RecordingMessageBox(const RecordingMessageBox&) = delete;
-  RecordingMessageBox& operator=(const RecordingMessageBox&) = delete;
-
   int showMessageBox(const runtime::MessageBoxRequest& request) override;
 
   void answer(int button) { answers_.push_back(button); }
   const std::vector<runtime::MessageBoxRequest>& shown() const { return shown_; }
 
  private:
-  runtime::MessageBoxPort* previous_;
+  runtime::ScopedServices installed_{{.messageBoxes = this}};
   std::vector<runtime::MessageBoxRequest> shown_;
   std::deque<int> answers_;
 };

@@ -3,6 +3,7 @@
 #include "framework/core/Assert.h"
 #include "framework/windows/ToolbarClass.h"
 #include "framework/windows/WindowComponent.h"
+#include "runtime/core/PlatformServices.h"
 #include "runtime/ui/KeyCodes.h"
 #include "runtime/ui/Window.h"
 #include "runtime/ui/WindowEngine.h"
@@ -11,7 +12,11 @@ namespace tallowmere::framework {
 
 namespace {
 
+// Windows are opened and their events taken only through here, so this is where the one
+// thread that may run windows is checked.
 runtime::WindowEngine& engine() {
+  frameworkAssert(runtime::onPlatformThread(),
+                  "Windows run on the thread that installed the platform services");
   return runtime::WindowEngine::current();
 }
 

@@ -3,18 +3,9 @@
 namespace tallowmere::platform {
 
 DryRun::DryRun()
-    : realFiles_(runtime::fileSystem()),
-      realSettings_(runtime::privateProfile()),
-      files_(realFiles_),
-      settings_(realSettings_) {
-  runtime::installFileSystem(files_);
-  runtime::installPrivateProfile(settings_);
-}
-
-DryRun::~DryRun() {
-  runtime::installFileSystem(realFiles_);
-  runtime::installPrivateProfile(realSettings_);
-}
+    : files_(runtime::fileSystem()),
+      settings_(runtime::privateProfile()),
+      installed_({.files = &files_, .settings = &settings_}) {}
 
 bool DryRun::changes(const std::string& input, const std::string& output) {
   return files_.contents(input) != files_.contents(output);

@@ -4,6 +4,7 @@
 
 #include "platform/common/DryRunFileSystem.h"
 #include "platform/common/ReadOnlyProfile.h"
+#include "runtime/core/PlatformServices.h"
 
 namespace tallowmere::platform {
 
@@ -12,18 +13,14 @@ namespace tallowmere::platform {
 class DryRun {
  public:
   DryRun();
-  ~DryRun();
-  DryRun(const DryRun&) = delete;
-  DryRun& operator=(const DryRun&) = delete;
 
   // Whether output, as the conversion left it, would differ from the bytes of input.
   bool changes(const std::string& input, const std::string& output);
 
  private:
-  runtime::FileSystem& realFiles_;
-  runtime::PrivateProfile& realSettings_;
   DryRunFileSystem files_;
   ReadOnlyProfile settings_;
+  runtime::ScopedServices installed_;
 };
 
 }  // namespace tallowmere::platform

@@ -3,19 +3,16 @@
 #include "platform/posix/PosixCalendar.h"
 #include "platform/posix/PosixFileSystem.h"
 #include "platform/posix/PosixPrivateProfile.h"
-#include "runtime/core/Calendar.h"
-#include "runtime/files/FileSystem.h"
-#include "runtime/settings/PrivateProfile.h"
+#include "runtime/core/PlatformServices.h"
 
 namespace tallowmere::platform {
 
 void installPosixServices() {
   static PosixFileSystem fileSystem;
-  runtime::installFileSystem(fileSystem);
   static PosixPrivateProfile settings;
-  runtime::installPrivateProfile(settings);
   static PosixCalendar calendar;
-  runtime::installCalendar(calendar);
+  runtime::installPlatformServices(
+      {.files = &fileSystem, .settings = &settings, .calendar = &calendar});
 }
 
 }  // namespace tallowmere::platform

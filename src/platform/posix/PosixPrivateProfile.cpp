@@ -35,59 +35,32 @@ std::filesystem::path PosixPrivateProfile::locate(std::string_view file) {
   return name.has_parent_path() ? name : configurationFolder() / name;
 }
 
-std::optional<ProfileDocument> PosixPrivateProfile::load(const std::filesystem::path& path) {
+std::optional<std::string> PosixPrivateProfile::loadText(std::string_view file) {
+  const std::filesystem::path path = locate(file);
   std::error_code error;
   const std::filesystem::file_status status = std::filesystem::status(path, error);
-  if (status.type() == std::filesystem::file_type::not_found) return ProfileDocument();
+  if (status.type() == std::filesystem::file_type::not_found) return std::string();
   if (status.type() != std::filesystem::file_type::regular) return std::nullopt;
   if (std::filesystem::file_size(path, error) > LargestSettingsFile || error) return std::nullopt;
   std::ifstream in(path, std::ios::binary);
   if (!in) return std::nullopt;
-  const std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-  return ProfileDocument(text);
+  return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
 }
 
-void PosixPrivateProfile::save(const std::filesystem::path& path,
-                               const ProfileDocument& document) {
+void PosixPrivateProfile::saveText(std::string_view file, std::string_view text) {
+  const std::filesystem::path path = locate(file);
   std::error_code error;
   if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), error);
   const std::filesystem::path temporary =
       path.string() + ".tmp" + std::to_string(static_cast<long>(::getpid()));
   const int descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
   if (descriptor < 0) return;
-  const std::string text = document.text();
   const bool written =
       writeFully(descriptor, 0, text.data(), text.size()) == 0 && ::fsync(descriptor) == 0;
   const bool closed = ::close(descriptor) == 0;
   if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
     std::filesystem::remove(temporary, error);
   }
-}
-
-std::string PosixPrivateProfile::read(std::string_view file, std::string_view section,
-                                      std::string_view key, std::string_view defaultValue) {
-  const std::optional<ProfileDocument> document = load(locate(file));
-  if (!document) return std::string(defaultValue);
-  return document->get(section, key).value_or(std::string(defaultValue));
-}
-
-void PosixPrivateProfile::write(std::string_view file, std::string_view section,
-                                std::string_view key, std::string_view value) {
-  const std::filesystem::path path = locate(file);
-  std::optional<ProfileDocument> document = load(path);
-  if (!document) return;
-  // Rewriting and syncing the whole file for a value it already holds would only cost time.
-  if (!document->set(section, key, value)) return;
-  save(path, *document);
-}
-
-void PosixPrivateProfile::remove(std::string_view file, std::string_view section,
-                                 std::string_view key) {
-  const std::filesystem::path path = locate(file);
-  std::optional<ProfileDocument> document = load(path);
-  if (!document || !document->get(section, key)) return;
-  document->remove(section, key);
-  save(path, *document);
 }
 
 }  // namespace tallowmere::platform

@@ -3,9 +3,9 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
 
-#include "platform/posix/ProfileDocument.h"
-#include "runtime/settings/PrivateProfile.h"
+#include "platform/common/DocumentProfile.h"
 
 namespace tallowmere::platform {
 
@@ -15,20 +15,13 @@ namespace tallowmere::platform {
 // a file that cannot be read or written behaves as an empty one, as the calls report no
 // errors. A file that exists but cannot be used as settings (a folder, unreadable, far too
 // large) reads as empty and is never overwritten: it may be something the user needs.
-class PosixPrivateProfile : public runtime::PrivateProfile {
+class PosixPrivateProfile : public DocumentProfile {
  public:
-  std::string read(std::string_view file, std::string_view section, std::string_view key,
-                   std::string_view defaultValue) override;
-  void write(std::string_view file, std::string_view section, std::string_view key,
-             std::string_view value) override;
-  void remove(std::string_view file, std::string_view section, std::string_view key) override;
-
   static std::filesystem::path locate(std::string_view file);
 
- private:
-  // Nothing when the file exists but cannot serve as settings.
-  static std::optional<ProfileDocument> load(const std::filesystem::path& path);
-  static void save(const std::filesystem::path& path, const ProfileDocument& document);
+ protected:
+  std::optional<std::string> loadText(std::string_view file) override;
+  void saveText(std::string_view file, std::string_view text) override;
 };
 
 }  // namespace tallowmere::platform

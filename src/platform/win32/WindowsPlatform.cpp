@@ -9,19 +9,16 @@
 #include "platform/win32/WindowsCalendar.h"
 #include "platform/win32/WindowsFileSystem.h"
 #include "platform/win32/WindowsPrivateProfile.h"
-#include "runtime/core/Calendar.h"
-#include "runtime/files/FileSystem.h"
-#include "runtime/settings/PrivateProfile.h"
+#include "runtime/core/PlatformServices.h"
 
 namespace tallowmere::platform {
 
 void installWindowsServices() {
   static WindowsFileSystem fileSystem;
-  runtime::installFileSystem(fileSystem);
   static WindowsPrivateProfile settings;
-  runtime::installPrivateProfile(settings);
   static WindowsCalendar calendar;
-  runtime::installCalendar(calendar);
+  runtime::installPlatformServices(
+      {.files = &fileSystem, .settings = &settings, .calendar = &calendar});
 }
 
 std::vector<std::string> commandLineArguments() {

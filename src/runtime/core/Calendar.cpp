@@ -1,19 +1,12 @@
 #include "runtime/core/Calendar.h"
 
+#include "runtime/core/PlatformServices.h"
 #include "runtime/core/RequiredService.h"
 
 namespace tallowmere::runtime {
 
-namespace {
-RequiredService<const Calendar> installed("calendar");
-}
-
-void installCalendar(const Calendar& calendar) {
-  installed.install(calendar);
-}
-
 const Calendar& calendar() {
-  return installed.get();
+  return required(platformServices().calendar, "calendar");
 }
 
 }  // namespace tallowmere::runtime

@@ -21,8 +21,7 @@ class Calendar {
   virtual LocalTime now() const = 0;
 };
 
-// The platform's start-up installs its calendar once.
-void installCalendar(const Calendar& calendar);
+// The platform's calendar, one of the installed platform services.
 const Calendar& calendar();
 
 }  // namespace tallowmere::runtime

@@ -1,15 +1,12 @@
 #include "runtime/files/FileSystem.h"
 
+#include "runtime/core/PlatformServices.h"
 #include "runtime/core/RequiredService.h"
 
 namespace tallowmere::runtime {
 
-namespace {
-RequiredService<FileSystem> installed("file system");
+FileSystem& fileSystem() {
+  return required(platformServices().files, "file system");
 }
-
-void installFileSystem(FileSystem& fileSystem) { installed.install(fileSystem); }
-
-FileSystem& fileSystem() { return installed.get(); }
 
 }  // namespace tallowmere::runtime

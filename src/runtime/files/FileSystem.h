@@ -48,8 +48,7 @@ class FileSystem {
   virtual int remove(const std::string& path) = 0;
 };
 
-// The front end's main() installs the operating system's file layer once at start.
-void installFileSystem(FileSystem& fileSystem);
+// The operating system's file layer, one of the installed platform services.
 FileSystem& fileSystem();
 
 }  // namespace tallowmere::runtime

@@ -19,8 +19,7 @@ class PrivateProfile {
   virtual void remove(std::string_view file, std::string_view section, std::string_view key) = 0;
 };
 
-// The front end's main() installs the platform's settings files once at start.
-void installPrivateProfile(PrivateProfile& profile);
+// The platform's settings files, one of the installed platform services.
 PrivateProfile& privateProfile();
 
 }  // namespace tallowmere::runtime

@@ -2,30 +2,14 @@
 
 namespace tallowmere::runtime {
 
-namespace {
-FrontEnd* installed = nullptr;
+FrontEnd* frontEnd() {
+  return platformServices().frontEnd;
 }
-
-void installFrontEnd(FrontEnd* frontEnd) {
-  installed = frontEnd;
-  installMessageBoxPort(frontEnd);
-}
-
-FrontEnd* frontEnd() { return installed; }
 
 const Clock& clock() {
   static const SteadyClock steady;
+  const FrontEnd* installed = frontEnd();
   return installed ? installed->clock() : steady;
-}
-
-ScopedFrontEnd::ScopedFrontEnd(FrontEnd& frontEnd)
-    : previous_(installed), previousMessageBoxPort_(messageBoxPort()) {
-  installFrontEnd(&frontEnd);
-}
-
-ScopedFrontEnd::~ScopedFrontEnd() {
-  installed = previous_;
-  installMessageBoxPort(previousMessageBoxPort_);
 }
 
 }  // namespace tallowmere::runtime

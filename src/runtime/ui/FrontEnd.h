@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "runtime/core/PlatformServices.h"
 #include "runtime/ui/Clock.h"
 #include "runtime/ui/MessageBox.h"
 #include "runtime/ui/WindowDescription.h"
@@ -65,24 +66,17 @@ class FrontEnd : public MessageBoxPort {
   virtual void shutdown() = 0;
 };
 
-// The front end in use, also installed as the message box port; nullptr removes it.
-void installFrontEnd(FrontEnd* frontEnd);
+// The front end in use, or nullptr.
 FrontEnd* frontEnd();
 
 // The installed front end's clock; real time when none is installed.
 const Clock& clock();
 
-// Installs a front end for a scope and puts the previous one back afterwards.
-class ScopedFrontEnd {
+// Puts a front end, with its message boxes, in place for a scope.
+class ScopedFrontEnd : public ScopedServices {
  public:
-  explicit ScopedFrontEnd(FrontEnd& frontEnd);
-  ~ScopedFrontEnd();
-  ScopedFrontEnd(const ScopedFrontEnd&) = delete;
-  ScopedFrontEnd& operator=(const ScopedFrontEnd&) = delete;
-
- private:
-  FrontEnd* previous_;
-  MessageBoxPort* previousMessageBoxPort_;
+  explicit ScopedFrontEnd(FrontEnd& frontEnd)
+      : ScopedServices({.frontEnd = &frontEnd, .messageBoxes = &frontEnd}) {}
 };
 
 }  // namespace tallowmere::runtime

@@ -1,17 +1,12 @@
 #include "runtime/ui/MessageBox.h"
 
+#include "runtime/core/PlatformServices.h"
+
 namespace tallowmere::runtime {
 
-namespace {
-MessageBoxPort* installed = nullptr;
-}
-
-void installMessageBoxPort(MessageBoxPort* port) { installed = port; }
-
-MessageBoxPort* messageBoxPort() { return installed; }
-
 int messageBox(const MessageBoxRequest& request) {
-  return installed ? installed->showMessageBox(request) : request.defaultButton;
+  MessageBoxPort* port = platformServices().messageBoxes;
+  return port ? port->showMessageBox(request) : request.defaultButton;
 }
 
 }  // namespace tallowmere::runtime

@@ -21,7 +21,7 @@ struct MessageBoxRequest {
   int defaultButton = Button::OK;
 };
 
-// Where message boxes are shown: the front end in use installs itself.
+// Where message boxes are shown: the front end in use, or a stand-in put in its place.
 class MessageBoxPort {
  public:
   virtual ~MessageBoxPort() = default;
@@ -29,8 +29,6 @@ class MessageBoxPort {
   virtual int showMessageBox(const MessageBoxRequest& request) = 0;
 };
 
-void installMessageBoxPort(MessageBoxPort* port);
-MessageBoxPort* messageBoxPort();
 // Shows the box through the installed port; with none installed, answers the default.
 int messageBox(const MessageBoxRequest& request);
 

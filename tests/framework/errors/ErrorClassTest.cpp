@@ -7,6 +7,7 @@
 #include "framework/errors/ErrorClass.h"
 #include "framework/errors/ErrorStatusClass.h"
 #include "runtime/core/Calendar.h"
+#include "runtime/core/PlatformServices.h"
 #include "runtime/files/ErrorState.h"
 #include "support/RecordingMessageBox.h"
 #include "support/TempDir.h"
@@ -193,13 +194,11 @@ class SteppingCalendar : public runtime::Calendar {
 
 TEST_F(ErrorClassTest, LoggedMessagesAreAppendedToTheLogFileWithTheLocalTime) {
   tallowmere::testing::TempDir folder(true);
-  const runtime::Calendar& real = runtime::calendar();
   SteppingCalendar stepping;
-  runtime::installCalendar(stepping);
+  const runtime::ScopedServices installed({.calendar = &stepping});
   errors.SetLogErrors(true);
   errors.TakeError(25);
   errors.ThrowMessage(27, "Main");
-  runtime::installCalendar(real);
   EXPECT_EQ(tallowmere::testing::readFile("QorError.Log"),
             "2026/03/07@09:05:01 --> There are no records available to process.\r\n"
             "2027/11/23@17:42:59 --> The Procedure Main has not been defined.\r\n");

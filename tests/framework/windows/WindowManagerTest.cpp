@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "framework/windows/ToolbarClass.h"
@@ -10,6 +11,7 @@
 #include "runtime/ui/KeyCodes.h"
 #include "runtime/ui/Window.h"
 #include "runtime/ui/WindowEngine.h"
+#include "support/RecordingMessageBox.h"
 
 namespace tallowmere::framework {
 namespace {
@@ -96,6 +98,16 @@ class WindowManagerTest : public ::testing::Test {
   runtime::Window window{dialog()};
   Dialog manager{window};
 };
+
+TEST(WindowManagerDeathTest, WindowsRunOnlyOnTheThreadThatInstalledThePlatformServices) {
+  platform::HeadlessFrontEnd screen;
+  const runtime::ScopedFrontEnd installed{screen};
+  const tallowmere::testing::RecordingMessageBox boxes;
+  runtime::Window window{dialog()};
+  Dialog manager{window};
+  EXPECT_EXIT(std::thread([&] { manager.Run(); }).join(), ::testing::ExitedWithCode(3),
+              "Assertion failed: Windows run on the thread that installed the platform services");
+}
 
 TEST_F(WindowManagerTest, ResponseButtonEndsTheWindowWithItsResponse) {
   manager.buttons = {{OkButton, RequestCompleted}, {CancelButton, RequestCancelled}};

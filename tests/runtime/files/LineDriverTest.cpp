@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "runtime/core/PlatformServices.h"
 #include "runtime/files/ErrorState.h"
 #include "runtime/files/File.h"
 #include "runtime/files/LineFileFixture.h"
@@ -247,9 +248,8 @@ class FullDisk : public OneFileSystem {
 };
 
 TEST_F(LineDriverTest, AFailedWriteIsReportedByTheAddOrAtTheLatestByTheClose) {
-  FileSystem& real = fileSystem();
   FullDisk full;
-  installFileSystem(full);
+  const ScopedServices installed({.files = &full});
   File few("Few", "few.txt", std::make_unique<LineDriver>());
   ASSERT_EQ(few.open(), 0);
   few.record().assign("buffered");
@@ -267,13 +267,11 @@ TEST_F(LineDriverTest, AFailedWriteIsReportedByTheAddOrAtTheLatestByTheClose) {
   EXPECT_GT(failedAt, 0);
   EXPECT_EQ(many.add(), ErrorCode::OperatingSystemError);
   EXPECT_EQ(many.close(), ErrorCode::OperatingSystemError);
-  installFileSystem(real);
 }
 
 TEST_F(LineDriverTest, TheOpenModeReachesTheSystemAsAccessAndSharing) {
-  FileSystem& real = fileSystem();
   GeneratedFileSystem generated(1);
-  installFileSystem(generated);
+  const ScopedServices installed({.files = &generated});
   const std::pair<unsigned char, FileSharing> modes[] = {
       {OpenMode::ReadOnly, FileSharing::DenyNone},
       {OpenMode::ReadWrite | OpenMode::DenyAll, FileSharing::DenyAll},
@@ -287,14 +285,12 @@ TEST_F(LineDriverTest, TheOpenModeReachesTheSystemAsAccessAndSharing) {
     EXPECT_EQ(generated.lastAccess,
               mode & OpenMode::AccessMask ? FileAccess::ReadWrite : FileAccess::Read);
   }
-  installFileSystem(real);
 }
 
 TEST_F(LineDriverTest, AHundredMegabyteLineIsReadInBoundedMemory) {
   constexpr std::int64_t Size = 100 << 20;
-  FileSystem& real = fileSystem();
   GeneratedFileSystem generated(Size);
-  installFileSystem(generated);
+  const ScopedServices installed({.files = &generated});
   const long before = testing::peakResidentKilobytes();
   File file("Huge", "huge.txt", std::make_unique<LineDriver>());
   ASSERT_EQ(file.open(OpenMode::ReadOnly), 0);
@@ -303,7 +299,6 @@ TEST_F(LineDriverTest, AHundredMegabyteLineIsReadInBoundedMemory) {
   EXPECT_EQ(file.lastReadBytes(), static_cast<std::size_t>(Size));
   EXPECT_EQ(file.next(), ErrorCode::RecordNotAvailable);
   file.close();
-  installFileSystem(real);
   EXPECT_LT(testing::peakResidentKilobytes() - before, 32 * 1024);
 }
 

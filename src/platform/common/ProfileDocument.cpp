@@ -1,4 +1,4 @@
-#include "platform/posix/ProfileDocument.h"
+#include "platform/common/ProfileDocument.h"
 
 #include <algorithm>
 #include <cctype>
