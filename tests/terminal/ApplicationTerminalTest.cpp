@@ -417,14 +417,15 @@ TEST_F(ApplicationTerminal, CancelEndsTheImportEarlyAndThePipelineGoesOn) {
   ASSERT_LT(*running, 100) << "the import ended before it could be cancelled";
   clickOn(program, "[ Cancel ]");
 
+  // The passes after a cancelled import run on the few lines it took, too fast to be sure
+  // of seeing each window; the notice at the end shows that they ran.
   const std::vector<std::string> seen =
-      followPipeline(program, [](const std::vector<std::string>& names) {
-        return !names.empty() && names.back() == everyPass().back();
+      followPipeline(program, [&](const std::vector<std::string>&) {
+        return shows(program.screen(), "Conversion Incomplete");
       });
   EXPECT_TRUE(isInOrderWithin(seen, {"Importing TXA File", "Correcting AT", "Exporting TXA File"}))
       << ::testing::PrintToString(seen);
-  EXPECT_NE(std::find(seen.begin(), seen.end(), "Correcting AT"), seen.end())
-      << ::testing::PrintToString(seen);
+  // Only Correct AT names a clause whose continuation is broken.
   ASSERT_TRUE(program.waitForText("line 1, ,AT( its continuation is broken")) << program.screen();
   acknowledgeNotice(program, "The import was cancelled");
   closeWithTheButton(program);
