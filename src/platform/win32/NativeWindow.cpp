@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 #include "platform/common/FocusOrder.h"
 #include "platform/win32/Utf16.h"
 #include "runtime/ui/KeyCodes.h"
@@ -131,6 +133,11 @@ HWND NativeWindow::createControl(const runtime::Control& control, bool isDefault
                         ? GetSystemMetrics(SM_CXMENUCHECK) + font_.xToPixels(4)
                         : font_.xToPixels(4);
     width = font_.textWidth(text) + box;
+  } else if (control.kind() == runtime::ControlKind::FixedText) {
+    // A text wider than its place (the substitute of a missing font may be) keeps its end in
+    // sight while the window has room for it, rather than wrapping out of its one line.
+    const int room = font_.xToPixels(window_.width() - design.x);
+    width = std::max(width, std::min(font_.textWidth(text), room));
   }
   const int naturalHeight =
       control.kind() == runtime::ControlKind::Button ? ButtonHeight : TextHeight;
@@ -204,12 +211,11 @@ void NativeWindow::draw(const runtime::Window& window) {
   UpdateWindow(handle_);
 }
 
-// A window placed by the program (a restored place) goes there; where the user put it, it
-// already is.
+// Only a place the program chose (a restored place) moves the window: one the user chose it is
+// at already, and the program may not have heard of it yet.
 void NativeWindow::moveTo(runtime::Point position) {
-  RECT frame{};
-  GetWindowRect(handle_, &frame);
-  if (font_.xToUnits(frame.left) == position.x && font_.yToUnits(frame.top) == position.y) return;
+  if (placed_ == position) return;
+  placed_ = position;
   placing_ = true;
   SetWindowPos(handle_, nullptr, font_.xToPixels(position.x), font_.yToPixels(position.y), 0, 0,
                SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -250,6 +256,7 @@ LRESULT NativeWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         runtime::Input moved;
         moved.kind = runtime::Input::Kind::Move;
         moved.position = {font_.xToUnits(frame.left), font_.yToUnits(frame.top)};
+        placed_ = moved.position;
         inputs_.push_back(moved);
       }
       break;

@@ -54,6 +54,8 @@ class NativeWindow {
   std::map<int, HWND> controls_;
   std::map<int, std::string> shownTexts_;
   std::deque<runtime::Input> inputs_;
+  // Where the window was put last, by the program or the user, in dialog units.
+  std::optional<runtime::Point> placed_;
   bool placing_ = false;
   bool busy_ = false;
 };

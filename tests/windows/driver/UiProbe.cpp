@@ -1,5 +1,6 @@
 #include "UiProbe.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <thread>
@@ -76,10 +77,14 @@ std::string narrow(const std::wstring& text) {
 
 std::string windowText(HWND window) {
   wchar_t text[512] = {};
-  // Asked by message, as a screen reader asks, so it works across processes.
-  SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_BLOCK, 2000,
-                      nullptr);
-  return narrow(text);
+  DWORD_PTR length = 0;
+  // Asked by message, as a screen reader asks, so it works across processes; a window that
+  // went away meanwhile has no text.
+  if (!SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_BLOCK,
+                           2000, &length)) {
+    return {};
+  }
+  return narrow(std::wstring(text, std::min<DWORD_PTR>(length, 511)));
 }
 
 std::string className(HWND window) {
