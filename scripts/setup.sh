@@ -9,7 +9,7 @@ set -euo pipefail
 # for the cross compiler to build.
 packages=(g++ cmake ninja-build make libgtest-dev libgmock-dev libncurses-dev tmux clang
           libclang-rt-dev time g++-mingw-w64-x86-64-posix wine64 xvfb imagemagick x11-apps
-          googletest nlohmann-json3-dev)
+          googletest nlohmann-json3-dev zip)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \

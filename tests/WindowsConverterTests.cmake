@@ -17,6 +17,9 @@ endforeach()
 add_test(NAME converter_needs_only_windows_dlls
          COMMAND "${PROJECT_SOURCE_DIR}/tests/windows/check-imports.sh"
                  "$<TARGET_FILE:tallowmere_console>")
+add_test(NAME window_program_needs_only_windows_dlls
+         COMMAND "${PROJECT_SOURCE_DIR}/tests/windows/check-imports.sh"
+                 "$<TARGET_FILE:tallowmere_window>")
 
 # The window program driven as a user would drive it, on a display of its own.
 add_executable(window_program_tests windows/driver/WindowProgramTest.cpp windows/driver/UiProbe.cpp)
