@@ -180,7 +180,9 @@ runtime::Point NativeWindow::place(std::optional<runtime::Point> position) {
 }
 
 void NativeWindow::show() {
+  placing_ = true;
   ShowWindow(handle_, SW_SHOW);
+  placing_ = false;
   SetForegroundWindow(handle_);
   UpdateWindow(handle_);
 }
@@ -256,6 +258,9 @@ LRESULT NativeWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         runtime::Input moved;
         moved.kind = runtime::Input::Kind::Move;
         moved.position = {font_.xToUnits(frame.left), font_.yToUnits(frame.top)};
+        // Showing the window reports where it already is; reported later than a restored
+        // place, that would put the window back.
+        if (placed_ == moved.position) break;
         placed_ = moved.position;
         inputs_.push_back(moved);
       }
