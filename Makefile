@@ -6,7 +6,7 @@ BUILD ?= build
 SANITIZE_BUILD ?= build-sanitize
 WINDOWS_BUILD ?= build-windows
 
-.PHONY: run test build setup bench clean windows test-windows
+.PHONY: run test build setup bench clean windows test-windows package-windows
 
 setup:
 	@scripts/setup.sh
@@ -44,8 +44,13 @@ test-windows: windows build
 package: build
 	@cmake --build $(BUILD) --target package
 
+# The zip a Windows user unpacks: both programs, a README.txt and the example export.
+VERSION := $(shell grep -m1 -o 'Tallowmere VERSION [0-9.]*' CMakeLists.txt | cut -d' ' -f3)
+package-windows: windows
+	scripts/package-windows.sh $(WINDOWS_BUILD) $(VERSION)
+
 bench: build
 	@echo "See bench/README.md"
 
 clean:
-	rm -rf $(BUILD) $(SANITIZE_BUILD) $(WINDOWS_BUILD)
+	rm -rf $(BUILD) $(SANITIZE_BUILD) $(WINDOWS_BUILD) dist

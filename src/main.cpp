@@ -20,6 +20,7 @@
 #include "txa/TxaFiles.h"
 #ifdef _WIN32
 #include "platform/win32/WindowsConsole.h"
+#include "platform/win32/WindowsFrontEnd.h"
 #include "platform/win32/WindowsPlatform.h"
 #else
 #include "platform/posix/PosixConsole.h"
@@ -114,8 +115,13 @@ std::optional<std::vector<std::string>> startPlatform(int, char**) {
 }
 
 int openTheWindow() {
-  std::fputs("tallowmere: this build has no window yet; use --batch to convert\n", stderr);
-  return 2;
+  tallowmere::platform::WindowsFrontEnd windows;
+  {
+    tallowmere::runtime::ScopedFrontEnd installed(windows);
+    tallowmere::app::RunProgram(tallowmere::app::Main);
+  }
+  windows.shutdown();
+  return 0;
 }
 #else
 // The standard descriptors come first: any file opened before would take one of them.

@@ -1,0 +1,63 @@
+#pragma once
+
+#include <windows.h>
+
+#include <deque>
+#include <map>
+#include <optional>
+#include <string>
+
+#include "platform/win32/DialogFont.h"
+#include "runtime/ui/FrontEnd.h"
+#include "runtime/ui/Window.h"
+
+namespace tallowmere::platform {
+
+// One of the program's windows on the Windows desktop: a top-level window with a native
+// child control for each control of its description, placed in the description's dialog
+// units. What the user does to it is kept as runtime inputs until the engine takes them.
+class NativeWindow {
+ public:
+  NativeWindow(const runtime::Window& window, HWND owner);
+  ~NativeWindow();
+  NativeWindow(const NativeWindow&) = delete;
+  NativeWindow& operator=(const NativeWindow&) = delete;
+
+  HWND handle() const { return handle_; }
+  // Places the window at a position in dialog units; none: centred on its owner, or on the
+  // screen. Returns the position it took, in dialog units.
+  runtime::Point place(std::optional<runtime::Point> position);
+  void show();
+  // Shows the window's caption, texts, states and focus as they are now.
+  void draw(const runtime::Window& window);
+
+  std::optional<runtime::Input> takeInput();
+  bool hasInput() const { return !inputs_.empty(); }
+  void setBusy(bool busy) { busy_ = busy; }
+
+  // The runtime key code of a keyboard or mouse message, remembered for the input it causes.
+  static void noteUserMessage(const MSG& message);
+
+ private:
+  static LRESULT CALLBACK procedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
+  LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
+  void command(int id, int code);
+  void createControls(const runtime::Window& window);
+  HWND createControl(const runtime::Control& control, bool isDefault, bool centred);
+  void moveTo(runtime::Point position);
+  void focusControl(int number);
+
+  const runtime::Window& window_;
+  HWND handle_ = nullptr;
+  HWND owner_;
+  DialogFont font_;
+  std::map<int, HWND> controls_;
+  std::map<int, std::string> shownTexts_;
+  std::deque<runtime::Input> inputs_;
+  // Where the window was put last, by the program or the user, in dialog units.
+  std::optional<runtime::Point> placed_;
+  bool placing_ = false;
+  bool busy_ = false;
+};
+
+}  // namespace tallowmere::platform

@@ -1,0 +1,116 @@
+#include "platform/win32/WindowsFrontEnd.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "platform/win32/WindowsMessageBox.h"
+
+namespace tallowmere::platform {
+
+WindowsFrontEnd::~WindowsFrontEnd() {
+  shutdown();
+}
+
+NativeWindow* WindowsFrontEnd::find(const runtime::Window& window) {
+  for (Open& open : open_) {
+    if (open.window == &window) return open.native.get();
+  }
+  return nullptr;
+}
+
+void WindowsFrontEnd::openWindow(runtime::Window& window) {
+  HWND owner = open_.empty() ? nullptr : open_.back().native->handle();
+  auto native = std::make_unique<NativeWindow>(window, owner);
+  const runtime::Point at =
+      native->place(window.hasPosition() ? std::optional(window.position()) : std::nullopt);
+  if (!window.hasPosition()) window.moveTo(at);
+  const bool disableOwner = owner && IsWindowEnabled(owner);
+  if (disableOwner) EnableWindow(owner, FALSE);
+  native->show();
+  open_.push_back({&window, std::move(native), disableOwner});
+}
+
+void WindowsFrontEnd::drawWindow(const runtime::Window& window) {
+  if (NativeWindow* native = find(window)) native->draw(window);
+}
+
+void WindowsFrontEnd::closeWindow(const runtime::Window& window) {
+  const auto found = std::find_if(open_.begin(), open_.end(),
+                                  [&](const Open& open) { return open.window == &window; });
+  if (found == open_.end()) return;
+  // The owner is enabled first, so that Windows gives it the activation back.
+  if (found->disabledOwner) {
+    if (HWND owner = GetWindow(found->native->handle(), GW_OWNER)) EnableWindow(owner, TRUE);
+  }
+  open_.erase(found);
+}
+
+std::optional<runtime::Input> WindowsFrontEnd::waitForInput(
+    runtime::Window& active, std::optional<runtime::Hundredths> deadline) {
+  setBusy(false);
+  for (;;) {
+    pumpMessages();
+    NativeWindow* native = find(active);
+    if (!native) break;
+    if (std::optional<runtime::Input> input = native->takeInput()) {
+      setBusy(true);
+      return input;
+    }
+    DWORD timeout = INFINITE;
+    if (deadline) {
+      const runtime::Hundredths left = *deadline - clock_.now();
+      if (left <= 0) break;
+      timeout = static_cast<DWORD>(left * 10);
+    }
+    MsgWaitForMultipleObjectsEx(0, nullptr, timeout, QS_ALLINPUT, MWMO_INPUTAVAILABLE);
+  }
+  setBusy(true);
+  return std::nullopt;
+}
+
+bool WindowsFrontEnd::inputPending(runtime::Window& active) {
+  pumpMessages();
+  const NativeWindow* native = find(active);
+  return native && native->hasInput();
+}
+
+void WindowsFrontEnd::pumpMessages() {
+  MSG message{};
+  while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    NativeWindow::noteUserMessage(message);
+    HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
+    const bool ours = std::any_of(open_.begin(), open_.end(),
+                                  [&](const Open& open) { return open.native->handle() == root; });
+    if (ours && IsDialogMessageW(root, &message)) continue;
+    TranslateMessage(&message);
+    DispatchMessageW(&message);
+  }
+}
+
+// The cursor changes at once only when it moves; asking Windows to set it again shows the
+// new one where it stands.
+void WindowsFrontEnd::setBusy(bool busy) {
+  for (Open& open : open_) open.native->setBusy(busy);
+  POINT at{};
+  GetCursorPos(&at);
+  SetCursorPos(at.x, at.y);
+}
+
+void WindowsFrontEnd::beep() {
+  MessageBeep(MB_OK);
+}
+
+void WindowsFrontEnd::shutdown() {
+  while (!open_.empty()) closeWindow(*open_.back().window);
+}
+
+int WindowsFrontEnd::showMessageBox(const runtime::MessageBoxRequest& request) {
+  HWND owner = nullptr;
+  for (const Open& open : open_) {
+    if (IsWindowEnabled(open.native->handle())) owner = open.native->handle();
+  }
+  return showWindowsMessageBox(owner, request);
+}
+
+}  // namespace tallowmere::platform

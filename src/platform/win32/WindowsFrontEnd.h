@@ -1,0 +1,49 @@
+#pragma once
+
+#include <map>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "platform/win32/NativeWindow.h"
+#include "runtime/ui/FrontEnd.h"
+
+namespace tallowmere::platform {
+
+// The program's windows as Windows windows, driven by the thread's message loop: a wait
+// for input pumps messages until the user has done something to the active window or the
+// deadline passes, and a busy window's question whether input is pending pumps them too,
+// so its window can still be moved, repainted and cancelled. A window opened over another
+// (a progress window) is centred on it and modal: its owner takes no input while it is up.
+class WindowsFrontEnd final : public runtime::FrontEnd {
+ public:
+  WindowsFrontEnd() = default;
+  ~WindowsFrontEnd() override;
+
+  void openWindow(runtime::Window& window) override;
+  void drawWindow(const runtime::Window& window) override;
+  void closeWindow(const runtime::Window& window) override;
+  std::optional<runtime::Input> waitForInput(runtime::Window& active,
+                                             std::optional<runtime::Hundredths> deadline) override;
+  bool inputPending(runtime::Window& active) override;
+  bool personAtScreen() const override { return true; }
+  const runtime::Clock& clock() const override { return clock_; }
+  void beep() override;
+  void shutdown() override;
+  int showMessageBox(const runtime::MessageBoxRequest& request) override;
+
+ private:
+  struct Open {
+    const runtime::Window* window;
+    std::unique_ptr<NativeWindow> native;
+    bool disabledOwner;
+  };
+  NativeWindow* find(const runtime::Window& window);
+  void pumpMessages();
+  void setBusy(bool busy);
+
+  runtime::SteadyClock clock_;
+  std::vector<Open> open_;
+};
+
+}  // namespace tallowmere::platform

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace tallowmere::testing {
+
+// What a user or an accessibility tool sees of a window's control.
+struct SeenControl {
+  HWND handle = nullptr;
+  std::string className;
+  std::string text;
+  LONG style = 0;
+  RECT place{};  // in the parent's client coordinates
+};
+
+// The program under test, started as Explorer would start it, in a working folder.
+class ProgramRun {
+ public:
+  ProgramRun(const std::wstring& program, const std::wstring& folder);
+  ~ProgramRun();
+  ProgramRun(const ProgramRun&) = delete;
+  ProgramRun& operator=(const ProgramRun&) = delete;
+
+  DWORD id() const { return process_.dwProcessId; }
+  // The exit status, once the program has ended within the time; none otherwise.
+  std::optional<DWORD> exitStatus(std::chrono::milliseconds within);
+
+ private:
+  PROCESS_INFORMATION process_{};
+};
+
+std::string narrow(const std::wstring& text);
+std::string windowText(HWND window);
+std::string className(HWND window);
+// A top-level window's caption, as the task bar shows it without asking the window.
+std::string caption(HWND window);
+
+// Waits for a visible top-level window of the process that satisfies the test; null when
+// none came within the time.
+HWND waitForWindow(DWORD process, const std::function<bool(HWND)>& test,
+                   std::chrono::milliseconds within);
+HWND waitForCaption(DWORD process, const std::string& caption, std::chrono::milliseconds within);
+std::vector<SeenControl> childrenOf(HWND window);
+// The tab order as Windows' dialog keys walk it, from the first control that takes the focus.
+std::vector<std::string> tabOrder(HWND window);
+const SeenControl* findByText(const std::vector<SeenControl>& controls, const std::string& text);
+// Presses a button or toggles a check box as a click would.
+void click(HWND control);
+// Saves what the screen shows of the window, frame included, as a BMP file.
+bool saveScreenshot(HWND window, const std::wstring& file);
+
+}  // namespace tallowmere::testing

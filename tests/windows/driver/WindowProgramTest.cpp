@@ -1,0 +1,365 @@
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <regex>
+#include <set>
+#include <sstream>
+#include <thread>
+// Needs the types <windows.h> declares.
+#include <commctrl.h>
+
+#include "UiProbe.h"
+
+namespace tallowmere::testing {
+namespace {
+
+using namespace std::chrono_literals;
+namespace fs = std::filesystem;
+
+constexpr const char* MainCaption = "C7 to C6 Tallowmere";
+constexpr const char* ProgressCaption = "Processing Records";
+
+fs::path fromEnvironment(const wchar_t* name) {
+  const wchar_t* value = _wgetenv(name);
+  return value ? fs::path(value) : fs::path();
+}
+
+std::string readAll(const fs::path& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::ostringstream bytes;
+  bytes << in.rdbuf();
+  return bytes.str();
+}
+
+LRESULT ask(HWND control, UINT message) {
+  DWORD_PTR answer = 0;
+  SendMessageTimeoutW(control, message, 0, 0, SMTO_BLOCK, 2000, &answer);
+  return static_cast<LRESULT>(answer);
+}
+
+bool isCheckBox(const SeenControl& control) {
+  return control.className == "Button" && (control.style & BS_TYPEMASK) == BS_AUTOCHECKBOX;
+}
+
+bool isPushButton(const SeenControl& control) {
+  const LONG type = control.style & BS_TYPEMASK;
+  return control.className == "Button" && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON);
+}
+
+// Well into a pass but far from its end, so a click cannot come after it.
+bool isEarly(const std::string& percent) {
+  const int done = std::atoi(percent.c_str());
+  return done >= 5 && done <= 60;
+}
+
+// A progress window as seen at one moment.
+struct ProgressSample {
+  std::string title;
+  std::string percent;
+  LRESULT bar = 0;
+};
+
+// Starts the window program in a folder of its own, with the given export to convert, and
+// with no settings left from an earlier run.
+class WindowProgramTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    folder = fromEnvironment(L"TALLOWMERE_WORK") / test->name();
+    fs::remove_all(folder);
+    fs::create_directories(folder);
+    fs::remove(fromEnvironment(L"APPDATA") / "Tallowmere" / "Tallowmere.INI");
+  }
+
+  void start() {
+    run = std::make_unique<ProgramRun>(fromEnvironment(L"TALLOWMERE_EXE").wstring(),
+                                       folder.wstring());
+  }
+
+  HWND startWithMainWindow() {
+    start();
+    HWND window = waitForCaption(run->id(), MainCaption, 20s);
+    EXPECT_TRUE(window) << "no main window";
+    return window;
+  }
+
+  HWND control(HWND window, const std::string& text) {
+    const std::vector<SeenControl> controls = childrenOf(window);
+    const SeenControl* found = findByText(controls, text);
+    return found ? found->handle : nullptr;
+  }
+
+  void press(HWND window, const std::string& text) {
+    HWND button = control(window, text);
+    ASSERT_TRUE(button) << text;
+    click(button);
+  }
+
+  // Returns the main window, or null when it did not come.
+  HWND processTheLargeExportWithEveryOption() {
+    fs::copy_file(fromEnvironment(L"TALLOWMERE_LARGE"), folder / "Import.txa");
+    HWND main = startWithMainWindow();
+    if (!main) return nullptr;
+    for (const char* text : {"Remove Ordinals", "Correct Hash Field", "Remove Guids",
+                             "Correct Window Font", "Correct AT"}) {
+      HWND box = control(main, text);
+      EXPECT_TRUE(box) << text;
+      ask(box, BM_CLICK);
+      EXPECT_EQ(ask(box, BM_GETCHECK), BST_CHECKED) << text;
+    }
+    press(main, "Process");
+    return main;
+  }
+
+  HWND waitForBox(std::chrono::milliseconds within = 20s) {
+    return waitForWindow(
+        run->id(), [](HWND window) { return className(window) == "#32770"; }, within);
+  }
+
+  // Watches progress windows until the main window takes input again.
+  std::vector<ProgressSample> watchProgress(HWND main) {
+    std::vector<ProgressSample> samples;
+    auto idleSince = std::chrono::steady_clock::now();
+    while (std::chrono::steady_clock::now() - idleSince < 1500ms) {
+      HWND progress = waitForCaption(run->id(), ProgressCaption, 0ms);
+      if (progress) {
+        const std::vector<SeenControl> controls = childrenOf(progress);
+        ProgressSample sample;
+        for (const SeenControl& seen : controls) {
+          if (seen.className == "msctls_progress32") sample.bar = ask(seen.handle, PBM_GETPOS);
+        }
+        if (controls.size() >= 3) {
+          sample.title = controls[1].text;
+          sample.percent = controls[2].text;
+        }
+        if (samples.empty() && sample.bar > 0) shoot(progress, L"progress-window.bmp");
+        samples.push_back(sample);
+      }
+      if (progress || !IsWindowEnabled(main)) idleSince = std::chrono::steady_clock::now();
+      std::this_thread::sleep_for(20ms);
+    }
+    return samples;
+  }
+
+  void shoot(HWND window, const wchar_t* name) {
+    const fs::path shots = fromEnvironment(L"TALLOWMERE_SHOTS");
+    if (!shots.empty()) {
+      EXPECT_TRUE(saveScreenshot(window, (shots / name).wstring()));
+    }
+  }
+
+  fs::path folder;
+  std::unique_ptr<ProgramRun> run;
+};
+
+TEST_F(WindowProgramTest, TheMainWindowShowsItsNineControlsInTheirPlacesAndCloseEndsWithZero) {
+  fs::copy_file(fromEnvironment(L"TALLOWMERE_EXAMPLE"), folder / "Import.txa");
+  HWND main = startWithMainWindow();
+  ASSERT_TRUE(main);
+  std::this_thread::sleep_for(500ms);
+  shoot(main, L"main-window.bmp");
+
+  const std::vector<SeenControl> controls = childrenOf(main);
+  ASSERT_EQ(controls.size(), 9u);
+  const std::vector<std::string> boxes = {"Remove Ordinals", "Correct Hash Field", "Remove Guids",
+                                          "Correct Window Font", "Correct AT"};
+  for (const std::string& text : boxes) {
+    const SeenControl* box = findByText(controls, text);
+    ASSERT_TRUE(box) << text;
+    EXPECT_TRUE(isCheckBox(*box)) << text;
+    EXPECT_EQ(ask(box->handle, BM_GETCHECK), BST_UNCHECKED) << text;
+  }
+  for (const char* text : {"Import Filename: Import.txa", "Export Filename: Export.txa"}) {
+    const SeenControl* label = findByText(controls, text);
+    ASSERT_TRUE(label) << text;
+    EXPECT_EQ(label->className, "Static");
+  }
+  const SeenControl* process = findByText(controls, "Process");
+  const SeenControl* close = findByText(controls, "Close");
+  ASSERT_TRUE(process && close);
+  EXPECT_TRUE(isPushButton(*process) && isPushButton(*close));
+  EXPECT_EQ(process->style & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+
+  std::vector<std::string> order = boxes;
+  order.insert(order.end(), {"Process", "Close"});
+  EXPECT_EQ(tabOrder(main), order);
+
+  // Every control where its dialog units put it, with the units the first control shows.
+  const struct {
+    const char* text;
+    int x, y;
+  } designed[] = {{"Remove Ordinals", 13, 8},
+                  {"Import Filename: Import.txa", 144, 8},
+                  {"Correct Hash Field", 13, 21},
+                  {"Export Filename: Export.txa", 144, 21},
+                  {"Remove Guids", 13, 34},
+                  {"Correct Window Font", 13, 47},
+                  {"Correct AT", 13, 61},
+                  {"Process", 13, 127},
+                  {"Close", 196, 127}};
+  const double unitX = close->place.left / 196.0;
+  const double unitY = process->place.top / 127.0;
+  EXPECT_GT(unitX, 1.0);
+  for (const auto& place : designed) {
+    const SeenControl* seen = findByText(controls, place.text);
+    EXPECT_NEAR(seen->place.left, place.x * unitX, 2.0) << place.text;
+    EXPECT_NEAR(seen->place.top, place.y * unitY, 2.0) << place.text;
+  }
+  RECT client{};
+  GetClientRect(main, &client);
+  EXPECT_NEAR(client.right, 245 * unitX, 3.0);
+  EXPECT_NEAR(client.bottom, 147 * unitY, 3.0);
+
+  press(main, "Close");
+  EXPECT_EQ(run->exitStatus(20s), 0u);
+}
+
+// The control that has the keyboard focus in the program's window thread.
+HWND focusOf(HWND window) {
+  GUITHREADINFO thread{};
+  thread.cbSize = sizeof thread;
+  GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &thread);
+  return thread.hwndFocus;
+}
+
+// A key pressed and let go at the focused control, as the keyboard would send it.
+void type(HWND window, WPARAM key) {
+  HWND focused = focusOf(window);
+  PostMessageW(focused, WM_KEYDOWN, key, 1);
+  PostMessageW(focused, WM_KEYUP, key, 1 | (1u << 30) | (1u << 31));
+  std::this_thread::sleep_for(300ms);
+}
+
+TEST_F(WindowProgramTest, TheKeyboardTicksMovesOnAndEscClosesAsInEveryWindowsDialog) {
+  fs::copy_file(fromEnvironment(L"TALLOWMERE_EXAMPLE"), folder / "Import.txa");
+  HWND main = startWithMainWindow();
+  ASSERT_TRUE(main);
+  std::this_thread::sleep_for(300ms);
+  EXPECT_EQ(windowText(focusOf(main)), "Remove Ordinals");
+  type(main, VK_SPACE);
+  EXPECT_EQ(ask(control(main, "Remove Ordinals"), BM_GETCHECK), BST_CHECKED);
+  type(main, VK_TAB);
+  EXPECT_EQ(windowText(focusOf(main)), "Correct Hash Field");
+  type(main, VK_ESCAPE);
+  EXPECT_EQ(run->exitStatus(20s), 0u);
+}
+
+TEST_F(WindowProgramTest, EveryOptionAndProcessShowEachPassAndExportWhatTheBatchConverterDoes) {
+  HWND main = processTheLargeExportWithEveryOption();
+  ASSERT_TRUE(main);
+  const std::vector<ProgressSample> samples = watchProgress(main);
+
+  std::set<std::string> titles;
+  LRESULT furthest = 0;
+  const std::regex percent(R"(\d{1,3}% Completed?)");
+  for (const ProgressSample& sample : samples) {
+    EXPECT_GE(sample.bar, 0);
+    EXPECT_LE(sample.bar, 100);
+    furthest = std::max(furthest, sample.bar);
+    if (!sample.title.empty()) titles.insert(sample.title);
+    EXPECT_TRUE(sample.percent.empty() || std::regex_match(sample.percent, percent))
+        << sample.percent;
+  }
+  EXPECT_GE(titles.size(), 3u) << "passes seen: " << titles.size();
+  EXPECT_GT(furthest, 0) << "no bar was seen moving";
+
+  press(main, "Close");
+  EXPECT_EQ(run->exitStatus(20s), 0u);
+  EXPECT_TRUE(readAll(folder / "Export.txa") == readAll(fromEnvironment(L"TALLOWMERE_EXPECTED")))
+      << "the export differs from the batch converter's";
+}
+
+TEST_F(WindowProgramTest, CancelDuringAPassEndsItAtOnceAndSaysWhatWasDone) {
+  HWND main = processTheLargeExportWithEveryOption();
+  ASSERT_TRUE(main);
+  // Cancel is clicked once a pass is well under way, in whichever pass that is, and takes
+  // effect when its progress window goes; clicked again in a later pass if the one clicked
+  // ended before the click reached it.
+  std::optional<std::chrono::steady_clock::duration> answered;
+  const auto until = std::chrono::steady_clock::now() + 30s;
+  while (!answered && std::chrono::steady_clock::now() < until) {
+    HWND progress = waitForCaption(run->id(), ProgressCaption, 1s);
+    const std::vector<SeenControl> controls =
+        progress ? childrenOf(progress) : std::vector<SeenControl>{};
+    if (controls.size() != 4 || !isEarly(controls[2].text)) continue;
+    EXPECT_FALSE(IsWindowEnabled(main) && IsWindow(progress)) << "the progress window is modal";
+    const auto clicked = std::chrono::steady_clock::now();
+    click(controls[3].handle);
+    while (IsWindow(progress) && std::chrono::steady_clock::now() - clicked < 3s) {
+      std::this_thread::sleep_for(5ms);
+    }
+    const auto took = std::chrono::steady_clock::now() - clicked;
+    if (!IsWindow(progress) && waitForBox(10s)) answered = took;
+  }
+  ASSERT_TRUE(answered);
+  const long long milliseconds =
+      std::chrono::duration_cast<std::chrono::milliseconds>(*answered).count();
+  // How soon is for the benchmark to say; that the pass was cut short, the notice shows.
+  std::printf("Cancel took effect after %lld ms\n", milliseconds);
+  HWND box = waitForBox();
+  ASSERT_TRUE(box);
+  EXPECT_EQ(windowText(box), "Conversion Incomplete");
+  press(box, "OK");
+  EXPECT_TRUE(waitForWindow(
+      run->id(), [&](HWND) { return IsWindowEnabled(main); }, 10s));
+  press(main, "Close");
+  EXPECT_EQ(run->exitStatus(20s), 0u);
+}
+
+TEST_F(WindowProgramTest, AMissingImportIsFatalAndItsBoxesAnsweredOkEndWithOne) {
+  HWND main = startWithMainWindow();
+  ASSERT_TRUE(main);
+  press(main, "Process");
+  std::vector<std::string> captions;
+  bool saysImport = false;
+  std::optional<DWORD> status;
+  // The file error's box, then the halt's own.
+  while (!(status = run->exitStatus(0ms)) && captions.size() < 3) {
+    HWND box = waitForBox();
+    if (!box) break;
+    captions.push_back(windowText(box));
+    for (const SeenControl& seen : childrenOf(box)) {
+      saysImport = saysImport || seen.text.find("Import.txa") != std::string::npos;
+    }
+    press(box, "OK");
+    waitForWindow(
+        run->id(), [&](HWND window) { return window != box; }, 0ms);
+    std::this_thread::sleep_for(300ms);
+  }
+  ASSERT_FALSE(captions.empty());
+  EXPECT_EQ(captions.front(), "File Access Error");
+  EXPECT_TRUE(saysImport);
+  EXPECT_EQ(run->exitStatus(20s), 1u);
+}
+
+TEST_F(WindowProgramTest, AMovedWindowComesBackAtItsPlaceOnTheNextStart) {
+  fs::copy_file(fromEnvironment(L"TALLOWMERE_EXAMPLE"), folder / "Import.txa");
+  HWND main = startWithMainWindow();
+  ASSERT_TRUE(main);
+  SetWindowPos(main, nullptr, 123, 97, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  std::this_thread::sleep_for(300ms);
+  press(main, "Close");
+  ASSERT_EQ(run->exitStatus(20s), 0u);
+
+  start();
+  // Kept in dialog units: back within one unit, once the settings are read.
+  const auto atItsPlace = [](HWND window) {
+    RECT frame{};
+    GetWindowRect(window, &frame);
+    return std::abs(frame.left - 123) <= 4 && std::abs(frame.top - 97) <= 4;
+  };
+  main = waitForWindow(
+      run->id(),
+      [&](HWND window) { return windowText(window) == MainCaption && atItsPlace(window); }, 20s);
+  ASSERT_TRUE(main) << "the main window did not come back at its place; the settings: "
+                    << readAll(fromEnvironment(L"APPDATA") / "Tallowmere" / "Tallowmere.INI");
+  press(main, "Close");
+  EXPECT_EQ(run->exitStatus(20s), 0u);
+}
+
+}  // namespace
+}  // namespace tallowmere::testing
