@@ -8,11 +8,10 @@ set -euo pipefail
 # screenshot tool for its windows, ImageMagick to draw the icon, and GoogleTest's sources
 # for the cross compiler to build. The Debian package needs dpkg-dev (dpkg-shlibdeps works
 # out its dependencies) and file (CPack finds the programs to give it with it); groff-base
-# checks the manual page. zip packs the Windows program; fonts-wine gives Wine the fonts
-# its window frames draw with (Marlett's caption buttons, Tahoma).
+# checks the manual page. zip packs the Windows program.
 packages=(g++ cmake ninja-build make libgtest-dev libgmock-dev libncurses-dev tmux clang
           libclang-rt-dev time nlohmann-json3-dev g++-mingw-w64-x86-64-posix wine64 xvfb
-          imagemagick x11-apps googletest dpkg-dev file groff-base zip fonts-wine)
+          imagemagick x11-apps googletest dpkg-dev file groff-base zip)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
