@@ -43,14 +43,20 @@ trap '"$root/scripts/wine-prefix.sh" stop "$prefix"' EXIT
 median() { tr ' ' '\n' | sed '/^$/d' | sort -g | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
 timed() {
   local start=$EPOCHREALTIME
-  "$@" >/dev/null 2>&1
+  "$@" >/dev/null 2>&1 || return 1
   awk -v a="$start" -v b="$EPOCHREALTIME" 'BEGIN { printf "%.3f", b - a }'
 }
 
 linux_times="" windows_times=""
+# Each run must write its own export: one left from an earlier run would hide a failure.
 for ((run = 1; run <= runs; ++run)); do
-  linux_times+=" $(cd "$work/linux" && XDG_CONFIG_HOME="$work/linux" timed "$linux" --batch --all)"
-  windows_times+=" $(cd "$work/windows" && timed "$root/scripts/wine-run.sh" "$prefix" "$windows" --batch --all)"
+  rm -f "$work/linux/Export.txa" "$work/windows/Export.txa"
+  time=$(cd "$work/linux" && XDG_CONFIG_HOME="$work/linux" timed "$linux" --batch --all) ||
+    die "the Linux program failed"
+  linux_times+=" $time"
+  time=$(cd "$work/windows" && timed "$root/scripts/wine-run.sh" "$prefix" "$windows" --batch --all) ||
+    die "the Windows program failed"
+  windows_times+=" $time"
 done
 cmp -s "$work/linux/Export.txa" "$work/windows/Export.txa" || die "the exports differ"
 

@@ -6,6 +6,7 @@
 #include "framework/errors/ErrorClass.h"
 #include "framework/files/FileManager.h"
 #include "framework/files/RelationManager.h"
+#include "runtime/core/PerThread.h"
 
 namespace tallowmere::framework {
 
@@ -48,8 +49,10 @@ Manager* findMapping(const std::map<FileLabel, Manager*>& mapping, FileLabel lab
 }  // namespace
 
 FilesManager& filesManager() {
-  thread_local FilesManager registry;
-  return registry;
+  return runtime::perThread([] {
+    thread_local FilesManager registry;
+    return &registry;
+  });
 }
 
 FileLabel FilesManager::GetFileID(const runtime::File& file) {
@@ -70,7 +73,9 @@ void FilesManager::RemoveFileMapping(FileManager& manager) {
   RemoveFileMapping(labelOf(manager));
 }
 
-void FilesManager::RemoveFileMapping(FileLabel label) { removeMapping(FileMapping, label); }
+void FilesManager::RemoveFileMapping(FileLabel label) {
+  removeMapping(FileMapping, label);
+}
 
 void FilesManager::RemoveRelationFileMapping(RelationManager& manager) {
   RemoveRelationFileMapping(labelOf(manager));
@@ -116,8 +121,12 @@ void FilesManager::NoteUsage(FileManager& manager, std::uint8_t useType) {
     usage->UStat = std::max(usage->UStat, useType);
     return;
   }
-  FileUsage added{procedure, labelOf(manager), useType, 0,
-                  static_cast<std::uint16_t>(usage ? usage->ScopeLevel + 1 : 1), 0};
+  FileUsage added{procedure,
+                  labelOf(manager),
+                  useType,
+                  0,
+                  static_cast<std::uint16_t>(usage ? usage->ScopeLevel + 1 : 1),
+                  0};
   // A nested procedure that reads or writes the file must leave it to its caller as it
   // found it.
   if (usage && useType < UseType::SavedBelow) added.Hold = manager.SaveFile();

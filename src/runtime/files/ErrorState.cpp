@@ -6,27 +6,30 @@ namespace tallowmere::runtime {
 
 namespace {
 
-thread_local ErrorState current;
+ErrorState& current() {
+  return perThread([] {
+    thread_local ErrorState state;
+    return &state;
+  });
+}
 
 void hold(ErrorState state) {
-  current = std::move(state);
-  detail::errorHeld = true;
+  current() = std::move(state);
+  detail::errorHeld() = true;
 }
 
 }  // namespace
 
 namespace detail {
 
-thread_local constinit bool errorHeld = false;
-
 void forgetError() {
-  current = ErrorState{};
-  errorHeld = false;
+  current() = ErrorState{};
+  errorHeld() = false;
 }
 
 }  // namespace detail
 
-const ErrorState& lastError() { return current; }
+const ErrorState& lastError() { return current(); }
 
 std::string_view errorText(int code) {
   switch (code) {

@@ -3,6 +3,8 @@
 #include <string>
 #include <string_view>
 
+#include "runtime/core/PerThread.h"
+
 namespace tallowmere::runtime {
 
 // Error codes a file operation can leave behind.
@@ -39,14 +41,19 @@ const ErrorState& lastError();
 namespace detail {
 // Whether the outcome held may differ from a plain success. Constant-initialised, so the
 // inline check below reads it without the thread-local start-up call.
-extern thread_local constinit bool errorHeld;
+inline bool& errorHeld() {
+  return perThread([] {
+    thread_local constinit bool held = false;
+    return &held;
+  });
+}
 void forgetError();
 }  // namespace detail
 
 // Called before every record operation: the common case, nothing to clear, stays a single
 // test in the caller.
 inline void clearError() {
-  if (detail::errorHeld) detail::forgetError();
+  if (detail::errorHeld()) detail::forgetError();
 }
 // Each setter returns the code it left, so a failing operation can end with
 // `return setError(...)`.

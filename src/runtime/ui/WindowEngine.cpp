@@ -2,11 +2,15 @@
 
 #include <algorithm>
 
+#include "runtime/core/PerThread.h"
+
 namespace tallowmere::runtime {
 
 WindowEngine& WindowEngine::current() {
-  thread_local WindowEngine engine;
-  return engine;
+  return perThread([] {
+    thread_local WindowEngine engine;
+    return &engine;
+  });
 }
 
 WindowEngine::~WindowEngine() {
