@@ -65,6 +65,10 @@ same() {
   fi
   if [ -n "$problem" ]; then
     echo "DIFFERENT ($problem ) for $what" >&2
+    for side in linux windows; do
+      echo "  $side: status $(cat "$work/$side/.status"), messages:" >&2
+      head -c 600 "$work/$side/.err" | sed 's/^/    /' >&2
+    done
     failures=$((failures + 1))
   fi
 }
