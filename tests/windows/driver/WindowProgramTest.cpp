@@ -98,13 +98,14 @@ class WindowProgramTest : public ::testing::Test {
     fs::remove(fromEnvironment(L"APPDATA") / "Tallowmere" / "Tallowmere.INI");
   }
 
-  void start() {
-    run = std::make_unique<ProgramRun>(fromEnvironment(L"TALLOWMERE_EXE").wstring(),
-                                       folder.wstring());
+  // The window program, or its console face beside it.
+  void start(const wchar_t* face = L".exe") {
+    const fs::path program = fromEnvironment(L"TALLOWMERE_EXE").replace_extension(face);
+    run = std::make_unique<ProgramRun>(program.wstring(), folder.wstring());
   }
 
-  HWND startWithMainWindow() {
-    start();
+  HWND startWithMainWindow(const wchar_t* face = L".exe") {
+    start(face);
     HWND window = waitForCaption(run->id(), MainCaption, 20s);
     EXPECT_TRUE(window) << "no main window";
     return window;
@@ -229,6 +230,14 @@ TEST_F(WindowProgramTest, TheMainWindowShowsItsNineControlsInTheirPlacesAndClose
   EXPECT_NEAR(client.right, 245 * unitX, 3.0);
   EXPECT_NEAR(client.bottom, 147 * unitY, 3.0);
 
+  press(main, "Close");
+  EXPECT_EQ(run->exitStatus(20s), 0u);
+}
+
+TEST_F(WindowProgramTest, TheConsoleFaceStartedWithoutArgumentsOpensTheSameWindow) {
+  HWND main = startWithMainWindow(L".com");
+  ASSERT_TRUE(main);
+  EXPECT_EQ(childrenOf(main).size(), 9u);
   press(main, "Close");
   EXPECT_EQ(run->exitStatus(20s), 0u);
 }
