@@ -114,7 +114,7 @@ NativeWindow::~NativeWindow() {
 }
 
 void NativeWindow::createControls(const runtime::Window& window) {
-  const int defaultNumber = defaultButton(window);
+  const int defaultNumber = firstButton(window);
   const std::optional<runtime::ProgressRole>& role = window.progressRole();
   for (const runtime::Control& control : window.controls()) {
     const bool centred =
@@ -272,6 +272,12 @@ LRESULT NativeWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
+    case DM_GETDEFID:
+      // Asked by the dialog keys: Enter presses this button unless the focus is on another.
+      if (const int button = firstButton(window_)) {
+        return MAKELRESULT(ControlIdBase + button, DC_HASDEFID);
+      }
+      break;
     case WM_SETCURSOR:
       if (busy_ && LOWORD(lParam) == HTCLIENT) {
         // A progress window still takes Cancel while the program works.
@@ -286,19 +292,11 @@ LRESULT NativeWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void NativeWindow::command(int id, int code) {
-  int control = 0;
-  int key = lastUserKey;
   if (id == IDCANCEL) {
     inputs_.push_back({runtime::Input::Kind::CloseRequest, 0, {}, 0, 0, runtime::Key::Esc});
-    return;
-  }
-  if (id == IDOK) {
-    control = defaultButton(window_);
-    key = runtime::Key::Enter;
   } else if (id > ControlIdBase && code == BN_CLICKED) {
-    control = id - ControlIdBase;
+    inputs_.push_back({runtime::Input::Kind::Accept, id - ControlIdBase, {}, 0, 0, lastUserKey});
   }
-  if (control) inputs_.push_back({runtime::Input::Kind::Accept, control, {}, 0, 0, key});
 }
 
 }  // namespace tallowmere::platform

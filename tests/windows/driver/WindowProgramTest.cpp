@@ -250,25 +250,35 @@ HWND focusOf(HWND window) {
   return thread.hwndFocus;
 }
 
-// A key pressed and let go at the focused control, as the keyboard would send it.
-void type(HWND window, WPARAM key) {
-  HWND focused = focusOf(window);
-  PostMessageW(focused, WM_KEYDOWN, key, 1);
-  PostMessageW(focused, WM_KEYUP, key, 1 | (1u << 30) | (1u << 31));
+// Keys pressed together on the keyboard, into the window in the foreground.
+void type(std::initializer_list<WORD> chord) {
+  pressKeys(chord);
   std::this_thread::sleep_for(300ms);
 }
 
-TEST_F(WindowProgramTest, TheKeyboardTicksMovesOnAndEscClosesAsInEveryWindowsDialog) {
+TEST_F(WindowProgramTest, TheKeyboardWorksTheMainWindowAsInEveryWindowsDialog) {
   fs::copy_file(fromEnvironment(L"TALLOWMERE_EXAMPLE"), folder / "Import.txa");
   HWND main = startWithMainWindow();
   ASSERT_TRUE(main);
   std::this_thread::sleep_for(300ms);
   EXPECT_EQ(windowText(focusOf(main)), "Remove Ordinals");
-  type(main, VK_SPACE);
+  type({VK_SPACE});
   EXPECT_EQ(ask(control(main, "Remove Ordinals"), BM_GETCHECK), BST_CHECKED);
-  type(main, VK_TAB);
+  type({VK_TAB});
   EXPECT_EQ(windowText(focusOf(main)), "Correct Hash Field");
-  type(main, VK_ESCAPE);
+  type({VK_SHIFT, VK_TAB});
+  type({VK_SHIFT, VK_TAB});
+  EXPECT_EQ(windowText(focusOf(main)), "Close");
+  type({VK_TAB});
+  EXPECT_EQ(windowText(focusOf(main)), "Remove Ordinals");
+
+  // Enter on a check box presses the default button.
+  type({VK_RETURN});
+  EXPECT_TRUE(waitForWindow(
+      run->id(), [&](HWND) { return fs::exists(folder / "Export.txa") && IsWindowEnabled(main); },
+      20s))
+      << "Enter did not press Process";
+  type({VK_MENU, VK_F4});
   EXPECT_EQ(run->exitStatus(20s), 0u);
 }
 
