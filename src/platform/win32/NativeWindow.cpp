@@ -199,7 +199,7 @@ void NativeWindow::draw(const runtime::Window& window) {
       shownTexts_[control.number()] = control.text;
     }
     if (control.kind() == runtime::ControlKind::CheckBox) {
-      SendMessageW(child, BM_SETCHECK, control.checked ? BST_CHECKED : BST_UNCHECKED, 0);
+      showCheck(control.number(), control.checked);
     } else if (control.kind() == runtime::ControlKind::ProgressBar) {
       SendMessageW(child, PBM_SETPOS, static_cast<WPARAM>(control.value), 0);
     }
@@ -211,6 +211,17 @@ void NativeWindow::draw(const runtime::Window& window) {
   if (window.hasPosition()) moveTo(window.position());
   if (GetActiveWindow() == handle_) focusControl(window.focus());
   UpdateWindow(handle_);
+}
+
+// A box the user clicked has ticked or cleared itself already, before the program has taken
+// the click; until it has, a draw (for an earlier input) shows the box as the click left it.
+void NativeWindow::showCheck(int number, bool checked) {
+  const bool clickPending = std::any_of(inputs_.begin(), inputs_.end(), [&](const auto& input) {
+    return input.kind == runtime::Input::Kind::Accept && input.control == number;
+  });
+  if (!clickPending) {
+    SendMessageW(controls_[number], BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  }
 }
 
 // Only a place the program chose (a restored place) moves the window: one the user chose it is
