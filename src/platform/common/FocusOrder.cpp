@@ -39,6 +39,10 @@ int nextFocus(const runtime::Window& window, int step) {
 int defaultButton(const runtime::Window& window) {
   const runtime::Control* focused = window.control(window.focus());
   if (focused && takesFocus(*focused)) return isButton(*focused) ? focused->number() : 0;
+  return firstButton(window);
+}
+
+int firstButton(const runtime::Window& window) {
   const auto& controls = window.controls();
   auto first = std::find_if(controls.begin(), controls.end(), isButton);
   return first == controls.end() ? 0 : first->number();

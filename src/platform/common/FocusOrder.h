@@ -19,4 +19,8 @@ int nextFocus(const runtime::Window& window, int step);
 // the focus is on a check box or there is no button.
 int defaultButton(const runtime::Window& window);
 
+// The window's first button that takes input: the one a Windows dialog presses on Enter
+// wherever the focus is, unless it is on another button; 0 when there is none.
+int firstButton(const runtime::Window& window);
+
 }  // namespace tallowmere::platform

@@ -114,7 +114,7 @@ NativeWindow::~NativeWindow() {
 }
 
 void NativeWindow::createControls(const runtime::Window& window) {
-  const int defaultNumber = defaultButton(window);
+  const int defaultNumber = firstButton(window);
   const std::optional<runtime::ProgressRole>& role = window.progressRole();
   for (const runtime::Control& control : window.controls()) {
     const bool centred =
@@ -199,7 +199,7 @@ void NativeWindow::draw(const runtime::Window& window) {
       shownTexts_[control.number()] = control.text;
     }
     if (control.kind() == runtime::ControlKind::CheckBox) {
-      SendMessageW(child, BM_SETCHECK, control.checked ? BST_CHECKED : BST_UNCHECKED, 0);
+      showCheck(control.number(), control.checked);
     } else if (control.kind() == runtime::ControlKind::ProgressBar) {
       SendMessageW(child, PBM_SETPOS, static_cast<WPARAM>(control.value), 0);
     }
@@ -211,6 +211,17 @@ void NativeWindow::draw(const runtime::Window& window) {
   if (window.hasPosition()) moveTo(window.position());
   if (GetActiveWindow() == handle_) focusControl(window.focus());
   UpdateWindow(handle_);
+}
+
+// A box the user clicked has ticked or cleared itself already, before the program has taken
+// the click; until it has, a draw (for an earlier input) shows the box as the click left it.
+void NativeWindow::showCheck(int number, bool checked) {
+  const bool clickPending = std::any_of(inputs_.begin(), inputs_.end(), [&](const auto& input) {
+    return input.kind == runtime::Input::Kind::Accept && input.control == number;
+  });
+  if (!clickPending) {
+    SendMessageW(controls_[number], BM_SETCHECK, checked ? BST_CHECKED : BST_UNCHECKED, 0);
+  }
 }
 
 // Only a place the program chose (a restored place) moves the window: one the user chose it is
@@ -272,6 +283,12 @@ LRESULT NativeWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
       }
       break;
+    case DM_GETDEFID:
+      // Asked by the dialog keys: Enter presses this button unless the focus is on another.
+      if (const int button = firstButton(window_)) {
+        return MAKELRESULT(ControlIdBase + button, DC_HASDEFID);
+      }
+      break;
     case WM_SETCURSOR:
       if (busy_ && LOWORD(lParam) == HTCLIENT) {
         // A progress window still takes Cancel while the program works.
@@ -286,19 +303,11 @@ LRESULT NativeWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 void NativeWindow::command(int id, int code) {
-  int control = 0;
-  int key = lastUserKey;
   if (id == IDCANCEL) {
     inputs_.push_back({runtime::Input::Kind::CloseRequest, 0, {}, 0, 0, runtime::Key::Esc});
-    return;
-  }
-  if (id == IDOK) {
-    control = defaultButton(window_);
-    key = runtime::Key::Enter;
   } else if (id > ControlIdBase && code == BN_CLICKED) {
-    control = id - ControlIdBase;
+    inputs_.push_back({runtime::Input::Kind::Accept, id - ControlIdBase, {}, 0, 0, lastUserKey});
   }
-  if (control) inputs_.push_back({runtime::Input::Kind::Accept, control, {}, 0, 0, key});
 }
 
 }  // namespace tallowmere::platform

@@ -44,6 +44,7 @@ class NativeWindow {
   void command(int id, int code);
   void createControls(const runtime::Window& window);
   HWND createControl(const runtime::Control& control, bool isDefault, bool centred);
+  void showCheck(int number, bool checked);
   void moveTo(runtime::Point position);
   void focusControl(int number);
 

@@ -144,6 +144,24 @@ void click(HWND control) {
   PostMessageW(control, BM_CLICK, 0, 0);
 }
 
+void pressKeys(std::initializer_list<WORD> keys) {
+  std::vector<INPUT> strokes;
+  for (WORD key : keys) {
+    INPUT down{};
+    down.type = INPUT_KEYBOARD;
+    down.ki.wVk = key;
+    strokes.push_back(down);
+  }
+  for (auto key = std::rbegin(keys); key != std::rend(keys); ++key) {
+    INPUT up{};
+    up.type = INPUT_KEYBOARD;
+    up.ki.wVk = *key;
+    up.ki.dwFlags = KEYEVENTF_KEYUP;
+    strokes.push_back(up);
+  }
+  SendInput(static_cast<UINT>(strokes.size()), strokes.data(), sizeof(INPUT));
+}
+
 bool saveScreenshot(HWND window, const std::wstring& file) {
   RECT frame{};
   GetWindowRect(window, &frame);

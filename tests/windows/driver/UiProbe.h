@@ -4,6 +4,7 @@
 
 #include <chrono>
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <vector>
@@ -52,6 +53,9 @@ std::vector<std::string> tabOrder(HWND window);
 const SeenControl* findByText(const std::vector<SeenControl>& controls, const std::string& text);
 // Presses a button or toggles a check box as a click would.
 void click(HWND control);
+// Presses the keys in their order and lets them go in the reverse order, as a user's
+// keyboard does for a chord such as Shift+Tab, into whichever window is in the foreground.
+void pressKeys(std::initializer_list<WORD> keys);
 // Saves what the screen shows of the window, frame included, as a BMP file.
 bool saveScreenshot(HWND window, const std::wstring& file);
 

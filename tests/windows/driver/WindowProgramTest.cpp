@@ -35,9 +35,13 @@ std::string readAll(const fs::path& file) {
   return bytes.str();
 }
 
+// What a control answers when it is gone, or going, before it could answer: no answer is not
+// a state of the control (a bar at 0, a box not ticked).
+constexpr LRESULT NoAnswer = -1;
+
 LRESULT ask(HWND control, UINT message) {
   DWORD_PTR answer = 0;
-  SendMessageTimeoutW(control, message, 0, 0, SMTO_BLOCK, 2000, &answer);
+  if (!SendMessageTimeoutW(control, message, 0, 0, SMTO_BLOCK, 2000, &answer)) return NoAnswer;
   return static_cast<LRESULT>(answer);
 }
 
@@ -56,12 +60,31 @@ bool isEarly(const std::string& percent) {
   return done >= 5 && done <= 60;
 }
 
-// A progress window as seen at one moment.
+// A progress window as seen at one moment: its bar asked before and after its texts, which
+// the program may change between the questions.
 struct ProgressSample {
   std::string title;
   std::string percent;
-  LRESULT bar = 0;
+  LRESULT barBefore = 0;
+  LRESULT barAfter = 0;
 };
+
+// The bar is asked twice and the texts read in between as Windows keeps them, without
+// waiting for the busy program to answer again. None when the window went meanwhile.
+std::optional<ProgressSample> sampleProgress(HWND progress) {
+  std::vector<HWND> children;
+  for (HWND child = GetWindow(progress, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+    children.push_back(child);
+  }
+  if (children.size() != 4 || className(children[0]) != "msctls_progress32") return std::nullopt;
+  ProgressSample sample;
+  sample.barBefore = ask(children[0], PBM_GETPOS);
+  sample.title = caption(children[1]);
+  sample.percent = caption(children[2]);
+  sample.barAfter = ask(children[0], PBM_GETPOS);
+  if (sample.barBefore == NoAnswer || sample.barAfter == NoAnswer) return std::nullopt;
+  return sample;
+}
 
 // Starts the window program in a folder of its own, with the given export to convert, and
 // with no settings left from an earlier run.
@@ -75,13 +98,14 @@ class WindowProgramTest : public ::testing::Test {
     fs::remove(fromEnvironment(L"APPDATA") / "Tallowmere" / "Tallowmere.INI");
   }
 
-  void start() {
-    run = std::make_unique<ProgramRun>(fromEnvironment(L"TALLOWMERE_EXE").wstring(),
-                                       folder.wstring());
+  // The window program, or its console face beside it.
+  void start(const wchar_t* face = L".exe") {
+    const fs::path program = fromEnvironment(L"TALLOWMERE_EXE").replace_extension(face);
+    run = std::make_unique<ProgramRun>(program.wstring(), folder.wstring());
   }
 
-  HWND startWithMainWindow() {
-    start();
+  HWND startWithMainWindow(const wchar_t* face = L".exe") {
+    start(face);
     HWND window = waitForCaption(run->id(), MainCaption, 20s);
     EXPECT_TRUE(window) << "no main window";
     return window;
@@ -126,18 +150,10 @@ class WindowProgramTest : public ::testing::Test {
     auto idleSince = std::chrono::steady_clock::now();
     while (std::chrono::steady_clock::now() - idleSince < 1500ms) {
       HWND progress = waitForCaption(run->id(), ProgressCaption, 0ms);
-      if (progress) {
-        const std::vector<SeenControl> controls = childrenOf(progress);
-        ProgressSample sample;
-        for (const SeenControl& seen : controls) {
-          if (seen.className == "msctls_progress32") sample.bar = ask(seen.handle, PBM_GETPOS);
-        }
-        if (controls.size() >= 3) {
-          sample.title = controls[1].text;
-          sample.percent = controls[2].text;
-        }
-        if (samples.empty() && sample.bar > 0) shoot(progress, L"progress-window.bmp");
-        samples.push_back(sample);
+      if (std::optional<ProgressSample> sample =
+              progress ? sampleProgress(progress) : std::nullopt) {
+        if (samples.empty() && sample->barAfter > 0) shoot(progress, L"progress-window.bmp");
+        samples.push_back(*sample);
       }
       if (progress || !IsWindowEnabled(main)) idleSince = std::chrono::steady_clock::now();
       std::this_thread::sleep_for(20ms);
@@ -214,6 +230,19 @@ TEST_F(WindowProgramTest, TheMainWindowShowsItsNineControlsInTheirPlacesAndClose
   EXPECT_NEAR(client.right, 245 * unitX, 3.0);
   EXPECT_NEAR(client.bottom, 147 * unitY, 3.0);
 
+  // Clicked in quick succession, every box shows at once what each click made of it, however
+  // far behind the program is with taking the clicks.
+  int misshown = 0;
+  for (LRESULT wanted : {BST_CHECKED, BST_UNCHECKED, BST_CHECKED, BST_UNCHECKED, BST_CHECKED,
+                         BST_UNCHECKED, BST_CHECKED, BST_UNCHECKED, BST_CHECKED, BST_UNCHECKED}) {
+    for (const std::string& text : boxes) {
+      HWND box = findByText(controls, text)->handle;
+      ask(box, BM_CLICK);
+      misshown += ask(box, BM_GETCHECK) != wanted;
+    }
+  }
+  EXPECT_EQ(misshown, 0) << "clicks whose box showed otherwise";
+
   press(main, "Close");
   EXPECT_EQ(run->exitStatus(20s), 0u);
 }
@@ -226,25 +255,45 @@ HWND focusOf(HWND window) {
   return thread.hwndFocus;
 }
 
-// A key pressed and let go at the focused control, as the keyboard would send it.
-void type(HWND window, WPARAM key) {
-  HWND focused = focusOf(window);
-  PostMessageW(focused, WM_KEYDOWN, key, 1);
-  PostMessageW(focused, WM_KEYUP, key, 1 | (1u << 30) | (1u << 31));
+// Keys pressed together on the keyboard, into the window in the foreground.
+void type(std::initializer_list<WORD> chord) {
+  pressKeys(chord);
   std::this_thread::sleep_for(300ms);
 }
 
-TEST_F(WindowProgramTest, TheKeyboardTicksMovesOnAndEscClosesAsInEveryWindowsDialog) {
+TEST_F(WindowProgramTest, TheKeyboardWorksTheMainWindowAsInEveryWindowsDialog) {
   fs::copy_file(fromEnvironment(L"TALLOWMERE_EXAMPLE"), folder / "Import.txa");
   HWND main = startWithMainWindow();
   ASSERT_TRUE(main);
   std::this_thread::sleep_for(300ms);
   EXPECT_EQ(windowText(focusOf(main)), "Remove Ordinals");
-  type(main, VK_SPACE);
+  type({VK_SPACE});
   EXPECT_EQ(ask(control(main, "Remove Ordinals"), BM_GETCHECK), BST_CHECKED);
-  type(main, VK_TAB);
+  type({VK_TAB});
   EXPECT_EQ(windowText(focusOf(main)), "Correct Hash Field");
-  type(main, VK_ESCAPE);
+  type({VK_SHIFT, VK_TAB});
+  type({VK_SHIFT, VK_TAB});
+  EXPECT_EQ(windowText(focusOf(main)), "Close");
+  type({VK_TAB});
+  EXPECT_EQ(windowText(focusOf(main)), "Remove Ordinals");
+
+  // Enter on a check box presses the default button.
+  type({VK_RETURN});
+  EXPECT_TRUE(waitForWindow(
+      run->id(), [&](HWND) { return fs::exists(folder / "Export.txa") && IsWindowEnabled(main); },
+      20s))
+      << "Enter did not press Process";
+  type({VK_ESCAPE});
+  EXPECT_EQ(run->exitStatus(20s), 0u);
+}
+
+TEST_F(WindowProgramTest,
+       TheConsoleFaceStartedWithoutArgumentsOpensTheSameWindowAndAltF4EndsItWithZero) {
+  HWND main = startWithMainWindow(L".com");
+  ASSERT_TRUE(main);
+  EXPECT_EQ(childrenOf(main).size(), 9u);
+  std::this_thread::sleep_for(300ms);
+  type({VK_MENU, VK_F4});
   EXPECT_EQ(run->exitStatus(20s), 0u);
 }
 
@@ -254,18 +303,21 @@ TEST_F(WindowProgramTest, EveryOptionAndProcessShowEachPassAndExportWhatTheBatch
   const std::vector<ProgressSample> samples = watchProgress(main);
 
   std::set<std::string> titles;
-  LRESULT furthest = 0;
+  int midway = 0;
   const std::regex percent(R"(\d{1,3}% Completed?)");
   for (const ProgressSample& sample : samples) {
-    EXPECT_GE(sample.bar, 0);
-    EXPECT_LE(sample.bar, 100);
-    furthest = std::max(furthest, sample.bar);
-    if (!sample.title.empty()) titles.insert(sample.title);
-    EXPECT_TRUE(sample.percent.empty() || std::regex_match(sample.percent, percent))
-        << sample.percent;
+    titles.insert(sample.title);
+    EXPECT_TRUE(std::regex_match(sample.percent, percent)) << sample.percent;
+    // The bar shows what the text says, give or take the step the program may take between
+    // the questions.
+    const LRESULT shown = std::atoi(sample.percent.c_str());
+    EXPECT_TRUE(sample.barBefore - 1 <= shown && shown <= sample.barAfter + 1)
+        << sample.title << ": the bar at " << sample.barBefore << ".." << sample.barAfter
+        << " under " << sample.percent;
+    if (shown > 0 && shown < 100) ++midway;
   }
   EXPECT_GE(titles.size(), 3u) << "passes seen: " << titles.size();
-  EXPECT_GT(furthest, 0) << "no bar was seen moving";
+  EXPECT_GE(midway, 3) << "too few progress windows seen midway to compare bar and text";
 
   press(main, "Close");
   EXPECT_EQ(run->exitStatus(20s), 0u);
