@@ -27,10 +27,8 @@ constexpr wchar_t Alphabet[] = L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstu
 
 }  // namespace
 
-DialogFont::DialogFont(const runtime::FontDescription& description) {
-  HDC screen = GetDC(nullptr);
-  const int height = -MulDiv(description.size, GetDeviceCaps(screen, LOGPIXELSY), 72);
-  ReleaseDC(nullptr, screen);
+DialogFont::DialogFont(const runtime::FontDescription& description, UINT dpi) {
+  const int height = -MulDiv(description.size, static_cast<int>(dpi), 72);
   font_.reset(CreateFontW(height, 0, 0, 0, description.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                           DEFAULT_PITCH | FF_SWISS, toUtf16(description.name).c_str()));

@@ -11,10 +11,10 @@ namespace tallowmere::platform {
 
 // A window's font and the dialog units it defines: a horizontal unit is a quarter of the
 // font's average character width, a vertical one an eighth of its height, as Windows
-// measures them for a dialog in that font.
+// measures them for a dialog in that font, at a monitor's scale in dots per inch.
 class DialogFont {
  public:
-  explicit DialogFont(const runtime::FontDescription& description);
+  DialogFont(const runtime::FontDescription& description, UINT dpi);
 
   HFONT handle() const { return font_.get(); }
   int xToPixels(int units) const { return MulDiv(units, baseX_, 4); }

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "platform/common/FocusOrder.h"
+#include "platform/win32/Monitors.h"
 #include "platform/win32/Utf16.h"
 #include "runtime/ui/KeyCodes.h"
 
@@ -92,20 +93,23 @@ void NativeWindow::noteUserMessage(const MSG& message) {
   }
 }
 
+// Until the window stands on its monitor, it takes the scale of its owner's, or the system's.
 NativeWindow::NativeWindow(const runtime::Window& window, HWND owner)
-    : window_(window), owner_(owner), font_(window.font()) {
+    : window_(window),
+      owner_(owner),
+      dpi_(owner ? dpiOfWindow(owner) : systemDpi()),
+      font_(window.font(), dpi_) {
   registerClass();
   const DWORD style =
       WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_CLIPCHILDREN | (owner ? 0 : WS_MINIMIZEBOX);
-  RECT frame{0, 0, font_.xToPixels(window.width()), font_.yToPixels(window.height())};
-  AdjustWindowRectEx(&frame, style, FALSE, WS_EX_CONTROLPARENT);
   handle_ = CreateWindowExW(WS_EX_CONTROLPARENT | (owner ? WS_EX_DLGMODALFRAME : 0), ClassName,
                             toUtf16(window.caption()).c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
-                            frame.right - frame.left, frame.bottom - frame.top, owner, nullptr,
-                            GetModuleHandleW(nullptr), nullptr);
+                            0, 0, owner, nullptr, GetModuleHandleW(nullptr), nullptr);
   SetWindowLongPtrW(handle_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
   SetWindowLongPtrW(handle_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&NativeWindow::procedure));
   createControls(window);
+  layOutControls();
+  fitFrame();
 }
 
 NativeWindow::~NativeWindow() {
@@ -125,12 +129,23 @@ void NativeWindow::createControls(const runtime::Window& window) {
 }
 
 HWND NativeWindow::createControl(const runtime::Control& control, bool isDefault, bool centred) {
+  HWND child = CreateWindowExW(
+      0, classOf(control.kind()), toUtf16(control.text).c_str(),
+      WS_CHILD | WS_VISIBLE | styleOf(control, isDefault, centred), 0, 0, 0, 0, handle_,
+      reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlIdBase + control.number())),
+      GetModuleHandleW(nullptr), nullptr);
+  shownTexts_[control.number()] = control.text;
+  return child;
+}
+
+// Where the control's dialog units put it with the window's font, in client pixels.
+RECT NativeWindow::placeOf(const runtime::Control& control) const {
   const runtime::ControlDescription& design = control.design;
   const std::wstring text = toUtf16(control.text);
   int width = font_.xToPixels(design.width);
   if (design.width == runtime::NaturalSize) {
     const int box = control.kind() == runtime::ControlKind::CheckBox
-                        ? GetSystemMetrics(SM_CXMENUCHECK) + font_.xToPixels(4)
+                        ? systemMetric(SM_CXMENUCHECK, dpi_) + font_.xToPixels(4)
                         : font_.xToPixels(4);
     width = font_.textWidth(text) + box;
   } else if (control.kind() == runtime::ControlKind::FixedText) {
@@ -143,40 +158,91 @@ HWND NativeWindow::createControl(const runtime::Control& control, bool isDefault
       control.kind() == runtime::ControlKind::Button ? ButtonHeight : TextHeight;
   const int height =
       font_.yToPixels(design.height == runtime::NaturalSize ? naturalHeight : design.height);
-  HWND child = CreateWindowExW(
-      0, classOf(control.kind()), text.c_str(),
-      WS_CHILD | WS_VISIBLE | styleOf(control, isDefault, centred), font_.xToPixels(design.x),
-      font_.yToPixels(design.y), width, height, handle_,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(ControlIdBase + control.number())),
-      GetModuleHandleW(nullptr), nullptr);
-  SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.handle()), FALSE);
-  shownTexts_[control.number()] = control.text;
-  return child;
+  const int x = font_.xToPixels(design.x);
+  const int y = font_.yToPixels(design.y);
+  return {x, y, x + width, y + height};
 }
 
-runtime::Point NativeWindow::place(std::optional<runtime::Point> position) {
+void NativeWindow::layOutControls() {
+  for (const runtime::Control& control : window_.controls()) {
+    HWND child = controls_[control.number()];
+    const RECT place = placeOf(control);
+    SendMessageW(child, WM_SETFONT, reinterpret_cast<WPARAM>(font_.handle()), TRUE);
+    SetWindowPos(child, nullptr, place.left, place.top, place.right - place.left,
+                 place.bottom - place.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+}
+
+SIZE NativeWindow::frameSize(const DialogFont& font, UINT dpi) const {
+  RECT frame{0, 0, font.xToPixels(window_.width()), font.yToPixels(window_.height())};
+  adjustFrame(frame, static_cast<DWORD>(GetWindowLongW(handle_, GWL_STYLE)),
+              static_cast<DWORD>(GetWindowLongW(handle_, GWL_EXSTYLE)), dpi);
+  return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+void NativeWindow::fitFrame() {
+  const SIZE size = frameSize(font_, dpi_);
+  SetWindowPos(handle_, nullptr, 0, 0, size.cx, size.cy,
+               SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The old font goes on leaving, once every control has the new one.
+void NativeWindow::rescale(UINT dpi) {
+  DialogFont old(window_.font(), dpi);
+  std::swap(font_, old);
+  dpi_ = dpi;
+  layOutControls();
+}
+
+POINT NativeWindow::designedPlace(std::optional<runtime::Point> position) const {
+  if (position) return {font_.xToPixels(position->x), font_.yToPixels(position->y)};
   RECT frame{};
   GetWindowRect(handle_, &frame);
-  const int width = frame.right - frame.left;
-  const int height = frame.bottom - frame.top;
-  int x = 0;
-  int y = 0;
-  if (position) {
-    x = font_.xToPixels(position->x);
-    y = font_.yToPixels(position->y);
+  RECT around{};
+  if (owner_) {
+    GetWindowRect(owner_, &around);
   } else {
-    RECT around{};
-    if (owner_) {
-      GetWindowRect(owner_, &around);
-    } else {
-      SystemParametersInfoW(SPI_GETWORKAREA, 0, &around, 0);
-    }
-    x = around.left + (around.right - around.left - width) / 2;
-    y = around.top + (around.bottom - around.top - height) / 2;
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &around, 0);
   }
-  const runtime::Point at{font_.xToUnits(x), font_.yToUnits(y)};
-  moveTo(at);
-  return at;
+  return {around.left + (around.right - around.left - (frame.right - frame.left)) / 2,
+          around.top + (around.bottom - around.top - (frame.bottom - frame.top)) / 2};
+}
+
+void NativeWindow::moveFrame(POINT to) {
+  placing_ = true;
+  SetWindowPos(handle_, nullptr, to.x, to.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  placing_ = false;
+}
+
+// A place that would leave the window off its monitor's work area (kept from a monitor that
+// is gone, or from a smaller scale) gives way to the nearest one on it.
+bool NativeWindow::keepOnWorkArea() {
+  RECT frame{};
+  GetWindowRect(handle_, &frame);
+  const POINT kept = keptOnWorkArea(frame);
+  if (kept.x == frame.left && kept.y == frame.top) return false;
+  moveFrame(kept);
+  return true;
+}
+
+runtime::Point NativeWindow::framePlace() const {
+  RECT frame{};
+  GetWindowRect(handle_, &frame);
+  return {font_.xToUnits(frame.left), font_.yToUnits(frame.top)};
+}
+
+// The place decides the monitor, the monitor the scale, and the scale the window's size and
+// its place in pixels.
+runtime::Point NativeWindow::place(std::optional<runtime::Point> position) {
+  moveFrame(designedPlace(position));
+  if (const UINT dpi = dpiOfWindow(handle_); dpi != dpi_) {
+    rescale(dpi);
+    fitFrame();
+    moveFrame(designedPlace(position));
+  }
+  // A place taken as it was given stays as given, so that rounding cannot creep it away.
+  placed_ = keepOnWorkArea() || !position ? framePlace() : *position;
+  return *placed_;
 }
 
 void NativeWindow::show() {
@@ -229,10 +295,9 @@ void NativeWindow::showCheck(int number, bool checked) {
 void NativeWindow::moveTo(runtime::Point position) {
   if (placed_ == position) return;
   placed_ = position;
-  placing_ = true;
-  SetWindowPos(handle_, nullptr, font_.xToPixels(position.x), font_.yToPixels(position.y), 0, 0,
-               SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  placing_ = false;
+  moveFrame({font_.xToPixels(position.x), font_.yToPixels(position.y)});
+  // Where the window could not go, the program hears where it went instead.
+  if (keepOnWorkArea()) notePlace();
 }
 
 void NativeWindow::focusControl(int number) {
@@ -263,19 +328,17 @@ LRESULT NativeWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       inputs_.push_back({runtime::Input::Kind::CloseRequest, 0, {}, 0, 0, lastUserKey});
       return 0;
     case WM_MOVE:
-      if (!placing_ && !IsIconic(handle_)) {
-        RECT frame{};
-        GetWindowRect(handle_, &frame);
-        runtime::Input moved;
-        moved.kind = runtime::Input::Kind::Move;
-        moved.position = {font_.xToUnits(frame.left), font_.yToUnits(frame.top)};
-        // Showing the window reports where it already is; reported later than a restored
-        // place, that would put the window back.
-        if (placed_ == moved.position) break;
-        placed_ = moved.position;
-        inputs_.push_back(moved);
-      }
+      if (!placing_ && !IsIconic(handle_)) notePlace();
       break;
+    case WM_GETDPISCALEDSIZE:
+      // Asked before a move onto a monitor of another scale: the size the dialog units
+      // give there, rather than this one scaled.
+      *reinterpret_cast<SIZE*>(lParam) = frameSize(
+          DialogFont(window_.font(), static_cast<UINT>(wParam)), static_cast<UINT>(wParam));
+      return TRUE;
+    case WM_DPICHANGED:
+      moveOntoScale(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
+      return 0;
     case WM_ACTIVATE:
       if (LOWORD(wParam) != WA_INACTIVE) {
         const int focus = window_.focus() ? window_.focus() : nextFocus(window_, 1);
@@ -300,6 +363,30 @@ LRESULT NativeWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
   }
   return DefWindowProcW(handle_, message, wParam, lParam);
+}
+
+// The place in dialog units changes with the font even where the pixels stay; the program
+// hears of it unless it is placing the window itself.
+void NativeWindow::moveOntoScale(UINT dpi, const RECT& suggested) {
+  const bool programPlacing = placing_;
+  rescale(dpi);
+  placing_ = true;
+  SetWindowPos(handle_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+               suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  placing_ = programPlacing;
+  if (!programPlacing) notePlace();
+}
+
+// Showing the window reports where it already is; reported later than a restored place,
+// that would put the window back.
+void NativeWindow::notePlace() {
+  const runtime::Point at = framePlace();
+  if (placed_ == at) return;
+  placed_ = at;
+  runtime::Input moved;
+  moved.kind = runtime::Input::Kind::Move;
+  moved.position = at;
+  inputs_.push_back(moved);
 }
 
 void NativeWindow::command(int id, int code) {

@@ -15,7 +15,9 @@ namespace tallowmere::platform {
 
 // One of the program's windows on the Windows desktop: a top-level window with a native
 // child control for each control of its description, placed in the description's dialog
-// units. What the user does to it is kept as runtime inputs until the engine takes them.
+// units with the window's font at its monitor's scale; moved onto a monitor of another scale,
+// it takes that scale's font, and its controls their places with it. What the user does to
+// it is kept as runtime inputs until the engine takes them.
 class NativeWindow {
  public:
   NativeWindow(const runtime::Window& window, HWND owner);
@@ -25,7 +27,8 @@ class NativeWindow {
 
   HWND handle() const { return handle_; }
   // Places the window at a position in dialog units; none: centred on its owner, or on the
-  // screen. Returns the position it took, in dialog units.
+  // screen; in either case on its monitor's work area. Returns the position it took, in
+  // dialog units.
   runtime::Point place(std::optional<runtime::Point> position);
   void show();
   // Shows the window's caption, texts, states and focus as they are now.
@@ -44,6 +47,17 @@ class NativeWindow {
   void command(int id, int code);
   void createControls(const runtime::Window& window);
   HWND createControl(const runtime::Control& control, bool isDefault, bool centred);
+  RECT placeOf(const runtime::Control& control) const;
+  void layOutControls();
+  SIZE frameSize(const DialogFont& font, UINT dpi) const;
+  void fitFrame();
+  void rescale(UINT dpi);
+  POINT designedPlace(std::optional<runtime::Point> position) const;
+  void moveFrame(POINT to);
+  bool keepOnWorkArea();
+  runtime::Point framePlace() const;
+  void moveOntoScale(UINT dpi, const RECT& suggested);
+  void notePlace();
   void showCheck(int number, bool checked);
   void moveTo(runtime::Point position);
   void focusControl(int number);
@@ -51,6 +65,7 @@ class NativeWindow {
   const runtime::Window& window_;
   HWND handle_ = nullptr;
   HWND owner_;
+  UINT dpi_;
   DialogFont font_;
   std::map<int, HWND> controls_;
   std::map<int, std::string> shownTexts_;

@@ -24,7 +24,7 @@ void WindowsFrontEnd::openWindow(runtime::Window& window) {
   auto native = std::make_unique<NativeWindow>(window, owner);
   const runtime::Point at =
       native->place(window.hasPosition() ? std::optional(window.position()) : std::nullopt);
-  if (!window.hasPosition()) window.moveTo(at);
+  if (!window.hasPosition() || window.position() != at) window.moveTo(at);
   const bool disableOwner = owner && IsWindowEnabled(owner);
   if (disableOwner) EnableWindow(owner, FALSE);
   native->show();

@@ -15,6 +15,7 @@ namespace tallowmere::platform {
 // deadline passes, and a busy window's question whether input is pending pumps them too,
 // so its window can still be moved, repainted and cancelled. A window opened over another
 // (a progress window) is centred on it and modal: its owner takes no input while it is up.
+// Every window stays on the work area of its monitor.
 class WindowsFrontEnd final : public runtime::FrontEnd {
  public:
   WindowsFrontEnd() = default;

@@ -56,6 +56,33 @@ ProgramRun::~ProgramRun() {
   CloseHandle(process_.hProcess);
 }
 
+// The size and the rectangle travel by address, so they are written into the program's own
+// memory.
+std::optional<RECT> ProgramRun::moveOntoScale(HWND window, UINT dpi, POINT corner) {
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  SIZE size{MulDiv(frame.right - frame.left, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI),
+            MulDiv(frame.bottom - frame.top, static_cast<int>(dpi), USER_DEFAULT_SCREEN_DPI)};
+  RECT suggested{};
+  void* remote =
+      VirtualAllocEx(process_.hProcess, nullptr, sizeof suggested, MEM_COMMIT, PAGE_READWRITE);
+  if (!remote) return std::nullopt;
+  const auto send = [&](UINT message, auto& value, bool readBack) {
+    DWORD_PTR answer = 0;
+    return WriteProcessMemory(process_.hProcess, remote, &value, sizeof value, nullptr) &&
+           SendMessageTimeoutW(window, message,
+                               message == WM_DPICHANGED ? MAKEWPARAM(dpi, dpi) : dpi,
+                               reinterpret_cast<LPARAM>(remote), SMTO_BLOCK, 5000, &answer) &&
+           (!readBack || !answer ||
+            ReadProcessMemory(process_.hProcess, remote, &value, sizeof value, nullptr));
+  };
+  bool sent = send(WM_GETDPISCALEDSIZE, size, true);
+  suggested = {corner.x, corner.y, corner.x + size.cx, corner.y + size.cy};
+  sent = sent && send(WM_DPICHANGED, suggested, false);
+  VirtualFreeEx(process_.hProcess, remote, 0, MEM_RELEASE);
+  return sent ? std::optional(suggested) : std::nullopt;
+}
+
 std::optional<DWORD> ProgramRun::exitStatus(std::chrono::milliseconds within) {
   if (!process_.hProcess ||
       WaitForSingleObject(process_.hProcess, static_cast<DWORD>(within.count())) != WAIT_OBJECT_0) {

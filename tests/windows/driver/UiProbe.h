@@ -29,6 +29,11 @@ class ProgramRun {
   ProgramRun& operator=(const ProgramRun&) = delete;
 
   DWORD id() const { return process_.dwProcessId; }
+  // Tells the program's window that it now stands on a monitor of another scale, as Windows
+  // does when the window is dragged there: asks the size the window wants at that scale, the
+  // size scaled on offer, then suggests a rectangle of that size at the corner. Returns the
+  // rectangle suggested; none when the window did not answer.
+  std::optional<RECT> moveOntoScale(HWND window, UINT dpi, POINT corner);
   // The exit status, once the program has ended within the time; none otherwise.
   std::optional<DWORD> exitStatus(std::chrono::milliseconds within);
 

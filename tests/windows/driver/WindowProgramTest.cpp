@@ -388,6 +388,62 @@ TEST_F(WindowProgramTest, AMissingImportIsFatalAndItsBoxesAnsweredOkEndWithOne) 
   EXPECT_EQ(run->exitStatus(20s), 1u);
 }
 
+RECT frameOf(HWND window) {
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  return frame;
+}
+
+std::string shown(const RECT& rect) {
+  std::ostringstream text;
+  text << rect.left << "," << rect.top << " - " << rect.right << "," << rect.bottom;
+  return text.str();
+}
+
+TEST_F(WindowProgramTest, TheMainWindowStaysOnScreenAndFollowsItsMonitorsScale) {
+  fs::copy_file(fromEnvironment(L"TALLOWMERE_EXAMPLE"), folder / "Import.txa");
+  // A place kept from a monitor far to the right and below, which is no longer there.
+  const fs::path settings = fromEnvironment(L"APPDATA") / "Tallowmere";
+  fs::create_directories(settings);
+  std::ofstream(settings / "Tallowmere.INI")
+      << "[Main]\r\nMaximize=No\r\nMinimize=No\r\nXPos=2400\r\nYPos=1800\r\n";
+  start();
+  MONITORINFO monitor{};
+  monitor.cbSize = sizeof monitor;
+  GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor);
+  const RECT work = monitor.rcWork;
+  // The nearest place on the work area: in its bottom right corner.
+  HWND main = waitForWindow(
+      run->id(),
+      [&](HWND window) {
+        const RECT frame = frameOf(window);
+        return windowText(window) == MainCaption && frame.right == work.right &&
+               frame.bottom == work.bottom && frame.left >= work.left && frame.top >= work.top;
+      },
+      20s);
+  ASSERT_TRUE(main) << "not in the corner of the work area " << shown(work);
+
+  // Moved onto a monitor half as fine again: the window takes the rectangle Windows suggests,
+  // and its controls grow with the font.
+  const RECT before = findByText(childrenOf(main), "Close")->place;
+  const std::optional<RECT> suggested = run->moveOntoScale(main, 144, {work.left, work.top});
+  ASSERT_TRUE(suggested);
+  EXPECT_EQ(shown(frameOf(main)), shown(*suggested));
+  const RECT after = findByText(childrenOf(main), "Close")->place;
+  const auto grew = [](LONG from, LONG to) { return std::abs(to - from * 1.5) <= from * 0.2; };
+  EXPECT_TRUE(grew(before.left, after.left) &&
+              grew(before.right - before.left, after.right - after.left) &&
+              grew(before.bottom - before.top, after.bottom - after.top))
+      << "Close from " << shown(before) << " to " << shown(after);
+  RECT client{};
+  GetClientRect(main, &client);
+  EXPECT_TRUE(after.right <= client.right && after.bottom <= client.bottom) << shown(client);
+  shoot(main, L"main-window-at-144-dpi.bmp");
+
+  press(main, "Close");
+  EXPECT_EQ(run->exitStatus(20s), 0u);
+}
+
 TEST_F(WindowProgramTest, AMovedWindowComesBackAtItsPlaceOnTheNextStart) {
   fs::copy_file(fromEnvironment(L"TALLOWMERE_EXAMPLE"), folder / "Import.txa");
   HWND main = startWithMainWindow();
