@@ -1,5 +1,7 @@
 #include "platform/win32/Monitors.h"
 
+#include <shellscalingapi.h>
+
 #include <algorithm>
 #include <memory>
 
@@ -47,13 +49,13 @@ UINT systemDpi() {
 UINT dpiOfWindow(HWND window) {
   static auto* const ofWindow = systemFunction<UINT WINAPI(HWND)>(user32(), "GetDpiForWindow");
   if (ofWindow) return ofWindow(window);
-  using OfMonitor = HRESULT WINAPI(HMONITOR, int, UINT*, UINT*);
+  using OfMonitor = HRESULT WINAPI(HMONITOR, MONITOR_DPI_TYPE, UINT*, UINT*);
   static auto* const ofMonitor = systemFunction<OfMonitor>(shcore(), "GetDpiForMonitor");
   UINT x = 0;
   UINT y = 0;
   // The monitor's effective scale, the one the user chose for it.
-  if (ofMonitor &&
-      ofMonitor(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), 0, &x, &y) == S_OK) {
+  if (ofMonitor && ofMonitor(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), MDT_EFFECTIVE_DPI,
+                             &x, &y) == S_OK) {
     return y;
   }
   return systemDpi();
