@@ -400,8 +400,8 @@ std::string shown(const RECT& rect) {
   return text.str();
 }
 
-TEST_F(WindowProgramTest, TheMainWindowStaysOnScreenAndFollowsItsMonitorsScale) {
-  fs::copy_file(fromEnvironment(L"TALLOWMERE_EXAMPLE"), folder / "Import.txa");
+TEST_F(WindowProgramTest, EveryWindowStaysOnScreenAndTheMainWindowFollowsItsMonitorsScale) {
+  fs::copy_file(fromEnvironment(L"TALLOWMERE_LARGE"), folder / "Import.txa");
   // A place kept from a monitor far to the right and below, which is no longer there.
   const fs::path settings = fromEnvironment(L"APPDATA") / "Tallowmere";
   fs::create_directories(settings);
@@ -422,6 +422,19 @@ TEST_F(WindowProgramTest, TheMainWindowStaysOnScreenAndFollowsItsMonitorsScale) 
       },
       20s);
   ASSERT_TRUE(main) << "not in the corner of the work area " << shown(work);
+
+  // Dragged half off the screen, the window's progress windows still come up on it.
+  SetWindowPos(main, nullptr, work.right - 100, work.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  std::this_thread::sleep_for(300ms);
+  press(main, "Process");
+  HWND progress = waitForCaption(run->id(), ProgressCaption, 20s);
+  ASSERT_TRUE(progress);
+  RECT onScreen{};
+  const RECT frame = frameOf(progress);
+  EXPECT_TRUE(IntersectRect(&onScreen, &frame, &work) && EqualRect(&onScreen, &frame))
+      << shown(frame) << " off the work area " << shown(work);
+  ASSERT_TRUE(waitForWindow(
+      run->id(), [&](HWND) { return IsWindowEnabled(main); }, 60s));
 
   // Moved onto a monitor half as fine again: the window takes the rectangle Windows suggests,
   // and its controls grow with the font.
