@@ -11,10 +11,6 @@ namespace tallowmere::runtime {
 // keep working through their thread_locals, only more slowly.
 ThreadSlot::ThreadSlot() : index_(TlsAlloc()) {}
 
-ThreadSlot::~ThreadSlot() {
-  if (index_ != TLS_OUT_OF_INDEXES) TlsFree(index_);
-}
-
 // Read where TlsGetValue reads it, in the thread's own block, without the call into the
 // system for every record; the first 64 indexes live there. GCC 12 takes the block's
 // address, read from the gs segment at a fixed offset, for an access past an empty array.
