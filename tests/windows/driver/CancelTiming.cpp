@@ -11,9 +11,10 @@
 // percentages shown at the click and last, and the next window with its own time.
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <optional>
+#include <stdexcept>
 #include <string>
 #include <thread>
 
@@ -66,9 +67,9 @@ double secondsSince(Clock::time_point start) {
   return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
+// Thrown out to main, so that the program under test is ended on the way.
 [[noreturn]] void fail(const std::string& why) {
-  std::fprintf(stderr, "window_cancel_timing: %s\n", why.c_str());
-  std::exit(1);
+  throw std::runtime_error(why);
 }
 
 std::wstring fromEnvironment(const wchar_t* name) {
@@ -94,16 +95,21 @@ void tickEveryCorrectionAndProcess(HWND main) {
 }
 
 // The progress window of the pass once it shows at least the percentage.
-HWND waitForPassAt(ProgramRun& run, const std::string& pass, int percent) {
+HWND waitForPassAt(ProgramRun& run, HWND main, const std::string& pass, int percent) {
+  const std::string missed = pass + " never showed " + std::to_string(percent) + " %";
+  bool seen = false;
   while (!run.exitStatus(0ms)) {
     HWND window = waitForCaption(run.id(), ProgressCaption, 1s);
+    // No progress window for a second and the main window free again: the conversion is over.
+    if (!window && IsWindowEnabled(main)) fail(missed);
     const ProgressParts parts = window ? partsOf(window) : ProgressParts{};
-    if (parts.cancel && caption(parts.operation) == pass && percentShown(parts) >= percent) {
-      return window;
-    }
+    const bool ours = parts.cancel && caption(parts.operation) == pass;
+    if (ours && percentShown(parts) >= percent) return window;
+    if (seen && window && !ours) fail(missed);
+    seen = seen || ours;
     std::this_thread::sleep_for(Poll);
   }
-  fail("the program ended before " + pass + " showed " + std::to_string(percent) + " %");
+  fail(missed);
 }
 
 // The first window the program shows after the one that went: the next pass's progress
@@ -122,13 +128,13 @@ std::string nextWindow(ProgramRun& run, HWND gone, std::chrono::seconds within) 
   return operation.empty() ? "a progress window" : operation;
 }
 
-int timeOneCancel(const std::string& pass, int percent) {
+void timeOneCancel(const std::string& pass, int percent) {
   ProgramRun run(fromEnvironment(L"TALLOWMERE_EXE"), fromEnvironment(L"TALLOWMERE_WORK"));
   HWND main = waitForCaption(run.id(), MainCaption, 60s);
   if (!main) fail("no main window");
   tickEveryCorrectionAndProcess(main);
 
-  HWND progress = waitForPassAt(run, pass, percent);
+  HWND progress = waitForPassAt(run, main, pass, percent);
   const ProgressParts parts = partsOf(progress);
   const int clickedAt = percentShown(parts);
   const auto clicked = Clock::now();
@@ -140,11 +146,11 @@ int timeOneCancel(const std::string& pass, int percent) {
     std::this_thread::sleep_for(Poll);
   }
   const double gone = secondsSince(clicked);
+  if (lastShown >= 100) fail(pass + " ran to its end before the click came; try a lower PERCENT");
   const std::string next = nextWindow(run, progress, 120s);
   const double nextAfter = secondsSince(clicked);
   std::printf("%.3f s (clicked at %d %%, last shown %d %%; then %s after %.3f s)\n", gone,
               clickedAt, lastShown, next.c_str(), nextAfter);
-  return 0;
 }
 
 }  // namespace
@@ -155,5 +161,11 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: window_cancel_timing PASS PERCENT\n");
     return 2;
   }
-  return tallowmere::testing::timeOneCancel(argv[1], std::atoi(argv[2]));
+  try {
+    tallowmere::testing::timeOneCancel(argv[1], std::atoi(argv[2]));
+  } catch (const std::exception& failure) {
+    std::fprintf(stderr, "window_cancel_timing: %s\n", failure.what());
+    return 1;
+  }
+  return 0;
 }
