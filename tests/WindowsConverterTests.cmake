@@ -31,3 +31,8 @@ add_test(NAME window_program
                  "${TALLOWMERE_LINUX_BUILD}/bench/txagen" "${PROJECT_SOURCE_DIR}/examples/Import.txa"
                  "${PROJECT_BINARY_DIR}/window-program")
 set_tests_properties(window_program PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE)
+
+# The timing of a mouse click on Cancel, for bench/window-cancel.sh.
+add_executable(window_cancel_timing windows/driver/CancelTiming.cpp windows/driver/MouseClick.cpp
+                                    windows/driver/UiProbe.cpp)
+target_link_libraries(window_cancel_timing PRIVATE user32 gdi32)

@@ -8,34 +8,10 @@ set -euo pipefail
 prefix=$1 driver=$2 program=$3 linux=$4 txagen=$5 example=$6 work=$7
 shift 7
 here=$(cd "$(dirname "$0")" && pwd)
-server=$(command -v wineserver || echo /usr/lib/wine/wineserver)
-
-display=
-for number in $(seq 90 160); do
-  if [ ! -e "/tmp/.X11-unix/X$number" ] && [ ! -e "/tmp/.X$number-lock" ]; then
-    display=$number
-    break
-  fi
-done
-[ -n "$display" ] || { echo "window-tests.sh: no free X display" >&2; exit 1; }
-Xvfb ":$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-stop() {
-  WINEPREFIX=$prefix "$server" -k 2>/dev/null || true
-  kill "$xvfb" 2>/dev/null || true
-  wait "$xvfb" 2>/dev/null || true
-}
-trap stop EXIT
-for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
-export DISPLAY=":$display"
-
-"$here/../../scripts/wine-prefix.sh" boot "$prefix"
+. "$here/../../scripts/wine-desktop.sh"
+trap stop_wine_desktop EXIT
+start_wine_desktop "$prefix"
 run() { "$here/../../scripts/wine-run.sh" "$prefix" "$@"; }
-if [ ! -f "$prefix/.desktop" ]; then
-  run reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null
-  run reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d 800x600 /f >/dev/null
-  touch "$prefix/.desktop"
-fi
 
 # A large export, for progress windows that stay long enough to be seen and cancelled, and
 # what the batch converter makes of it with every correction.

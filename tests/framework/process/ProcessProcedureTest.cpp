@@ -159,22 +159,32 @@ TEST_F(ProcessRunTest, CancelEndsTheRunWithoutAQuestionAndKeepsWhatWasDone) {
 // A Cancel is taken as the batch during which it came ends, not with the rest of the timer
 // event. With records of one hundredth the first timer event runs batches of 1, 1, 2, 4, 8,
 // 16 and 32 records, so a Cancel at 10 hundredths is taken after record 16. With a person
-// at the screen a batch lasts about a fifth of a second, here 16 records from the first
-// event on, so a Cancel at one second is taken after record 112.
+// at the screen no batch lasts longer than 0.15 s, so that the window is gone within the
+// fifth of a second a person allows, whatever a record costs up to that and wherever in a
+// batch the Cancel comes.
 TEST_F(ProcessRunTest, CancelIsTakenAtTheEndOfTheBatchInWhichItCame) {
-  auto recordsBeforeCancel = [](bool personAtScreen, runtime::Hundredths at) {
+  struct Taken {
+    std::size_t records;
+    runtime::Hundredths after;
+  };
+  auto cancelAt = [](bool personAtScreen, runtime::Hundredths at, runtime::Hundredths cost) {
     platform::HeadlessFrontEnd screen;
     runtime::ScopedFrontEnd installed(screen);
     screen.setPersonAtScreen(personAtScreen);
     screen.script(atTime(at), press(Progress_Cancel));
     auto table = tableWith(numbered(1000));
     TestPass pass(screen, *table);
-    pass.costPerRecord = 1;
+    pass.costPerRecord = cost;
     EXPECT_EQ(pass.Run(), RequestCancelled);
-    return pass.calls.size();
+    return Taken{pass.calls.size(), screen.clock().now() - at};
   };
-  EXPECT_EQ(recordsBeforeCancel(false, 10), 16u);
-  EXPECT_EQ(recordsBeforeCancel(true, 100), 112u);
+  EXPECT_EQ(cancelAt(false, 10, 1).records, 16u);
+  for (runtime::Hundredths cost : {1, 3, 7, 15}) {
+    for (runtime::Hundredths at = 100; at < 130; ++at) {
+      EXPECT_LE(cancelAt(true, at, cost).after, 15)
+          << "record cost " << cost << ", Cancel at " << at;
+    }
+  }
 }
 
 // A Cancel that comes during a pass's last batch belongs to that pass, which ends with its
