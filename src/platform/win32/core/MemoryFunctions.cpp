@@ -49,8 +49,20 @@ void copyTwoWords(unsigned char* to, const unsigned char* from, std::size_t size
   storeWord(to + size - sizeof(Word), tail);
 }
 
-void copyShort(unsigned char* to, const unsigned char* from, std::size_t size) {
-  if (size >= BlockSize) {
+// Up to 4 blocks: all are read before any is written, so the areas may overlap. Nearly
+// every copy of a conversion is a line or part of one, shorter than this.
+[[gnu::always_inline]] inline void copyShort(unsigned char* to, const unsigned char* from,
+                                             std::size_t size) {
+  if (size > 2 * BlockSize) {
+    const Block first = load(from);
+    const Block second = load(from + BlockSize);
+    const Block beforeLast = load(from + size - 2 * BlockSize);
+    const Block last = load(from + size - BlockSize);
+    store(to, first);
+    store(to + BlockSize, second);
+    store(to + size - 2 * BlockSize, beforeLast);
+    store(to + size - BlockSize, last);
+  } else if (size >= BlockSize) {
     const Block head = load(from);
     const Block tail = load(from + size - BlockSize);
     store(to, head);
@@ -87,7 +99,7 @@ void copyBackward(unsigned char* to, const unsigned char* from, std::size_t size
 }
 
 void move(unsigned char* to, const unsigned char* from, std::size_t size) {
-  if (size <= 2 * BlockSize) return copyShort(to, from, size);
+  if (size <= 4 * BlockSize) return copyShort(to, from, size);
   if (to <= from || to >= from + size) return copyForward(to, from, size);
   copyBackward(to, from, size);
 }
@@ -114,6 +126,38 @@ constexpr unsigned AllEqual = 0xFFFF;
 
 int difference(unsigned char a, unsigned char b) {
   return static_cast<int>(a) - static_cast<int>(b);
+}
+
+// The order of the first differing byte of one block, or 0.
+int compareBlocks(const unsigned char* a, const unsigned char* b) {
+  const unsigned equal = equalBytes(load(a), load(b));
+  if (equal == AllEqual) return 0;
+  const int at = __builtin_ctz(~equal);
+  return difference(a[at], b[at]);
+}
+
+template <class Word>
+int compareWord(const unsigned char* a, const unsigned char* b) {
+  const Word different = loadWord<Word>(a) ^ loadWord<Word>(b);
+  if (different == 0) return 0;
+  const int at = __builtin_ctzll(different) / 8;  // the lowest address is the lowest byte
+  return difference(a[at], b[at]);
+}
+
+// Under a block, as two words that may overlap.
+int compareShort(const unsigned char* a, const unsigned char* b, std::size_t size) {
+  if (size >= 8) {
+    if (const int order = compareWord<std::uint64_t>(a, b)) return order;
+    return compareWord<std::uint64_t>(a + size - 8, b + size - 8);
+  }
+  if (size >= 4) {
+    if (const int order = compareWord<std::uint32_t>(a, b)) return order;
+    return compareWord<std::uint32_t>(a + size - 4, b + size - 4);
+  }
+  for (std::size_t at = 0; at < size; ++at) {
+    if (a[at] != b[at]) return difference(a[at], b[at]);
+  }
+  return 0;
 }
 
 }  // namespace
@@ -147,18 +191,13 @@ void* memset(void* to, int value, std::size_t size) {
 int memcmp(const void* first, const void* second, std::size_t size) {
   const auto* a = static_cast<const unsigned char*>(first);
   const auto* b = static_cast<const unsigned char*>(second);
+  if (size < BlockSize) return compareShort(a, b, size);
   std::size_t done = 0;
   for (; done + BlockSize <= size; done += BlockSize) {
-    const unsigned equal = equalBytes(load(a + done), load(b + done));
-    if (equal != AllEqual) {
-      const int at = __builtin_ctz(~equal);
-      return difference(a[done + at], b[done + at]);
-    }
+    if (const int order = compareBlocks(a + done, b + done)) return order;
   }
-  for (; done < size; ++done) {
-    if (a[done] != b[done]) return difference(a[done], b[done]);
-  }
-  return 0;
+  // The rest as the last whole block, which overlaps bytes already found equal.
+  return done == size ? 0 : compareBlocks(a + size - BlockSize, b + size - BlockSize);
 }
 
 // Reads whole aligned blocks, which never reach into a page the buffer does not touch;
