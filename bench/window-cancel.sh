@@ -17,13 +17,12 @@
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
-build="$(realpath "${BUILD:-$root/build}")"
-windows_build="$(realpath "${WINDOWS_BUILD:-$root/build-windows}")"
 size="${SIZE:-500}"
 runs="${RUNS:-3}"
 at="${AT:-30}"
 IFS=, read -r -a passes <<<"${PASSES:-Importing TXA File,Removing Guids,Exporting TXA File}"
 work="${WORK:-/tmp/tallowmere-window-cancel-bench}"
+. "$root/bench/lib/windows-bench.sh"
 program="$windows_build/tallowmere.exe"
 driver="$windows_build/tests/window_cancel_timing.exe"
 # The prefix of the window tests, whose programs share one virtual desktop.
@@ -35,11 +34,7 @@ die() { echo "bench/window-cancel.sh: $*" >&2; exit 1; }
 command -v Xvfb >/dev/null || die "Xvfb is needed (scripts/setup.sh)"
 
 mkdir -p "$work/run"
-input="$work/realistic-${size}M.txa"
-if [ ! -f "$input" ]; then
-  "$build/bench/txagen" --size "${size}M" --seed 1 --output "$input.part" >/dev/null
-  mv "$input.part" "$input"
-fi
+generate_input
 ln -sf "$input" "$work/run/Import.txa"
 
 . "$root/scripts/wine-desktop.sh"

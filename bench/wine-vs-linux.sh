@@ -14,11 +14,10 @@
 set -euo pipefail
 
 root="$(cd "$(dirname "$0")/.." && pwd)"
-build="$(realpath "${BUILD:-$root/build}")"
-windows_build="$(realpath "${WINDOWS_BUILD:-$root/build-windows}")"
 size="${SIZE:-50}"
 runs="${RUNS:-5}"
 work="${WORK:-/tmp/tallowmere-wine-bench}"
+. "$root/bench/lib/windows-bench.sh"
 linux="$build/tallowmere"
 windows="$windows_build/tallowmere.com"
 prefix="$windows_build/wine-prefix"
@@ -29,11 +28,7 @@ die() { echo "bench/wine-vs-linux.sh: $*" >&2; exit 1; }
 [ -n "${EPOCHREALTIME:-}" ] || die "needs bash 5 or newer (EPOCHREALTIME)"
 
 mkdir -p "$work/linux" "$work/windows"
-input="$work/realistic-${size}M.txa"
-if [ ! -f "$input" ]; then
-  "$build/bench/txagen" --size "${size}M" --seed 1 --output "$input.part" >/dev/null
-  mv "$input.part" "$input"
-fi
+generate_input
 cp "$input" "$work/linux/Import.txa"
 cp "$input" "$work/windows/Import.txa"
 

@@ -22,7 +22,8 @@ add_test(NAME window_program_needs_only_windows_dlls
                  "$<TARGET_FILE:tallowmere_window>")
 
 # The window program driven as a user would drive it, on a display of its own.
-add_executable(window_program_tests windows/driver/WindowProgramTest.cpp windows/driver/UiProbe.cpp)
+add_executable(window_program_tests windows/driver/WindowProgramTest.cpp windows/driver/MouseClick.cpp
+                                    windows/driver/UiProbe.cpp)
 target_link_libraries(window_program_tests PRIVATE GTest::gtest_main user32 gdi32)
 add_test(NAME window_program
          COMMAND "${PROJECT_SOURCE_DIR}/tests/windows/window-tests.sh"

@@ -75,26 +75,34 @@ bool WindowsFrontEnd::inputPending(runtime::Window& active) {
   return native && native->hasInput();
 }
 
+bool WindowsFrontEnd::isOurs(HWND root) const {
+  return root && std::any_of(open_.begin(), open_.end(),
+                             [&](const Open& open) { return open.native->handle() == root; });
+}
+
 void WindowsFrontEnd::pumpMessages() {
   MSG message{};
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
     NativeWindow::noteUserMessage(message);
     HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
-    const bool ours = std::any_of(open_.begin(), open_.end(),
-                                  [&](const Open& open) { return open.native->handle() == root; });
-    if (ours && IsDialogMessageW(root, &message)) continue;
+    if (isOurs(root) && IsDialogMessageW(root, &message)) continue;
     TranslateMessage(&message);
     DispatchMessageW(&message);
   }
 }
 
-// The cursor changes at once only when it moves; asking Windows to set it again shows the
-// new one where it stands.
+// Windows asks a window for its cursor only when the mouse moves over it. Asked here as
+// Windows would ask it, the window under a mouse at rest shows at once whether the program
+// is at work, and the mouse stays where the user has it.
 void WindowsFrontEnd::setBusy(bool busy) {
   for (Open& open : open_) open.native->setBusy(busy);
   POINT at{};
-  GetCursorPos(&at);
-  SetCursorPos(at.x, at.y);
+  if (!GetCursorPos(&at)) return;
+  HWND under = WindowFromPoint(at);
+  if (!under || !isOurs(GetAncestor(under, GA_ROOT))) return;
+  const LRESULT hit = SendMessageW(under, WM_NCHITTEST, 0, MAKELPARAM(at.x, at.y));
+  SendMessageW(under, WM_SETCURSOR, reinterpret_cast<WPARAM>(under),
+               MAKELPARAM(static_cast<WORD>(hit), WM_MOUSEMOVE));
 }
 
 void WindowsFrontEnd::beep() {

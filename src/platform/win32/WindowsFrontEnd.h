@@ -40,6 +40,8 @@ class WindowsFrontEnd final : public runtime::FrontEnd {
     bool disabledOwner;
   };
   NativeWindow* find(const runtime::Window& window);
+  // Whether the top-level window is one of the program's own.
+  bool isOurs(HWND root) const;
   void pumpMessages();
   void setBusy(bool busy);
 

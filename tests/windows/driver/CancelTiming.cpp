@@ -91,7 +91,7 @@ void tickEveryCorrectionAndProcess(HWND main) {
   }
   const SeenControl* process = findByText(controls, "Process");
   if (!process) fail("no Process button");
-  click(process->handle);
+  if (!clickWithMouse(process->handle)) fail("the mouse click was not taken by the system");
 }
 
 // The progress window of the pass once it shows at least the percentage.

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 #include <array>
+#include <chrono>
+#include <thread>
 
 namespace tallowmere::testing {
 
@@ -23,15 +25,32 @@ INPUT mouseAt(POINT at, DWORD action) {
   return input;
 }
 
+// On a shared desktop another window may cover the control: its own window is brought to the
+// front, and given a moment to get there, unless the control is what the point already hits.
+void bringToFront(HWND control, POINT at) {
+  HWND hit = WindowFromPoint(at);
+  if (hit == control || IsChild(control, hit)) return;
+  SetForegroundWindow(GetAncestor(control, GA_ROOT));
+  for (int wait = 0; wait < 50 && WindowFromPoint(at) != control; ++wait) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(10));
+  }
+}
+
 }  // namespace
 
 bool clickWithMouse(HWND control) {
   RECT place{};
   if (!GetWindowRect(control, &place)) return false;
   const POINT middle{(place.left + place.right) / 2, (place.top + place.bottom) / 2};
+  bringToFront(control, middle);
   std::array<INPUT, 3> inputs{mouseAt(middle, 0), mouseAt(middle, MOUSEEVENTF_LEFTDOWN),
                               mouseAt(middle, MOUSEEVENTF_LEFTUP)};
   return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
+}
+
+bool moveMouseTo(POINT at) {
+  INPUT move = mouseAt(at, 0);
+  return SendInput(1, &move, sizeof(INPUT)) == 1;
 }
 
 }  // namespace tallowmere::testing

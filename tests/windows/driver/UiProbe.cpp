@@ -167,10 +167,6 @@ const SeenControl* findByText(const std::vector<SeenControl>& controls, const st
   return nullptr;
 }
 
-void click(HWND control) {
-  PostMessageW(control, BM_CLICK, 0, 0);
-}
-
 void pressKeys(std::initializer_list<WORD> keys) {
   std::vector<INPUT> strokes;
   for (WORD key : keys) {

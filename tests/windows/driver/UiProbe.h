@@ -56,8 +56,6 @@ std::vector<SeenControl> childrenOf(HWND window);
 // The tab order as Windows' dialog keys walk it, from the first control that takes the focus.
 std::vector<std::string> tabOrder(HWND window);
 const SeenControl* findByText(const std::vector<SeenControl>& controls, const std::string& text);
-// Presses a button or toggles a check box as a click would.
-void click(HWND control);
 // Presses the keys in their order and lets them go in the reverse order, as a user's
 // keyboard does for a chord such as Shift+Tab, into whichever window is in the foreground.
 void pressKeys(std::initializer_list<WORD> keys);

@@ -12,6 +12,7 @@
 // Needs the types <windows.h> declares.
 #include <commctrl.h>
 
+#include "MouseClick.h"
 #include "UiProbe.h"
 
 namespace tallowmere::testing {
@@ -43,6 +44,18 @@ LRESULT ask(HWND control, UINT message) {
   DWORD_PTR answer = 0;
   if (!SendMessageTimeoutW(control, message, 0, 0, SMTO_BLOCK, 2000, &answer)) return NoAnswer;
   return static_cast<LRESULT>(answer);
+}
+
+// Clicks a check box with the mouse and waits until the box shows the state wanted: false
+// when it did not within the time.
+bool clickBoxTo(HWND box, LRESULT wanted) {
+  if (!clickWithMouse(box)) return false;
+  const auto until = std::chrono::steady_clock::now() + 2s;
+  while (ask(box, BM_GETCHECK) != wanted) {
+    if (std::chrono::steady_clock::now() > until) return false;
+    std::this_thread::sleep_for(5ms);
+  }
+  return true;
 }
 
 bool isCheckBox(const SeenControl& control) {
@@ -86,6 +99,40 @@ std::optional<ProgressSample> sampleProgress(HWND progress) {
   return sample;
 }
 
+HCURSOR cursorShown() {
+  CURSORINFO cursor{};
+  cursor.cbSize = sizeof cursor;
+  GetCursorInfo(&cursor);
+  return cursor.hCursor;
+}
+
+// While a pass runs, the mouse moved along the progress window's bar stays where the user
+// puts it and, while the window is there, shows that the program is at work: not the cursor
+// it showed while the program waited. Says what went wrong; empty when nothing.
+std::string mouseTroubleOver(HWND progress, HCURSOR idle) {
+  RECT bar{};
+  GetWindowRect(GetWindow(progress, GW_CHILD), &bar);
+  const auto mouseAt = [](POINT put) {
+    POINT at{};
+    GetCursorPos(&at);
+    return at.x == put.x && at.y == put.y;
+  };
+  std::ostringstream trouble;
+  for (LONG x = bar.left + 4; x < bar.right - 4; x += (bar.right - bar.left) / 4) {
+    const POINT put{x, (bar.top + bar.bottom) / 2};
+    moveMouseTo(put);
+    for (int wait = 0; wait < 50 && !mouseAt(put); ++wait) std::this_thread::sleep_for(10ms);
+    // Held there for a batch or two of the program's.
+    std::this_thread::sleep_for(120ms);
+    if (!mouseAt(put)) trouble << "the mouse left " << put.x << "," << put.y << "; ";
+    const bool overProgress = GetAncestor(WindowFromPoint(put), GA_ROOT) == progress;
+    if (overProgress && cursorShown() == idle) {
+      trouble << "the cursor of a program at rest at " << put.x << "," << put.y << "; ";
+    }
+  }
+  return trouble.str();
+}
+
 // Starts the window program in a folder of its own, with the given export to convert, and
 // with no settings left from an earlier run.
 class WindowProgramTest : public ::testing::Test {
@@ -120,7 +167,7 @@ class WindowProgramTest : public ::testing::Test {
   void press(HWND window, const std::string& text) {
     HWND button = control(window, text);
     ASSERT_TRUE(button) << text;
-    click(button);
+    ASSERT_TRUE(clickWithMouse(button)) << text;
   }
 
   // Returns the main window, or null when it did not come.
@@ -132,9 +179,9 @@ class WindowProgramTest : public ::testing::Test {
                              "Correct Window Font", "Correct AT"}) {
       HWND box = control(main, text);
       EXPECT_TRUE(box) << text;
-      ask(box, BM_CLICK);
-      EXPECT_EQ(ask(box, BM_GETCHECK), BST_CHECKED) << text;
+      EXPECT_TRUE(clickBoxTo(box, BST_CHECKED)) << text;
     }
+    idleCursor = cursorShown();
     press(main, "Process");
     return main;
   }
@@ -142,6 +189,19 @@ class WindowProgramTest : public ::testing::Test {
   HWND waitForBox(std::chrono::milliseconds within = 20s) {
     return waitForWindow(
         run->id(), [](HWND window) { return className(window) == "#32770"; }, within);
+  }
+
+  // Between two passes the main window takes input only for a moment: they are over once it
+  // has done so for a while.
+  bool waitForPassesToEnd(HWND main) {
+    const auto until = std::chrono::steady_clock::now() + 60s;
+    auto enabledSince = std::chrono::steady_clock::now();
+    while (std::chrono::steady_clock::now() < until) {
+      if (!IsWindowEnabled(main)) enabledSince = std::chrono::steady_clock::now();
+      if (std::chrono::steady_clock::now() - enabledSince > 1500ms) return true;
+      std::this_thread::sleep_for(20ms);
+    }
+    return false;
   }
 
   // Watches progress windows until the main window takes input again.
@@ -170,6 +230,7 @@ class WindowProgramTest : public ::testing::Test {
 
   fs::path folder;
   std::unique_ptr<ProgramRun> run;
+  HCURSOR idleCursor = nullptr;
 };
 
 TEST_F(WindowProgramTest, TheMainWindowShowsItsNineControlsInTheirPlacesAndCloseEndsWithZero) {
@@ -230,15 +291,13 @@ TEST_F(WindowProgramTest, TheMainWindowShowsItsNineControlsInTheirPlacesAndClose
   EXPECT_NEAR(client.right, 245 * unitX, 3.0);
   EXPECT_NEAR(client.bottom, 147 * unitY, 3.0);
 
-  // Clicked in quick succession, every box shows at once what each click made of it, however
-  // far behind the program is with taking the clicks.
+  // Clicked in quick succession, every box shows what each click made of it, however far
+  // behind the program is with taking the clicks.
   int misshown = 0;
   for (LRESULT wanted : {BST_CHECKED, BST_UNCHECKED, BST_CHECKED, BST_UNCHECKED, BST_CHECKED,
                          BST_UNCHECKED, BST_CHECKED, BST_UNCHECKED, BST_CHECKED, BST_UNCHECKED}) {
     for (const std::string& text : boxes) {
-      HWND box = findByText(controls, text)->handle;
-      ask(box, BM_CLICK);
-      misshown += ask(box, BM_GETCHECK) != wanted;
+      misshown += !clickBoxTo(findByText(controls, text)->handle, wanted);
     }
   }
   EXPECT_EQ(misshown, 0) << "clicks whose box showed otherwise";
@@ -332,6 +391,9 @@ TEST_F(WindowProgramTest, CancelDuringAPassEndsItAtOnceAndSaysWhatWasDone) {
   // effect when its progress window goes; clicked again in a later pass if the one clicked
   // ended before the click reached it.
   std::optional<std::chrono::steady_clock::duration> answered;
+  HWND firstProgress = waitForCaption(run->id(), ProgressCaption, 20s);
+  ASSERT_TRUE(firstProgress);
+  EXPECT_EQ(mouseTroubleOver(firstProgress, idleCursor), "");
   const auto until = std::chrono::steady_clock::now() + 30s;
   while (!answered && std::chrono::steady_clock::now() < until) {
     HWND progress = waitForCaption(run->id(), ProgressCaption, 1s);
@@ -340,7 +402,7 @@ TEST_F(WindowProgramTest, CancelDuringAPassEndsItAtOnceAndSaysWhatWasDone) {
     if (controls.size() != 4 || !isEarly(controls[2].text)) continue;
     EXPECT_FALSE(IsWindowEnabled(main) && IsWindow(progress)) << "the progress window is modal";
     const auto clicked = std::chrono::steady_clock::now();
-    click(controls[3].handle);
+    ASSERT_TRUE(clickWithMouse(controls[3].handle));
     while (IsWindow(progress) && std::chrono::steady_clock::now() - clicked < 3s) {
       std::this_thread::sleep_for(5ms);
     }
@@ -433,8 +495,7 @@ TEST_F(WindowProgramTest, EveryWindowStaysOnScreenAndTheMainWindowFollowsItsMoni
   const RECT frame = frameOf(progress);
   EXPECT_TRUE(IntersectRect(&onScreen, &frame, &work) && EqualRect(&onScreen, &frame))
       << shown(frame) << " off the work area " << shown(work);
-  ASSERT_TRUE(waitForWindow(
-      run->id(), [&](HWND) { return IsWindowEnabled(main); }, 60s));
+  ASSERT_TRUE(waitForPassesToEnd(main));
 
   // Moved onto a monitor half as fine again: the window takes the rectangle Windows suggests,
   // and its controls grow with the font.
