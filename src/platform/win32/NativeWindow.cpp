@@ -275,7 +275,7 @@ void NativeWindow::draw(const runtime::Window& window) {
     }
   }
   if (window.hasPosition()) moveTo(window.position());
-  if (GetActiveWindow() == handle_) focusControl(window.focus());
+  showFocus(window.focus());
   UpdateWindow(handle_);
 }
 
@@ -300,6 +300,23 @@ void NativeWindow::moveTo(runtime::Point position) {
   if (keepOnWorkArea()) notePlace();
 }
 
+void NativeWindow::showFocus(int number) {
+  if (number == focusShown_) return;
+  focusShown_ = number;
+  focusLeft_ = nullptr;
+  if (GetActiveWindow() == handle_) focusControl(number);
+}
+
+// As every dialog does: where the user left the focus, unless the program has moved it since.
+void NativeWindow::restoreFocus() {
+  if (focusLeft_ && IsChild(handle_, focusLeft_) && IsWindowEnabled(focusLeft_) &&
+      IsWindowVisible(focusLeft_)) {
+    SetFocus(focusLeft_);
+  } else {
+    focusControl(window_.focus() ? window_.focus() : nextFocus(window_, 1));
+  }
+}
+
 void NativeWindow::focusControl(int number) {
   const auto found = controls_.find(number);
   if (found == controls_.end() || GetFocus() == found->second) return;
@@ -310,6 +327,9 @@ std::optional<runtime::Input> NativeWindow::takeInput() {
   if (inputs_.empty()) return std::nullopt;
   const runtime::Input input = inputs_.front();
   inputs_.pop_front();
+  // The click or key that pressed a control has put the focus where the program now puts it;
+  // moved there again, a control the user is pressing meanwhile would lose its press.
+  if (input.kind == runtime::Input::Kind::Accept) focusShown_ = input.control;
   return input;
 }
 
@@ -341,10 +361,10 @@ LRESULT NativeWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 0;
     case WM_ACTIVATE:
       if (LOWORD(wParam) != WA_INACTIVE) {
-        const int focus = window_.focus() ? window_.focus() : nextFocus(window_, 1);
-        focusControl(focus);
+        restoreFocus();
         return 0;
       }
+      focusLeft_ = GetFocus();
       break;
     case DM_GETDEFID:
       // Asked by the dialog keys: Enter presses this button unless the focus is on another.

@@ -61,6 +61,8 @@ class NativeWindow {
   void showCheck(int number, bool checked);
   void moveTo(runtime::Point position);
   void focusControl(int number);
+  void showFocus(int number);
+  void restoreFocus();
 
   const runtime::Window& window_;
   HWND handle_ = nullptr;
@@ -74,6 +76,11 @@ class NativeWindow {
   std::optional<runtime::Point> placed_;
   bool placing_ = false;
   bool busy_ = false;
+  // The control the program last put the focus on, or heard the user act on: only a focus the
+  // program moves itself moves the window's, which the user may have moved meanwhile.
+  int focusShown_ = 0;
+  // The window's focus when it was last deactivated, given back when it is active again.
+  HWND focusLeft_ = nullptr;
 };
 
 }  // namespace tallowmere::platform

@@ -48,7 +48,9 @@ void WindowsFrontEnd::closeWindow(const runtime::Window& window) {
 
 std::optional<runtime::Input> WindowsFrontEnd::waitForInput(
     runtime::Window& active, std::optional<runtime::Hundredths> deadline) {
-  setBusy(false);
+  // A window whose timer runs is at work between its ticks too: shown at rest there, the
+  // cursor would flicker with every batch of a pass.
+  setBusy(deadline.has_value());
   for (;;) {
     pumpMessages();
     NativeWindow* native = find(active);

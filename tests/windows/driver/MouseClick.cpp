@@ -43,7 +43,12 @@ bool clickWithMouse(HWND control) {
   if (!GetWindowRect(control, &place)) return false;
   const POINT middle{(place.left + place.right) / 2, (place.top + place.bottom) / 2};
   bringToFront(control, middle);
-  std::array<INPUT, 3> inputs{mouseAt(middle, 0), mouseAt(middle, MOUSEEVENTF_LEFTDOWN),
+  // Wine moves the display's pointer for a move, and the window under it later hears of that
+  // as a move of its own: come while the button is held, from a place the pointer has left,
+  // it would take the press off the control. The pointer is left to settle first.
+  if (!moveMouseTo(middle)) return false;
+  std::this_thread::sleep_for(std::chrono::milliseconds(30));
+  std::array<INPUT, 2> inputs{mouseAt(middle, MOUSEEVENTF_LEFTDOWN),
                               mouseAt(middle, MOUSEEVENTF_LEFTUP)};
   return SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT)) == inputs.size();
 }
