@@ -28,8 +28,6 @@ driver="$windows_build/tests/window_cancel_timing.exe"
 # The prefix of the window tests, whose programs share one virtual desktop.
 prefix="$windows_build/wine-prefix-desktop"
 
-die() { echo "bench/window-cancel.sh: $*" >&2; exit 1; }
-[ -x "$build/bench/txagen" ] || die "no input generator at $build/bench/txagen (make build)"
 [ -f "$program" ] && [ -f "$driver" ] || die "no window program or its driver (make windows)"
 command -v Xvfb >/dev/null || die "Xvfb is needed (scripts/setup.sh)"
 

@@ -22,7 +22,6 @@ linux="$build/tallowmere"
 windows="$windows_build/tallowmere.com"
 prefix="$windows_build/wine-prefix"
 
-die() { echo "bench/wine-vs-linux.sh: $*" >&2; exit 1; }
 [ -x "$linux" ] || die "no Linux program at $linux (make build)"
 [ -f "$windows" ] || die "no Windows program at $windows (make windows)"
 [ -n "${EPOCHREALTIME:-}" ] || die "needs bash 5 or newer (EPOCHREALTIME)"

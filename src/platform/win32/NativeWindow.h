@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 
 #include "platform/win32/DialogFont.h"
 #include "runtime/ui/FrontEnd.h"
@@ -36,7 +37,8 @@ class NativeWindow {
 
   std::optional<runtime::Input> takeInput();
   bool hasInput() const { return !inputs_.empty(); }
-  void setBusy(bool busy) { busy_ = busy; }
+  // Whether the window was shown otherwise before.
+  bool setBusy(bool busy) { return std::exchange(busy_, busy) != busy; }
 
   // The runtime key code of a keyboard or mouse message, remembered for the input it causes.
   static void noteUserMessage(const MSG& message);

@@ -97,9 +97,10 @@ void WindowsFrontEnd::pumpMessages() {
 // Windows would ask it, the window under a mouse at rest shows at once whether the program
 // is at work, and the mouse stays where the user has it.
 void WindowsFrontEnd::setBusy(bool busy) {
-  for (Open& open : open_) open.native->setBusy(busy);
+  bool changed = false;
+  for (Open& open : open_) changed |= open.native->setBusy(busy);
   POINT at{};
-  if (!GetCursorPos(&at)) return;
+  if (!changed || !GetCursorPos(&at)) return;
   HWND under = WindowFromPoint(at);
   if (!under || !isOurs(GetAncestor(under, GA_ROOT))) return;
   const LRESULT hit = SendMessageW(under, WM_NCHITTEST, 0, MAKELPARAM(at.x, at.y));

@@ -27,8 +27,6 @@ namespace {
 using namespace std::chrono_literals;
 using Clock = std::chrono::steady_clock;
 
-constexpr const char* MainCaption = "C7 to C6 Tallowmere";
-constexpr const char* ProgressCaption = "Processing Records";
 constexpr auto Poll = 1ms;
 
 // What a progress window shows, read without sending the busy program a message (Windows

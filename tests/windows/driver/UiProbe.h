@@ -11,6 +11,10 @@
 
 namespace tallowmere::testing {
 
+// The captions of the program's main window and of its progress windows.
+inline constexpr const char* MainCaption = "C7 to C6 Tallowmere";
+inline constexpr const char* ProgressCaption = "Processing Records";
+
 // What a user or an accessibility tool sees of a window's control.
 struct SeenControl {
   HWND handle = nullptr;

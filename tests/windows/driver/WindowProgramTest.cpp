@@ -24,9 +24,6 @@ namespace {
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
 
-constexpr const char* MainCaption = "C7 to C6 Tallowmere";
-constexpr const char* ProgressCaption = "Processing Records";
-
 fs::path fromEnvironment(const wchar_t* name) {
   const wchar_t* value = _wgetenv(name);
   return value ? fs::path(value) : fs::path();
