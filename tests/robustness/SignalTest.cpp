@@ -112,18 +112,6 @@ TEST_P(Signalled, ConversionEndsByTheSignalAndLeavesTheInputAlone) {
   EXPECT_FALSE(fs::exists(folder / "config" / "Tallowmere.INI"));
 }
 
-// Bytes the process has written through system calls so far (wchar in /proc/<pid>/io):
-// during the export, nearly all of them are lines of the output.
-std::optional<long> bytesWritten(pid_t process) {
-  std::ifstream in("/proc/" + std::to_string(process) + "/io");
-  std::string key;
-  long value = 0;
-  while (in >> key >> value) {
-    if (key == "wchar:") return value;
-  }
-  return std::nullopt;
-}
-
 // A conversion killed at any moment leaves an output that is whole or empty: the lines
 // that would make it look whole while some are missing are never seen under its name.
 class Killed : public ::testing::Test {
@@ -184,6 +172,7 @@ TEST_F(Killed, AnywhereInTheConversionTheOutputIsEmptyOrWhole) {
     expectEmptyOrWhole("killed having read " + std::to_string(percent) + "% of the input");
   }
   for (const int percent : {0, 5, 20, 35, 50, 65, 80, 95, 100}) {
+    // During the export nearly all the bytes written are lines of the output.
     killWhen(bytesWritten, static_cast<long>(complete.size) * percent / 100);
     expectEmptyOrWhole("killed having written " + std::to_string(percent) + "% of the output");
   }

@@ -134,6 +134,18 @@ RunResult run(const std::filesystem::path& folder, const std::vector<std::string
   return result;
 }
 
+// One of the counters the kernel keeps of a process's input and output; nothing once the
+// process is gone.
+std::optional<long> ioCounter(pid_t process, std::string_view name) {
+  std::ifstream in("/proc/" + std::to_string(process) + "/io");
+  std::string key;
+  long value = 0;
+  while (in >> key >> value) {
+    if (key == name) return value;
+  }
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::filesystem::path programPath() {
@@ -143,13 +155,11 @@ std::filesystem::path programPath() {
 }
 
 std::optional<long> bytesRead(pid_t process) {
-  std::ifstream in("/proc/" + std::to_string(process) + "/io");
-  std::string key;
-  long value = 0;
-  while (in >> key >> value) {
-    if (key == "rchar:") return value;
-  }
-  return std::nullopt;
+  return ioCounter(process, "rchar:");
+}
+
+std::optional<long> bytesWritten(pid_t process) {
+  return ioCounter(process, "wchar:");
 }
 
 RunResult runProgram(const std::filesystem::path& folder, const std::vector<std::string>& arguments,

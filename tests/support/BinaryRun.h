@@ -36,5 +36,7 @@ std::filesystem::path programPath();
 // Bytes a running process has read through system calls so far (rchar in /proc/<pid>/io);
 // nothing once the process is gone.
 std::optional<long> bytesRead(pid_t process);
+// Bytes it has written so far (wchar).
+std::optional<long> bytesWritten(pid_t process);
 
 }  // namespace tallowmere::testing
