@@ -18,40 +18,42 @@ std::string lines(std::int64_t count) {
   return grouped(count) + (count == 1 ? " line" : " lines");
 }
 
+std::string importCancelled(const txa::PassReport& pass) {
+  return "The import was cancelled: " + txa::ExportFile().name() +
+         " was made from only the first " + lines(pass.recordsTaken) + " of " +
+         txa::ImportFile().name() + ".";
+}
+
+std::string correctionCancelled(const txa::PassReport& pass) {
+  return pass.correction + " was cancelled: it corrected only the first " +
+         grouped(pass.recordsTaken) + " of the " + lines(pass.recordsToProcess) + ".";
+}
+
+std::string exportCancelled(const txa::PassReport& pass) {
+  return "The export was cancelled: " + txa::ExportFile().name() + " holds only the first " +
+         grouped(pass.recordsTaken) + " of the " + lines(pass.recordsToProcess) + ".";
+}
+
 }  // namespace
 
-void CancelNotice::importEnded(const framework::RunOutcome& outcome) {
-  if (!outcome.Cancelled) return;
-  lines_.push_back("The import was cancelled: " + txa::ExportFile().name() +
-                   " was made from only the first " + lines(outcome.RecordsTaken) + " of " +
-                   txa::ImportFile().name() + ".");
-}
-
-void CancelNotice::correctionEnded(std::string_view correction,
-                                   const framework::RunOutcome& outcome) {
-  if (!outcome.Cancelled) return;
-  lines_.push_back(std::string(correction) + " was cancelled: it corrected only the first " +
-                   grouped(outcome.RecordsTaken) + " of the " + lines(outcome.RecordsToProcess) +
-                   ".");
-}
-
-void CancelNotice::exportEnded(const framework::RunOutcome& outcome) {
-  if (!outcome.Cancelled) return;
-  lines_.push_back("The export was cancelled: " + txa::ExportFile().name() +
-                   " holds only the first " + grouped(outcome.RecordsTaken) + " of the " +
-                   lines(outcome.RecordsToProcess) + ".");
-}
-
-std::string CancelNotice::text() const {
+std::string cancelNoticeText(const txa::ConversionReport& report) {
+  const std::vector<txa::PassReport>& passes = report.passes();
   std::string text;
-  for (const std::string& line : lines_) text += (text.empty() ? "" : "|") + line;
+  for (const txa::PassReport& pass : passes) {
+    if (!pass.cancelled) continue;
+    const std::string sentence = &pass == &passes.front()  ? importCancelled(pass)
+                                 : &pass == &passes.back() ? exportCancelled(pass)
+                                                           : correctionCancelled(pass);
+    text += (text.empty() ? "" : "|") + sentence;
+  }
   return text;
 }
 
-void CancelNotice::show() const {
-  if (empty()) return;
-  runtime::messageBox(
-      {text(), Caption, runtime::Icon::Information, runtime::Button::OK, runtime::Button::OK});
+void showCancelNotice(const txa::ConversionReport& report) {
+  const std::string text = cancelNoticeText(report);
+  if (text.empty()) return;
+  runtime::messageBox({text, CancelNoticeCaption, runtime::Icon::Information, runtime::Button::OK,
+                       runtime::Button::OK});
 }
 
 }  // namespace tallowmere::app

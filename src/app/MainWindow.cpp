@@ -1,7 +1,8 @@
 #include "app/MainWindow.h"
 
+#include "app/ConversionNotice.h"
 #include "app/GlobalObjects.h"
-#include "app/ReportedPipeline.h"
+#include "app/Pipeline.h"
 #include "framework/core/Globals.h"
 #include "framework/errors/GlobalErrors.h"
 #include "framework/windows/ToolbarClass.h"
@@ -46,7 +47,7 @@ class MainWindowManager : public framework::WindowManager {
     const Level result = WindowManager::TakeAccepted();
     if (EventControl() == ButtonProcess) {
       Update();
-      RunReportedPipeline(LOC_Options);
+      showConversionNotice(RunPipeline(LOC_Options));
     }
     return result;
   }

@@ -1,5 +1,7 @@
 #include "app/Pipeline.h"
 
+#include <string_view>
+
 #include "passes/JoiningPasses.h"
 #include "passes/RemoveGuids.h"
 #include "passes/RemoveOrdinals.h"
@@ -9,23 +11,30 @@
 
 namespace tallowmere::app {
 
-CancelNotice RunPipeline(const ConversionOptions& options) {
+namespace {
+
+using Pass = void (*)(txa::ConversionReport&);
+
+void correct(txa::ConversionReport& report, std::uint8_t ticked, std::string_view correction,
+             Pass pass) {
+  if (ticked != 1) return;
+  pass(report);
+  report.latest().correction = correction;
+}
+
+}  // namespace
+
+txa::ConversionReport RunPipeline(const ConversionOptions& options) {
   txa::emptyLineTable();
-  CancelNotice notice;
-  notice.importEnded(txa::ImportTXA());
-  if (options.RemoveGuids == 1) notice.correctionEnded("Remove Guids", passes::RemoveGuids());
-  if (options.RemoveOrdinals == 1) {
-    notice.correctionEnded("Remove Ordinals", passes::RemoveOrdinals());
-  }
-  if (options.CorrectHashField == 1) {
-    notice.correctionEnded("Correct Hash Field", passes::CorrectHashField());
-  }
-  if (options.CorrectWindowFont == 1) {
-    notice.correctionEnded("Correct Window Font", passes::CorrectWindowFont());
-  }
-  if (options.CorrectAT == 1) notice.correctionEnded("Correct AT", passes::CorrectAT());
-  notice.exportEnded(txa::ExportTXA());
-  return notice;
+  txa::ConversionReport report;
+  txa::ImportTXA(report);
+  correct(report, options.RemoveGuids, "Remove Guids", passes::RemoveGuids);
+  correct(report, options.RemoveOrdinals, "Remove Ordinals", passes::RemoveOrdinals);
+  correct(report, options.CorrectHashField, "Correct Hash Field", passes::CorrectHashField);
+  correct(report, options.CorrectWindowFont, "Correct Window Font", passes::CorrectWindowFont);
+  correct(report, options.CorrectAT, "Correct AT", passes::CorrectAT);
+  txa::ExportTXA(report);
+  return report;
 }
 
 }  // namespace tallowmere::app

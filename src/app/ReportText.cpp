@@ -13,15 +13,23 @@ struct ReasonWords {
   const char* text;
 };
 
-// In the order of txa::KeptReason.
-constexpr std::array<ReasonWords, 5> Reasons{{
-    {"data_ended", "the data ended with the clause open"},
-    {"cancelled", "the pass was cancelled"},
-    {"too_long", "the joined line would exceed 500 characters"},
-    {"continuation_broken",
-     "its continuation is broken (a line neither closes it nor ends in the continuation mark)"},
-    {"pass_failed", "the pass ended with an error"},
-}};
+ReasonWords wordsFor(txa::KeptReason reason) {
+  switch (reason) {
+    case txa::KeptReason::DataEnded:
+      return {"data_ended", "the data ended with the clause open"};
+    case txa::KeptReason::Cancelled:
+      return {"cancelled", "the pass was cancelled"};
+    case txa::KeptReason::TooLong:
+      return {"too_long", "the joined line would exceed 500 characters"};
+    case txa::KeptReason::ContinuationBroken:
+      return {"continuation_broken",
+              "its continuation is broken (a line neither closes it nor ends in the "
+              "continuation mark)"};
+    case txa::KeptReason::PassFailed:
+      return {"pass_failed", "the pass ended with an error"};
+  }
+  return {"unknown", "for an unknown reason"};
+}
 
 // Kept groups a notice names one by one; a terminal shows no more lines comfortably.
 constexpr std::size_t NoticeGroups = 5;
@@ -114,11 +122,11 @@ std::string notAppliedNotice(const txa::ConversionReport& report) {
 }
 
 std::string reasonText(txa::KeptReason reason) {
-  return Reasons[static_cast<std::size_t>(reason)].text;
+  return wordsFor(reason).text;
 }
 
 std::string reasonName(txa::KeptReason reason) {
-  return Reasons[static_cast<std::size_t>(reason)].name;
+  return wordsFor(reason).name;
 }
 
 }  // namespace tallowmere::app

@@ -16,16 +16,17 @@ namespace {
 // step writes to, removes from and, when a group cannot be completed, puts lines back into.
 class JoiningPass : public CorrectionPass, private JoinTarget {
  public:
-  JoiningPass(std::string procedureName, std::string operationName, std::string_view marker)
+  JoiningPass(txa::ConversionReport& report, std::string procedureName, std::string operationName,
+              std::string_view marker)
       : CorrectionPass(std::move(procedureName), operationName),
         joiner_(marker),
-        tally_(std::move(operationName), {"clauses joined", "lines removed"}, std::string(marker)) {
-  }
+        tally_(report, std::move(operationName), {"clauses joined", "lines removed"},
+               std::string(marker)),
+        report_(report) {}
 
-  framework::RunOutcome RunAndReport() {
-    const framework::RunOutcome outcome = txa::runTallied(*this, tally_);
-    if (report_ != nullptr) report_->origins().endPass();
-    return outcome;
+  void RunAndReport() {
+    txa::runTallied(*this, tally_);
+    report_.origins().endPass();
   }
 
  protected:
@@ -69,13 +70,13 @@ class JoiningPass : public CorrectionPass, private JoinTarget {
     ++written_;
   }
   void groupKept(KeptReason reason) override {
-    if (report_ != nullptr) tally_.kept({report_->origins().inputLine(groupStart_), reason});
+    tally_.kept({report_.origins().inputLine(groupStart_), reason});
   }
 
   void countJoin() {
     ++tally_[0];
     tally_[1] += joiner_.joinedLines() - 1;
-    if (report_ != nullptr) report_->origins().joined(written_, joiner_.joinedLines());
+    report_.origins().joined(written_, joiner_.joinedLines());
   }
 
   framework::Level failed(int id) {
@@ -85,7 +86,7 @@ class JoiningPass : public CorrectionPass, private JoinTarget {
 
   LineJoiner joiner_;
   txa::PassTally tally_;
-  txa::ConversionReport* report_ = txa::activeReport();
+  txa::ConversionReport& report_;
   // The position in the table as the pass leaves it (the records taken give it as the pass
   // found it), and where the group held now began.
   std::uint64_t written_ = 0;
@@ -95,16 +96,16 @@ class JoiningPass : public CorrectionPass, private JoinTarget {
 
 }  // namespace
 
-framework::RunOutcome CorrectHashField() {
-  return JoiningPass("CorrectHashField", "Correcting Hash Fields", "#FIELD").RunAndReport();
+void CorrectHashField(txa::ConversionReport& report) {
+  JoiningPass(report, "CorrectHashField", "Correcting Hash Fields", "#FIELD").RunAndReport();
 }
 
-framework::RunOutcome CorrectWindowFont() {
-  return JoiningPass("CorrectWindowFont", "Correcting Font", ",FONT('").RunAndReport();
+void CorrectWindowFont(txa::ConversionReport& report) {
+  JoiningPass(report, "CorrectWindowFont", "Correcting Font", ",FONT('").RunAndReport();
 }
 
-framework::RunOutcome CorrectAT() {
-  return JoiningPass("CorrectAT", "Correcting AT", ",AT(").RunAndReport();
+void CorrectAT(txa::ConversionReport& report) {
+  JoiningPass(report, "CorrectAT", "Correcting AT", ",AT(").RunAndReport();
 }
 
 }  // namespace tallowmere::passes

@@ -12,7 +12,9 @@ namespace {
 
 class RemoveGuidsPass : public CorrectionPass {
  public:
-  RemoveGuidsPass() : CorrectionPass("RemoveGuids", "Removing Guids") {}
+  explicit RemoveGuidsPass(txa::ConversionReport& report)
+      : CorrectionPass("RemoveGuids", "Removing Guids"),
+        tally(report, "Removing Guids", {"lines replaced"}) {}
 
  protected:
   void PrepareRun() override { LOC_IDENT = FirstIdent; }
@@ -26,7 +28,7 @@ class RemoveGuidsPass : public CorrectionPass {
   }
 
  public:
-  txa::PassTally tally{"Removing Guids", {"lines replaced"}};
+  txa::PassTally tally;
 
  private:
   std::uint32_t LOC_IDENT = 0;
@@ -34,9 +36,9 @@ class RemoveGuidsPass : public CorrectionPass {
 
 }  // namespace
 
-framework::RunOutcome RemoveGuids() {
-  RemoveGuidsPass pass;
-  return txa::runTallied(pass, pass.tally);
+void RemoveGuids(txa::ConversionReport& report) {
+  RemoveGuidsPass pass(report);
+  txa::runTallied(pass, pass.tally);
 }
 
 }  // namespace tallowmere::passes

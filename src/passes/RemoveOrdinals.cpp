@@ -10,7 +10,9 @@ namespace {
 
 class RemoveOrdinalsPass : public CorrectionPass {
  public:
-  RemoveOrdinalsPass() : CorrectionPass("RemoveOrdinals", "Removing Ordinals") {}
+  explicit RemoveOrdinalsPass(txa::ConversionReport& report)
+      : CorrectionPass("RemoveOrdinals", "Removing Ordinals"),
+        tally(report, "Removing Ordinals", {"lines cut"}) {}
 
  protected:
   framework::Level TakeRecord() override {
@@ -19,14 +21,14 @@ class RemoveOrdinalsPass : public CorrectionPass {
   }
 
  public:
-  txa::PassTally tally{"Removing Ordinals", {"lines cut"}};
+  txa::PassTally tally;
 };
 
 }  // namespace
 
-framework::RunOutcome RemoveOrdinals() {
-  RemoveOrdinalsPass pass;
-  return txa::runTallied(pass, pass.tally);
+void RemoveOrdinals(txa::ConversionReport& report) {
+  RemoveOrdinalsPass pass(report);
+  txa::runTallied(pass, pass.tally);
 }
 
 }  // namespace tallowmere::passes

@@ -1,10 +1,12 @@
 #pragma once
 
-#include "framework/process/ProcessProcedure.h"
+namespace tallowmere::txa {
+class ConversionReport;
+}  // namespace tallowmere::txa
 
 namespace tallowmere::passes {
 
-// Cuts every line of the table before its "#ORDINAL(" marker.
-framework::RunOutcome RemoveOrdinals();
+// Cuts every line of the table before its "#ORDINAL(" marker; adds what it did to report.
+void RemoveOrdinals(txa::ConversionReport& report);
 
 }  // namespace tallowmere::passes

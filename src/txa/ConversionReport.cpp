@@ -9,8 +9,6 @@ namespace tallowmere::txa {
 
 namespace {
 
-ConversionReport* active = nullptr;
-
 // The messages by which a pass says it could not do its work on a line (a read that
 // failed, a line that could not be written back or deleted).
 constexpr std::array<int, 3> WatchedMessages = {1, 13, 28};
@@ -29,39 +27,29 @@ bool ConversionReport::allApplied() const {
                      [](const PassReport& pass) { return pass.applied(); });
 }
 
-ConversionReport* activeReport() {
-  return active;
+PassTally::PassTally(ConversionReport& report, std::string pass,
+                     std::initializer_list<std::string_view> counted, std::string marker)
+    : report_(report), shownBefore_(messagesShown()) {
+  pass_.pass = std::move(pass);
+  pass_.marker = std::move(marker);
+  for (const std::string_view what : counted) pass_.counts.push_back({std::string(what), 0});
 }
 
-ActiveReport::ActiveReport(ConversionReport& report) : previous_(active) {
-  active = &report;
-}
-
-ActiveReport::~ActiveReport() {
-  active = previous_;
-}
-
-PassTally::PassTally(std::string pass, std::initializer_list<std::string_view> counted,
-                     std::string marker)
-    : shownBefore_(messagesShown()) {
-  report_.pass = std::move(pass);
-  report_.marker = std::move(marker);
-  for (const std::string_view what : counted) report_.counts.push_back({std::string(what), 0});
-}
-
-PassTally PassTally::ofRecords(std::string pass, std::string_view what) {
-  PassTally tally(std::move(pass), {what});
+PassTally PassTally::ofRecords(ConversionReport& report, std::string pass, std::string_view what) {
+  PassTally tally(report, std::move(pass), {what});
   tally.countsRecords_ = true;
   return tally;
 }
 
 const framework::RunOutcome& PassTally::finish(const framework::RunOutcome& outcome) {
   const MessageCounts shown = messagesShown();
-  report_.cancelled = outcome.Cancelled;
-  if (countsRecords_) report_.counts.front().value = outcome.RecordsTaken;
+  pass_.cancelled = outcome.Cancelled;
+  pass_.recordsTaken = outcome.RecordsTaken;
+  pass_.recordsToProcess = outcome.RecordsToProcess;
+  if (countsRecords_) pass_.counts.front().value = outcome.RecordsTaken;
   for (std::size_t i = 0; i < shown.size(); ++i)
-    if (shown[i] != shownBefore_[i]) report_.failures.push_back(WatchedMessages[i]);
-  if (active != nullptr) active->add(std::move(report_));
+    if (shown[i] != shownBefore_[i]) pass_.failures.push_back(WatchedMessages[i]);
+  report_.add(std::move(pass_));
   return outcome;
 }
 

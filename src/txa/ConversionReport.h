@@ -29,7 +29,14 @@ struct PassCount {
 struct PassReport {
   std::string pass;    // its operation name, as its progress window shows it
   std::string marker;  // a joining pass's marker; empty for the others
+  // The correction it applied, as the window's check box names it; empty for the import and
+  // the export.
+  std::string correction;
   bool cancelled = false;
+  // How far it got: the records it went through of those its file held at the start (0
+  // when the file could not tell), for saying what a cancelled pass left undone.
+  std::int64_t recordsTaken = 0;
+  std::int64_t recordsToProcess = 0;
   std::vector<int> failures;  // notify-level messages it showed (1, 13, 28)
   std::vector<PassCount> counts;
   std::vector<KeptGroup> kept;
@@ -38,12 +45,14 @@ struct PassReport {
   bool applied() const { return failures.empty() && kept.empty(); }
 };
 
-// What a conversion did, pass by pass, in the order they ran. The passes add to the active
-// report; none is kept unless a caller activates one.
+// What a conversion did, pass by pass, in the order they ran: each pass is handed the
+// report and adds its part when it ends.
 class ConversionReport {
  public:
   void add(PassReport pass) { passes_.push_back(std::move(pass)); }
   const std::vector<PassReport>& passes() const { return passes_; }
+  // The pass that ended last.
+  PassReport& latest() { return passes_.back(); }
   // Every chosen correction applied everywhere: no group kept, no failure shown.
   bool allApplied() const;
   LineOrigins& origins() { return origins_; }
@@ -53,46 +62,32 @@ class ConversionReport {
   LineOrigins origins_;
 };
 
-// The report of the conversion in progress, or null.
-ConversionReport* activeReport();
-
-// Keeps report active for the scope's lifetime.
-class ActiveReport {
- public:
-  explicit ActiveReport(ConversionReport& report);
-  ~ActiveReport();
-  ActiveReport(const ActiveReport&) = delete;
-  ActiveReport& operator=(const ActiveReport&) = delete;
-
- private:
-  ConversionReport* previous_;
-};
-
 // How often each of the failure messages a report looks for was shown so far.
 using MessageCounts = std::array<std::uint64_t, 3>;
 
 // One pass's part of the report while it runs: its counters and the groups it kept. It
-// notes the failure messages shown meanwhile and goes into the active report, if there is
-// one, when finish is given how the run ended.
+// notes the failure messages shown meanwhile and goes into report when finish is given how
+// the run ended.
 class PassTally {
  public:
-  PassTally(std::string pass, std::initializer_list<std::string_view> counted,
-            std::string marker = {});
+  PassTally(ConversionReport& report, std::string pass,
+            std::initializer_list<std::string_view> counted, std::string marker = {});
   // A tally whose one count, named what, is the records the run went through.
-  static PassTally ofRecords(std::string pass, std::string_view what);
+  static PassTally ofRecords(ConversionReport& report, std::string pass, std::string_view what);
 
-  std::uint64_t& operator[](std::size_t counter) { return report_.counts[counter].value; }
-  void kept(KeptGroup group) { report_.kept.push_back(group); }
+  std::uint64_t& operator[](std::size_t counter) { return pass_.counts[counter].value; }
+  void kept(KeptGroup group) { pass_.kept.push_back(group); }
   // Gives outcome back, for the caller to pass on.
   const framework::RunOutcome& finish(const framework::RunOutcome& outcome);
 
  private:
-  PassReport report_;
+  ConversionReport& report_;
+  PassReport pass_;
   MessageCounts shownBefore_;
   bool countsRecords_ = false;
 };
 
-// Runs pass and puts its part, counted in tally, in the active report; gives how the run
+// Runs pass and puts its part, counted in tally, in tally's report; gives how the run
 // ended.
 framework::RunOutcome runTallied(framework::ProcessProcedure& pass, PassTally& tally);
 

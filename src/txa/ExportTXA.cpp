@@ -54,10 +54,10 @@ class ExportProcedure : public framework::ProcessProcedure {
 
 }  // namespace
 
-framework::RunOutcome ExportTXA() {
-  PassTally tally = PassTally::ofRecords("Exporting TXA File", "lines written");
+void ExportTXA(ConversionReport& report) {
+  PassTally tally = PassTally::ofRecords(report, "Exporting TXA File", "lines written");
   ExportProcedure pass;
-  return runTallied(pass, tally);
+  runTallied(pass, tally);
 }
 
 }  // namespace tallowmere::txa

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "framework/process/ProcessProcedure.h"
-
 namespace tallowmere::txa {
 
-// Empties the output file, then writes every line of the line table to it in table order.
-framework::RunOutcome ExportTXA();
+class ConversionReport;
+
+// Empties the output file, then writes every line of the line table to it in table order;
+// adds what it did to report.
+void ExportTXA(ConversionReport& report);
 
 }  // namespace tallowmere::txa

@@ -25,10 +25,10 @@ class ImportProcedure : public framework::ProcessProcedure {
 
 }  // namespace
 
-framework::RunOutcome ImportTXA() {
-  PassTally tally = PassTally::ofRecords("Importing TXA File", "lines read");
+void ImportTXA(ConversionReport& report) {
+  PassTally tally = PassTally::ofRecords(report, "Importing TXA File", "lines read");
   ImportProcedure pass;
-  return runTallied(pass, tally);
+  runTallied(pass, tally);
 }
 
 }  // namespace tallowmere::txa

@@ -1,10 +1,11 @@
 #pragma once
 
-#include "framework/process/ProcessProcedure.h"
-
 namespace tallowmere::txa {
 
-// Appends every line of the input file, as the line rules read it, to the line table.
-framework::RunOutcome ImportTXA();
+class ConversionReport;
+
+// Appends every line of the input file, as the line rules read it, to the line table;
+// adds what it did to report.
+void ImportTXA(ConversionReport& report);
 
 }  // namespace tallowmere::txa

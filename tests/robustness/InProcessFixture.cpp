@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "app/CancelNotice.h"
 #include "app/GlobalObjects.h"
 #include "app/Pipeline.h"
 #include "app/Program.h"
@@ -43,7 +44,7 @@ void InProcessTest::convert(const app::ConversionOptions& options) {
   RecordingBatch screen(console);
   {
     runtime::ScopedFrontEnd installed(screen);
-    app::RunProgram([&] { app::RunPipeline(options).show(); });
+    app::RunProgram([&] { app::showCancelNotice(app::RunPipeline(options)); });
   }
   boxes_ = screen.boxes;
 }

@@ -5,7 +5,8 @@
 #include <vector>
 
 #include "app/CommandLine.h"
-#include "app/ReportJson.h"
+#include "app/batch/ReportFile.h"
+#include "app/batch/ReportJson.h"
 #include "txa/ConversionReport.h"
 
 namespace tallowmere::app {
@@ -23,8 +24,9 @@ class BatchSummary {
   // group kept as read, named by input as given. Returns the conversion's exit status.
   int tell(const txa::ConversionReport& report, const std::string& input,
            const std::string& output);
-  // Writes the report file, if one was asked for; false, after saying why, when it cannot.
-  bool writeReport();
+  // Writes the report of every conversion told so far to file; false, after saying why,
+  // when it cannot.
+  bool writeReport(ReportFile& file);
 
  private:
   const CommandLine& line_;

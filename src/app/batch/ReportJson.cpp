@@ -1,4 +1,4 @@
-#include "app/ReportJson.h"
+#include "app/batch/ReportJson.h"
 
 #include <algorithm>
 

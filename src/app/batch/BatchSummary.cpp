@@ -1,6 +1,5 @@
-#include "app/BatchSummary.h"
+#include "app/batch/BatchSummary.h"
 
-#include "app/ReportFile.h"
 #include "app/ReportText.h"
 
 namespace tallowmere::app {
@@ -15,9 +14,7 @@ int BatchSummary::tell(const txa::ConversionReport& report, const std::string& i
   return conversionStatus(report);
 }
 
-bool BatchSummary::writeReport() {
-  if (line_.report.empty()) return true;
-  ReportFile file(line_.report);
+bool BatchSummary::writeReport(ReportFile& file) {
   if (file.write(reportJson(documents_, !line_.outputDir.empty()))) return true;
   say_("tallowmere: cannot write the report " + line_.report + ": " + file.problem());
   return false;

@@ -1,4 +1,4 @@
-#include "app/ReportFile.h"
+#include "app/batch/ReportFile.h"
 
 #include "runtime/files/ErrorState.h"
 #include "runtime/files/FileSystem.h"
@@ -30,7 +30,8 @@ bool ReportFile::write(const std::string& text) {
   if (files.create(temporary) != 0) return failed();
   int error = 0;
   {
-    const auto file = files.open(temporary, runtime::FileAccess::Write, runtime::FileSharing::DenyWrite, error);
+    const auto file =
+        files.open(temporary, runtime::FileAccess::Write, runtime::FileSharing::DenyWrite, error);
     if (file) error = file->writeAt(0, text.data(), text.size());
     if (file && error == 0) error = file->sync();
   }

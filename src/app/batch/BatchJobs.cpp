@@ -1,4 +1,4 @@
-#include "app/BatchJobs.h"
+#include "app/batch/BatchJobs.h"
 
 #include <filesystem>
 #include <set>
