@@ -9,10 +9,12 @@
 #include "app/Program.h"
 #include "app/batch/BatchConverter.h"
 #ifdef _WIN32
+#include "platform/win32/ConsoleBreak.h"
 #include "platform/win32/WindowsConsole.h"
 #include "platform/win32/WindowsFrontEnd.h"
 #include "platform/win32/WindowsPlatform.h"
 #else
+#include "platform/posix/EndingSignals.h"
 #include "platform/posix/PosixConsole.h"
 #include "platform/posix/PosixPlatform.h"
 #include "platform/posix/StandardDescriptors.h"
@@ -29,6 +31,7 @@ using SystemConsole = tallowmere::platform::WindowsConsole;
 // The arguments are asked of Windows in UTF-16: argv holds them in the ANSI code page.
 std::optional<std::vector<std::string>> startPlatform(int, char**) {
   tallowmere::platform::installWindowsServices();
+  tallowmere::platform::removeTemporariesOnConsoleBreak();
   return tallowmere::platform::commandLineArguments();
 }
 
@@ -48,6 +51,7 @@ using SystemConsole = tallowmere::platform::PosixConsole;
 std::optional<std::vector<std::string>> startPlatform(int argc, char** argv) {
   if (!tallowmere::platform::openClosedStandardDescriptors()) return std::nullopt;
   tallowmere::platform::installPosixServices();
+  tallowmere::platform::EndingSignals::install();
   return std::vector<std::string>(argv + 1, argv + argc);
 }
 

@@ -12,7 +12,7 @@ std::unique_ptr<runtime::OsFile> MemoryFileSystem::open(const std::string&, runt
 }
 
 int MemoryFileSystem::create(const std::string&) {
-  bytes_.clear();
+  bytes_->clear();
   return runtime::ErrorCode::NoError;
 }
 

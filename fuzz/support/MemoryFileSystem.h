@@ -15,7 +15,8 @@ namespace tallowmere::fuzzing {
 // only every megabyte.
 class MemoryFileSystem : public runtime::FileSystem {
  public:
-  MemoryFileSystem(std::string_view bytes, std::size_t chunk) : bytes_(bytes), chunk_(chunk) {}
+  MemoryFileSystem(std::string_view bytes, std::size_t chunk)
+      : bytes_(std::make_shared<std::string>(bytes)), chunk_(chunk) {}
 
   std::unique_ptr<runtime::OsFile> open(const std::string& path, runtime::FileAccess access,
                                         runtime::FileSharing sharing, int& error) override;
@@ -26,7 +27,7 @@ class MemoryFileSystem : public runtime::FileSystem {
   int remove(const std::string&) override { return 0; }
 
  private:
-  std::string bytes_;
+  std::shared_ptr<std::string> bytes_;
   std::size_t chunk_;
 };
 

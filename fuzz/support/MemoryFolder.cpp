@@ -18,7 +18,12 @@ std::unique_ptr<runtime::OsFile> MemoryFolder::open(const std::string& path, run
 }
 
 int MemoryFolder::create(const std::string& path) {
-  files_[path].clear();
+  auto& file = files_[path];
+  if (file) {
+    file->clear();
+  } else {
+    file = std::make_shared<std::string>();
+  }
   runtime::clearError();
   return runtime::ErrorCode::NoError;
 }
@@ -26,7 +31,6 @@ int MemoryFolder::create(const std::string& path) {
 int MemoryFolder::replace(const std::string& from, const std::string& to) {
   auto moved = files_.extract(from);
   if (moved.empty()) return runtime::setError(runtime::ErrorCode::FileNotFound);
-  // The node keeps its bytes where they are, so a file still open on them stays valid.
   files_.erase(to);
   moved.key() = to;
   files_.insert(std::move(moved));
@@ -43,7 +47,7 @@ int MemoryFolder::remove(const std::string& path) {
 std::optional<std::string> MemoryFolder::get(const std::string& path) const {
   const auto file = files_.find(path);
   if (file == files_.end()) return std::nullopt;
-  return file->second;
+  return *file->second;
 }
 
 }  // namespace tallowmere::fuzzing

@@ -20,12 +20,14 @@ class MemoryFolder : public runtime::FileSystem {
   int replace(const std::string& from, const std::string& to) override;
   int remove(const std::string& path) override;
 
-  void put(const std::string& path, std::string bytes) { files_[path] = std::move(bytes); }
+  void put(const std::string& path, std::string bytes) {
+    files_[path] = std::make_shared<std::string>(std::move(bytes));
+  }
   std::optional<std::string> get(const std::string& path) const;
   void clear() { files_.clear(); }
 
  private:
-  std::map<std::string, std::string> files_;
+  std::map<std::string, std::shared_ptr<std::string>> files_;
 };
 
 }  // namespace tallowmere::fuzzing

@@ -1,40 +1,91 @@
 #include "txa/StagedOutput.h"
 
+#include <vector>
+
+#include "runtime/files/ErrorState.h"
 #include "runtime/files/FileSystem.h"
+#include "runtime/ui/Halt.h"
 
 namespace tallowmere::txa {
 
-std::string StagedOutput::temporaryName(const std::string& output) {
-  return output + ".partial";
+namespace {
+
+using runtime::AtomicFile;
+
+// What a failed file operation said, as a user reads it.
+std::string lastFailure() {
+  const runtime::ErrorState& error = runtime::lastError();
+  return error.driverText.empty() ? error.text : error.driverText;
 }
 
+// Copies all of from into to, which is emptied first; 0 or an error code.
+int copyInto(runtime::OsFile& from, runtime::OsFile& to) {
+  if (const int error = to.truncate(0); error != 0) return error;
+  std::vector<char> block(1 << 20);
+  for (std::int64_t at = 0;;) {
+    std::size_t got = 0;
+    if (const int error = from.readAt(at, block.data(), block.size(), got); error != 0) {
+      return error;
+    }
+    if (got == 0) return to.sync();
+    if (const int error = to.writeAt(at, block.data(), got); error != 0) return error;
+    at += static_cast<std::int64_t>(got);
+  }
+}
+
+}  // namespace
+
 StagedOutput::~StagedOutput() {
-  if (!staged()) return;
-  runtime::fileSystem().remove(file_.name());
-  unstage();
+  if (staged_) file_.setName(staged_->target());
 }
 
 void StagedOutput::stage(bool outputWritable) {
-  const std::string temporary = temporaryName(file_.name());
   runtime::FileSystem& files = runtime::fileSystem();
-  files.remove(temporary);
-  if (!outputWritable || !files.replaceable(file_.name()) || files.create(temporary) != 0) return;
-  output_ = file_.name();
-  file_.setName(temporary);
-  removeAtExit_ = runtime::ExitHooks::add([temporary] { runtime::fileSystem().remove(temporary); });
+  AtomicFile staged(file_.name(), AtomicFile::Naming::Partial);
+  if (!outputWritable || !files.replaceable(file_.name()) || staged.begin() != 0) {
+    files.remove(AtomicFile::partialName(file_.name()));
+    return;
+  }
+  file_.setName(staged.temporary());
+  staged_.emplace(std::move(staged));
 }
 
 int StagedOutput::commit() {
-  if (!staged()) return 0;
-  const int error = runtime::fileSystem().replace(file_.name(), output_);
-  unstage();
-  return error;
+  if (!staged_) return 0;
+  file_.setName(staged_->target());
+  if (staged_->commit() != 0) {
+    const std::string cause = lastFailure();
+    if (writeInPlace() != 0) haltKeepingLines(cause);
+  }
+  staged_.reset();
+  return 0;
 }
 
-void StagedOutput::unstage() {
-  runtime::ExitHooks::remove(removeAtExit_);
-  file_.setName(output_);
-  output_.clear();
+// The export as it has always been written: into the output itself, which another program
+// may hold open so that it can be written but not replaced.
+int StagedOutput::writeInPlace() {
+  runtime::FileSystem& files = runtime::fileSystem();
+  int error = 0;
+  const auto from = files.open(staged_->temporary(), runtime::FileAccess::Read,
+                               runtime::FileSharing::DenyNone, error);
+  if (!from) return error;
+  const auto to = files.open(staged_->target(), runtime::FileAccess::Write,
+                             runtime::FileSharing::DenyWrite, error);
+  if (!to) return error;
+  return copyInto(*from, *to);
+}
+
+// The converted lines are whole in the temporary: they go under a name that no later run
+// removes, and the user is told where.
+void StagedOutput::haltKeepingLines(const std::string& cause) {
+  const std::string output = staged_->target();
+  const std::string kept = output + ".converted";
+  const std::string inPlace = lastFailure();
+  std::string where = staged_->temporary();
+  if (runtime::fileSystem().replace(where, kept) == 0) where = kept;
+  staged_->keepTemporary();
+  runtime::halt(output + " could not be replaced (" + cause + ") nor written in place (" + inPlace +
+                "); the converted lines are kept in " + where);
 }
 
 }  // namespace tallowmere::txa

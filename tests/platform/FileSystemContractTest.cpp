@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "platform/common/DryRunFileSystem.h"
 #include "runtime/files/ErrorState.h"
 #include "runtime/files/FileSystem.h"
 #include "support/ReadOnly.h"
@@ -110,6 +111,30 @@ TEST_F(FileSystemContractTest, NamesAreUtf8AndMayBeLongerThanTheClassicLimit) {
     fs::create_directory(utf8Path(deep));
   }
   expectUsable(deep + "Export.txa");
+}
+
+// The export reads back lines it wrote while removing and renaming the files they are in;
+// the system's file layer and the one of a check, which writes only to memory, alike.
+TEST_F(FileSystemContractTest, AFileRemovedWhileOpenKeepsItsBytesForThoseReadingIt) {
+  platform::DryRunFileSystem dryRun(fileSystem());
+  for (FileSystem* files : {&fileSystem(), static_cast<FileSystem*>(&dryRun)}) {
+    ASSERT_EQ(files->create("gone.txa"), 0);
+    {
+      const std::unique_ptr<OsFile> writing =
+          files->open("gone.txa", FileAccess::Write, FileSharing::DenyWrite, error);
+      ASSERT_TRUE(writing);
+      ASSERT_EQ(writing->writeAt(0, "still here", 10), 0);
+    }
+    const std::unique_ptr<OsFile> reading =
+        files->open("gone.txa", FileAccess::ReadWrite, FileSharing::DenyWrite, error);
+    ASSERT_TRUE(reading);
+    ASSERT_EQ(files->remove("gone.txa"), 0);
+    char buffer[16];
+    std::size_t got = 0;
+    EXPECT_EQ(reading->readAt(0, buffer, sizeof buffer, got), 0);
+    EXPECT_EQ(std::string(buffer, got), "still here");
+    EXPECT_FALSE(files->open("gone.txa", FileAccess::Read, FileSharing::DenyNone, error));
+  }
 }
 
 }  // namespace

@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <chrono>
+#include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <future>
@@ -73,13 +76,15 @@ class Signalled : public ::testing::TestWithParam<int> {
     for (int i = 0; i < 160; ++i) out << block;
   }
 
-  // Waits until the program has read a good part of its input, so the signal lands in the
-  // middle of the conversion; nothing when that does not happen in time.
-  static std::optional<pid_t> programAtWork(Clock::time_point deadline) {
+  // Waits until the program has read (or written) a good part of its input (or output), so
+  // the signal lands in the middle of the import (or the export); nothing when that does not
+  // happen in time.
+  static std::optional<pid_t> programAtWork(std::optional<long> (*counter)(pid_t),
+                                            Clock::time_point deadline) {
     constexpr long WellUnderway = 1L << 20;
     while (Clock::now() < deadline) {
       if (const std::optional<pid_t> child = runningProgram();
-          child && bytesRead(*child).value_or(0) >= WellUnderway) {
+          child && counter(*child).value_or(0) >= WellUnderway) {
         return child;
       }
       std::this_thread::sleep_for(std::chrono::milliseconds(2));
@@ -87,29 +92,59 @@ class Signalled : public ::testing::TestWithParam<int> {
     return std::nullopt;
   }
 
+  void signalWhen(std::optional<long> (*counter)(pid_t), const std::string& when) {
+    const int signalNumber = GetParam();
+    const FileFingerprint before = fingerprint(folder / "Import.txa");
+    std::future<RunResult> running = std::async(std::launch::async, [this] {
+      return runProgram(folder.path(), {"--batch", "--all"});
+    });
+    const std::optional<pid_t> child =
+        programAtWork(counter, Clock::now() + std::chrono::seconds(60));
+    ASSERT_TRUE(child.has_value()) << when << ": the program never got there";
+    ASSERT_EQ(::kill(*child, signalNumber), 0);
+    if (running.wait_for(std::chrono::seconds(30)) != std::future_status::ready) {
+      ::kill(*child, SIGKILL);
+      FAIL() << when << ": the program outlived the signal";
+    }
+    const RunResult run = running.get();
+    EXPECT_EQ(run.status, 128 + signalNumber) << when << ": " << run.err;
+    EXPECT_EQ(fingerprint(folder / "Import.txa"), before) << when;
+    // The closing steps did not run: no settings were written. Nor is the temporary the
+    // export wrote to left behind.
+    EXPECT_FALSE(fs::exists(folder / "config" / "Tallowmere.INI")) << when;
+    EXPECT_FALSE(fs::exists(folder / "Export.txa.partial")) << when;
+  }
+
   TempDir folder;
 };
 
-TEST_P(Signalled, ConversionEndsByTheSignalAndLeavesTheInputAlone) {
-  const int signalNumber = GetParam();
-  DefaultAction defaultAction(signalNumber);
-  const FileFingerprint before = fingerprint(folder / "Import.txa");
-  std::future<RunResult> running = std::async(std::launch::async, [this] {
-    return runProgram(folder.path(), {"--batch", "--all"});
-  });
+TEST_P(Signalled, ConversionEndsByTheSignalLeavingTheInputAloneAndNoTemporary) {
+  DefaultAction defaultAction(GetParam());
+  signalWhen(bytesRead, "during the import");
+  signalWhen(bytesWritten, "during the export");
+}
 
-  const std::optional<pid_t> child = programAtWork(Clock::now() + std::chrono::seconds(60));
-  ASSERT_TRUE(child.has_value()) << "the program never got to work";
-  ASSERT_EQ(::kill(*child, signalNumber), 0);
-  if (running.wait_for(std::chrono::seconds(30)) != std::future_status::ready) {
-    ::kill(*child, SIGKILL);
-    FAIL() << "the program outlived the signal";
-  }
-  const RunResult run = running.get();
-  EXPECT_EQ(run.status, 128 + signalNumber) << run.err;
-  EXPECT_EQ(fingerprint(folder / "Import.txa"), before);
-  // The closing steps did not run: no settings were written.
-  EXPECT_FALSE(fs::exists(folder / "config" / "Tallowmere.INI"));
+// A reader that has seen enough closes the pipe: the program ends by the broken pipe as
+// programs do, quietly, and takes its copy of the output with it.
+TEST(BrokenPipe, EndsTheConversionQuietlyLeavingNoTemporary) {
+  DefaultAction defaultAction(SIGPIPE);
+  TempDir folder;
+  const std::string line = crlf({"  BUTTON('X'),AT(10,10,40,14),USE(?B)"});
+  std::string input;
+  while (input.size() < (1u << 20)) input += line;
+  writeFile(folder / "Import.txa", input);
+  fs::create_directory(folder / "tmp");
+  const std::string command =
+      "cd '" + folder.path().string() +
+      "' && XDG_CONFIG_HOME=config TMPDIR=tmp bash -c 'set -o pipefail; '\\''" +
+      programPath().string() +
+      "'\\'' --batch --all --quiet --input - --output - < Import.txa 2> err "
+      "| head -c 100 > /dev/null'";
+  const int status = std::system(command.c_str());
+  ASSERT_TRUE(WIFEXITED(status)) << command;
+  EXPECT_EQ(WEXITSTATUS(status), 128 + SIGPIPE) << command;
+  EXPECT_EQ(readFile(folder / "err"), "");
+  EXPECT_TRUE(fs::is_empty(folder / "tmp"));
 }
 
 // A conversion killed at any moment leaves an output that is whole or empty: the lines
@@ -183,10 +218,9 @@ TEST_F(Killed, AnywhereInTheConversionTheOutputIsEmptyOrWhole) {
   EXPECT_FALSE(fs::exists(folder / "Export.txa.partial"));
 }
 
-INSTANTIATE_TEST_SUITE_P(InterruptAndTerminate, Signalled, ::testing::Values(SIGINT, SIGTERM),
-                         [](const auto& info) {
-                           return std::string(info.param == SIGINT ? "SIGINT" : "SIGTERM");
-                         });
+INSTANTIATE_TEST_SUITE_P(InterruptHangUpAndTerminate, Signalled,
+                         ::testing::Values(SIGINT, SIGHUP, SIGTERM),
+                         [](const auto& info) { return std::string(sigabbrev_np(info.param)); });
 
 }  // namespace
 }  // namespace tallowmere::testing

@@ -33,21 +33,21 @@ std::optional<std::string> readWhole(runtime::OsFile& file) {
 
 }  // namespace
 
-std::string* DryRunFileSystem::copyOf(const std::string& path, int& error) {
-  if (const auto copy = copies_.find(path); copy != copies_.end()) return &copy->second;
+SharedBytes DryRunFileSystem::copyOf(const std::string& path, int& error) {
+  if (const auto copy = copies_.find(path); copy != copies_.end()) return copy->second;
   if (removed_.count(path) != 0) {
     error = runtime::setError(runtime::ErrorCode::FileNotFound);
     return nullptr;
   }
-  const auto file = real_.open(path, runtime::FileAccess::Read, runtime::FileSharing::DenyNone,
-                               error);
+  const auto file =
+      real_.open(path, runtime::FileAccess::Read, runtime::FileSharing::DenyNone, error);
   if (!file) return nullptr;
   std::optional<std::string> bytes = readWhole(*file);
   if (!bytes) {
     error = runtime::lastError().code;
     return nullptr;
   }
-  return &(copies_[path] = std::move(*bytes));
+  return copies_[path] = std::make_shared<std::string>(std::move(*bytes));
 }
 
 std::unique_ptr<runtime::OsFile> DryRunFileSystem::open(const std::string& path,
@@ -56,22 +56,26 @@ std::unique_ptr<runtime::OsFile> DryRunFileSystem::open(const std::string& path,
   // A file only read is read where it is: the input may be large.
   if (access == runtime::FileAccess::Read && copies_.count(path) == 0 && removed_.count(path) == 0)
     return real_.open(path, access, sharing, error);
-  std::string* copy = copyOf(path, error);
-  if (copy == nullptr) return nullptr;
+  SharedBytes copy = copyOf(path, error);
+  if (!copy) return nullptr;
   error = ok();
-  return std::make_unique<MemoryOsFile>(*copy);
+  return std::make_unique<MemoryOsFile>(std::move(copy));
 }
 
 int DryRunFileSystem::create(const std::string& path) {
-  copies_[path].clear();
+  SharedBytes& copy = copies_[path];
+  if (copy) {
+    copy->clear();
+  } else {
+    copy = std::make_shared<std::string>();
+  }
   removed_.erase(path);
   return ok();
 }
 
 int DryRunFileSystem::replace(const std::string& from, const std::string& to) {
   int error = 0;
-  if (copyOf(from, error) == nullptr) return error;
-  // The node keeps its bytes where they are, so a file still open on them stays valid.
+  if (!copyOf(from, error)) return error;
   auto moved = copies_.extract(from);
   removed_.insert(from);
   copies_.erase(to);
@@ -89,8 +93,8 @@ int DryRunFileSystem::remove(const std::string& path) {
 
 std::optional<std::string> DryRunFileSystem::contents(const std::string& path) {
   int error = 0;
-  const std::string* copy = copyOf(path, error);
-  if (copy == nullptr) return std::nullopt;
+  const SharedBytes copy = copyOf(path, error);
+  if (!copy) return std::nullopt;
   return *copy;
 }
 

@@ -6,6 +6,7 @@
 #include <set>
 #include <string>
 
+#include "platform/common/MemoryOsFile.h"
 #include "runtime/files/FileSystem.h"
 
 namespace tallowmere::platform {
@@ -30,10 +31,10 @@ class DryRunFileSystem : public runtime::FileSystem {
  private:
   // The copy in memory of path, made from the real file on first use; null when there is
   // no such file (error then says why).
-  std::string* copyOf(const std::string& path, int& error);
+  SharedBytes copyOf(const std::string& path, int& error);
 
   runtime::FileSystem& real_;
-  std::map<std::string, std::string> copies_;
+  std::map<std::string, SharedBytes> copies_;
   std::set<std::string> removed_;
 };
 

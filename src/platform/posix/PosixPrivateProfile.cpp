@@ -1,14 +1,11 @@
 #include "platform/posix/PosixPrivateProfile.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
 #include <system_error>
 
-#include "platform/posix/PosixIo.h"
+#include "runtime/files/AtomicFile.h"
 
 namespace tallowmere::platform {
 
@@ -51,16 +48,7 @@ void PosixPrivateProfile::saveText(std::string_view file, std::string_view text)
   const std::filesystem::path path = locate(file);
   std::error_code error;
   if (path.has_parent_path()) std::filesystem::create_directories(path.parent_path(), error);
-  const std::filesystem::path temporary =
-      path.string() + ".tmp" + std::to_string(static_cast<long>(::getpid()));
-  const int descriptor = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
-  if (descriptor < 0) return;
-  const bool written =
-      writeFully(descriptor, 0, text.data(), text.size()) == 0 && ::fsync(descriptor) == 0;
-  const bool closed = ::close(descriptor) == 0;
-  if (!written || !closed || std::rename(temporary.c_str(), path.c_str()) != 0) {
-    std::filesystem::remove(temporary, error);
-  }
+  runtime::writeWholeFile(path.string(), text);
 }
 
 }  // namespace tallowmere::platform

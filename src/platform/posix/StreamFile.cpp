@@ -27,19 +27,12 @@ StreamFile::StreamFile() {
   const int descriptor = ::mkstemp(buffer.data());
   if (descriptor < 0) return;
   ::close(descriptor);
-  path_ = buffer.data();
-  removeAtExit_ = runtime::ExitHooks::add([path = path_] { ::unlink(path.c_str()); });
-}
-
-StreamFile::~StreamFile() {
-  if (path_.empty()) return;
-  runtime::ExitHooks::remove(removeAtExit_);
-  ::unlink(path_.c_str());
+  file_ = runtime::TemporaryFile(buffer.data());
 }
 
 std::string StreamFile::takeStandardInput() {
-  if (path_.empty()) return std::string("no temporary file can be made: ") + std::strerror(errno);
-  std::ofstream copy(path_, std::ios::binary | std::ios::trunc);
+  if (!file_.held()) return std::string("no temporary file can be made: ") + std::strerror(errno);
+  std::ofstream copy(path(), std::ios::binary | std::ios::trunc);
   std::vector<char> chunk(1 << 16);
   bool text = true;
   bool empty = true;
@@ -51,14 +44,14 @@ std::string StreamFile::takeStandardInput() {
     copy.write(chunk.data(), got);
   }
   copy.close();
-  if (!copy) return "standard input cannot be kept in " + path_;
+  if (!copy) return "standard input cannot be kept in " + path();
   if (empty) return "standard input is empty";
   if (!text) return "standard input is not text (it holds a NUL byte)";
   return {};
 }
 
 int StreamFile::giveStandardOutput() const {
-  std::ifstream converted(path_, std::ios::binary);
+  std::ifstream converted(path(), std::ios::binary);
   if (!converted) return errno != 0 ? errno : EIO;
   // An empty file gives rdbuf nothing to insert, which would count as a failure.
   if (converted.peek() != std::ifstream::traits_type::eof()) std::cout << converted.rdbuf();

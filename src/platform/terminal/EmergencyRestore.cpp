@@ -1,36 +1,24 @@
 #include "platform/terminal/EmergencyRestore.h"
 
 #include <curses.h>
-#include <signal.h>
 #include <term.h>
 #include <termios.h>
 #include <unistd.h>
 
 #include <cstring>
 
+#include "platform/posix/EndingSignals.h"
 #include "platform/terminal/KeyCodes.h"
 
 namespace tallowmere::platform::EmergencyRestore {
 
 namespace {
 
-// Every signal whose default action ends the process and that a handler may catch.
-constexpr int HandledSignals[] = {SIGHUP,  SIGINT,  SIGQUIT, SIGILL,    SIGTRAP, SIGABRT, SIGBUS,
-                                  SIGFPE,  SIGUSR1, SIGSEGV, SIGUSR2,   SIGPIPE, SIGALRM, SIGTERM,
-                                  SIGXCPU, SIGXFSZ, SIGSYS,  SIGVTALRM, SIGPROF};
-constexpr int SignalCount = sizeof(HandledSignals) / sizeof(HandledSignals[0]);
-
-// A stack overflow leaves no stack for the handler; it runs on this one.
-constexpr std::size_t HandlerStackSize = 64 * 1024;
-
 struct State {
   termios modes{};
   bool modesSaved = false;
   char reset[512] = {};
   std::size_t resetLength = 0;
-  struct sigaction previous[SignalCount] = {};
-  bool armed = false;
-  alignas(16) char handlerStack[HandlerStackSize] = {};
 };
 
 State state;
@@ -47,16 +35,11 @@ const char* capability(const char* name) {
   return tigetstr(const_cast<char*>(name));
 }
 
-void restoreFromHandler(int signalNumber) {
+void restoreFromHandler() {
   if (state.resetLength > 0) {
     [[maybe_unused]] const ssize_t written = write(STDOUT_FILENO, state.reset, state.resetLength);
   }
   if (state.modesSaved) tcsetattr(STDIN_FILENO, TCSANOW, &state.modes);
-  // Let the signal end the process the way it would have without this handler, so the
-  // parent sees a death by signal. It stays blocked until the handler returns; a fault then
-  // repeats its instruction and meets the default action as well.
-  signal(signalNumber, SIG_DFL);
-  raise(signalNumber);
 }
 
 }  // namespace
@@ -75,23 +58,12 @@ void captureResetStrings() {
 }
 
 void arm() {
-  if (state.armed) return;
-  stack_t stack = {};
-  stack.ss_sp = state.handlerStack;
-  stack.ss_size = sizeof(state.handlerStack);
-  sigaltstack(&stack, nullptr);
-  struct sigaction action = {};
-  action.sa_handler = restoreFromHandler;
-  action.sa_flags = SA_ONSTACK;
-  sigemptyset(&action.sa_mask);
-  for (int i = 0; i < SignalCount; ++i) sigaction(HandledSignals[i], &action, &state.previous[i]);
-  state.armed = true;
+  EndingSignals::install();
+  EndingSignals::setFirstStep(restoreFromHandler);
 }
 
 void disarm() {
-  if (!state.armed) return;
-  for (int i = 0; i < SignalCount; ++i) sigaction(HandledSignals[i], &state.previous[i], nullptr);
-  state.armed = false;
+  EndingSignals::setFirstStep(nullptr);
 }
 
 }  // namespace tallowmere::platform::EmergencyRestore

@@ -13,7 +13,7 @@ void saveModes();
 void captureResetStrings();
 // While armed, every signal that would end the process (an interrupt, a hang-up, a quit, a
 // crash) restores the terminal first and then ends the process with that signal, as it
-// would have without a handler.
+// would have without a handler (see EndingSignals).
 void arm();
 void disarm();
 

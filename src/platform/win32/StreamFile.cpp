@@ -15,8 +15,6 @@ namespace {
 
 constexpr DWORD ChunkSize = 1 << 16;
 
-void removeFile(const std::string& path) { DeleteFileW(toUtf16(path).c_str()); }
-
 // The standard handles are read and written as they are: the C library's text mode would
 // turn CR LF into LF, which would change the lines.
 struct Handle {
@@ -44,28 +42,21 @@ StreamFile::StreamFile() {
   if (GetTempPathW(MAX_PATH + 1, folder) == 0) return;
   // Makes the file under a name no other file has, so nobody else's file is taken.
   if (GetTempFileNameW(folder, L"txa", 0, name) == 0) return;
-  path_ = toUtf8(name);
-  removeAtExit_ = runtime::ExitHooks::add([path = path_] { removeFile(path); });
-}
-
-StreamFile::~StreamFile() {
-  if (path_.empty()) return;
-  runtime::ExitHooks::remove(removeAtExit_);
-  removeFile(path_);
+  file_ = runtime::TemporaryFile(toUtf8(name));
 }
 
 std::string StreamFile::takeStandardInput() {
-  if (path_.empty()) return "no temporary file can be made: " + windowsMessage(GetLastError());
-  const Handle copy{CreateFileW(toUtf16(path_).c_str(), GENERIC_WRITE, 0, nullptr,
+  if (!file_.held()) return "no temporary file can be made: " + windowsMessage(GetLastError());
+  const Handle copy{CreateFileW(toUtf16(path()).c_str(), GENERIC_WRITE, 0, nullptr,
                                 TRUNCATE_EXISTING, FILE_ATTRIBUTE_TEMPORARY, nullptr)};
   if (copy.value == INVALID_HANDLE_VALUE) {
-    return "standard input cannot be kept in " + path_ + ": " + windowsMessage(GetLastError());
+    return "standard input cannot be kept in " + path() + ": " + windowsMessage(GetLastError());
   }
   const HANDLE input = GetStdHandle(STD_INPUT_HANDLE);
   std::vector<char> chunk(ChunkSize);
   bool text = true;
   bool empty = true;
-  for (DWORD got = 0;; ) {
+  for (DWORD got = 0;;) {
     if (!ReadFile(input, chunk.data(), ChunkSize, &got, nullptr)) {
       // A pipe whose writer is done says so as an error.
       if (GetLastError() == ERROR_BROKEN_PIPE) break;
@@ -75,7 +66,7 @@ std::string StreamFile::takeStandardInput() {
     empty = false;
     text = text && std::memchr(chunk.data(), '\0', got) == nullptr;
     if (!writeAll(copy.value, chunk.data(), got)) {
-      return "standard input cannot be kept in " + path_ + ": " + windowsMessage(GetLastError());
+      return "standard input cannot be kept in " + path() + ": " + windowsMessage(GetLastError());
     }
   }
   if (empty) return "standard input is empty";
@@ -84,7 +75,7 @@ std::string StreamFile::takeStandardInput() {
 }
 
 int StreamFile::giveStandardOutput() const {
-  const Handle converted{CreateFileW(toUtf16(path_).c_str(), GENERIC_READ, FILE_SHARE_READ,
+  const Handle converted{CreateFileW(toUtf16(path()).c_str(), GENERIC_READ, FILE_SHARE_READ,
                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)};
   if (converted.value == INVALID_HANDLE_VALUE) return ENOENT;
   const HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);

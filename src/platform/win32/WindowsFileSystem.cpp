@@ -104,12 +104,21 @@ int WindowsFileSystem::create(const std::string& path) {
 }
 
 // Only a plain file (or none) is replaced whole by a rename; a folder, a device or a
-// link is written in place as before.
+// link is written in place as before. So is a file that another program (an editor, a
+// viewer, a virus scanner) holds open without letting it be deleted: no rename can replace
+// it, but it may well be written.
 bool WindowsFileSystem::replaceable(const std::string& path) {
-  const DWORD attributes = GetFileAttributesW(windowsPath(path).c_str());
+  const std::wstring name = windowsPath(path);
+  const DWORD attributes = GetFileAttributesW(name.c_str());
   if (attributes == INVALID_FILE_ATTRIBUTES) return GetLastError() == ERROR_FILE_NOT_FOUND;
-  return (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT |
-                        FILE_ATTRIBUTE_DEVICE)) == 0;
+  if ((attributes &
+       (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT | FILE_ATTRIBUTE_DEVICE)) != 0) {
+    return false;
+  }
+  const Handle deletable{CreateFileW(name.c_str(), DELETE,
+                                     FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                     nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)};
+  return deletable.value != INVALID_HANDLE_VALUE || GetLastError() != ERROR_SHARING_VIOLATION;
 }
 
 // Write-through: the move is on the disk, with the data before it, when the call returns.

@@ -6,6 +6,8 @@
 #include <utility>
 #include <vector>
 
+#include "runtime/files/PendingRemovals.h"
+
 namespace tallowmere::runtime {
 
 namespace {
@@ -54,6 +56,7 @@ void ExitHooks::runAll() {
 
 void endProcess(int status) {
   ExitHooks::runAll();
+  PendingRemovals::removeAll();
   // Messages already printed by a batch run must not be lost with the stdio buffers.
   std::fflush(nullptr);
   std::_Exit(status);

@@ -14,8 +14,8 @@ class ExitHooks {
   static void runAll();
 };
 
-// Runs the exit hooks and ends the process with status, without running any other
-// shutdown code.
+// Runs the exit hooks, removes the temporary files still held, and ends the process with
+// status, without running any other shutdown code.
 [[noreturn]] void endProcess(int status);
 
 }  // namespace tallowmere::runtime

@@ -40,7 +40,8 @@ class FileSystem {
   // Creates the file empty (an existing one is truncated).
   virtual int create(const std::string& path) = 0;
   // Whether a file renamed over path takes its place as a whole: path is missing or a
-  // plain file. A link, a device or a folder is not replaced that way.
+  // plain file. A link, a device or a folder is not replaced that way, nor a file that the
+  // system will not let be deleted while another program holds it open.
   virtual bool replaceable(const std::string& path) = 0;
   // Puts the file from in the place of to in one step that survives a power loss: a
   // reader finds either the old to or the whole new one.
