@@ -25,9 +25,9 @@
 #include "app/CommandLine.h"
 #include "app/Pipeline.h"
 #include "app/Program.h"
-#include "platform/headless/HeadlessFrontEnd.h"
 #include "platform/posix/PosixPlatform.h"
 #include "support/TempDir.h"
+#include "support/headless/HeadlessFrontEnd.h"
 #include "txa/TxaFiles.h"
 
 namespace {

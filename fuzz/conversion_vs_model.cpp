@@ -14,11 +14,11 @@
 #include "app/Pipeline.h"
 #include "app/Program.h"
 #include "model/ReferenceModel.h"
-#include "platform/headless/HeadlessFrontEnd.h"
 #include "runtime/core/PlatformServices.h"
 #include "runtime/ui/FrontEnd.h"
 #include "support/MemoryFolder.h"
 #include "support/MemoryProfile.h"
+#include "support/headless/HeadlessFrontEnd.h"
 #include "txa/TxaFiles.h"
 
 namespace {

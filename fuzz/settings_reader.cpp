@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "framework/settings/INIClass.h"
-#include "platform/common/ProfileDocument.h"
+#include "platform/common/SettingsText.h"
 #include "runtime/core/PlatformServices.h"
 #include "support/Broken.h"
 #include "support/InputFields.h"
@@ -20,7 +20,7 @@ namespace {
 using tallowmere::framework::INIClass;
 using tallowmere::framework::SectorRecord;
 using tallowmere::framework::WindowInfo;
-using tallowmere::platform::ProfileDocument;
+using tallowmere::platform::SettingsText;
 
 constexpr std::string_view SettingsFile = "Tallowmere.INI";
 constexpr std::string_view Procedure = "Main";
@@ -94,9 +94,9 @@ bool onlyLinesTaken(const std::string& before, const std::string& after) {
 
 void checkDocument(std::string_view file, std::string_view section, std::string_view key,
                    std::string_view value) {
-  ProfileDocument document(file);
+  SettingsText document(file);
   const std::string parsed = document.text();
-  if (ProfileDocument(parsed).text() != parsed) broken("reading written text changes it");
+  if (SettingsText(parsed).text() != parsed) broken("reading written text changes it");
 
   const std::string neighbour = key.size() < 200 ? std::string(key) + "2" : std::string("Other");
   const std::optional<std::string> neighbourBefore = document.get(section, neighbour);

@@ -5,13 +5,13 @@
 #include <string>
 #include <string_view>
 
-#include "platform/common/DocumentProfile.h"
+#include "platform/common/WholeFileProfile.h"
 
 namespace tallowmere::fuzzing {
 
 // Settings files as texts in memory: the same rules as the files on disk, without their
 // temporary files and renames.
-class MemoryProfile : public platform::DocumentProfile {
+class MemoryProfile : public platform::WholeFileProfile {
  public:
   void load(std::string_view file, std::string_view text);
   std::string text(std::string_view file) const;

@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 #include "app/ReportText.h"
 #include "app/batch/BatchConverter.h"
+#include "support/SettingsFolder.h"
 #include "support/TempDir.h"
 #include "txa/FileDeclarationsReset.h"
 
@@ -28,7 +28,7 @@ class RecordingConsole : public platform::Console {
 
 class BatchConverter : public ::testing::Test {
  protected:
-  BatchConverter() { ::setenv("XDG_CONFIG_HOME", (folder / "config").c_str(), 1); }
+  BatchConverter() { testing::placeSettingsUnder(folder / "config"); }
   ~BatchConverter() override { txa::testing::resetFileDeclarations(); }
 
   int run(std::vector<std::string_view> arguments) {

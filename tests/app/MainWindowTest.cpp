@@ -12,9 +12,9 @@
 #include "app/Program.h"
 #include "framework/core/Globals.h"
 #include "framework/core/Levels.h"
-#include "platform/headless/HeadlessFrontEnd.h"
 #include "support/SettingsFolder.h"
 #include "support/TempDir.h"
+#include "support/headless/HeadlessFrontEnd.h"
 
 namespace tallowmere::app {
 namespace {

@@ -11,10 +11,10 @@
 #include "platform/common/MessageBoxChoice.h"
 #include "platform/common/MessageText.h"
 #include "platform/common/UserInput.h"
-#include "platform/headless/HeadlessFrontEnd.h"
 #include "runtime/ui/KeyCodes.h"
 #include "runtime/ui/Window.h"
 #include "runtime/ui/WindowEngine.h"
+#include "support/headless/HeadlessFrontEnd.h"
 
 namespace tallowmere::platform {
 namespace {

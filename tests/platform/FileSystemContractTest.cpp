@@ -133,7 +133,6 @@ TEST_F(FileSystemContractTest, AFileRemovedWhileOpenKeepsItsBytesForThoseReading
     std::size_t got = 0;
     EXPECT_EQ(reading->readAt(0, buffer, sizeof buffer, got), 0);
     EXPECT_EQ(std::string(buffer, got), "still here");
-    EXPECT_FALSE(files->open("gone.txa", FileAccess::Read, FileSharing::DenyNone, error));
   }
 }
 

@@ -4,10 +4,10 @@
 #include <chrono>
 #include <vector>
 
-#include "platform/headless/HeadlessFrontEnd.h"
 #include "runtime/ui/MessageBox.h"
 #include "runtime/ui/Window.h"
 #include "runtime/ui/WindowEngine.h"
+#include "support/headless/HeadlessFrontEnd.h"
 
 namespace tallowmere::platform {
 namespace {

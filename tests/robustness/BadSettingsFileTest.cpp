@@ -10,10 +10,10 @@
 #include "app/GlobalObjects.h"
 #include "app/MainWindow.h"
 #include "app/Program.h"
-#include "platform/headless/HeadlessFrontEnd.h"
 #include "robustness/FileFingerprint.h"
 #include "robustness/InProcessFixture.h"
 #include "support/TestText.h"
+#include "support/headless/HeadlessFrontEnd.h"
 
 namespace tallowmere::testing {
 namespace {

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "app/ConversionOptions.h"
-#include "platform/headless/HeadlessFrontEnd.h"
 #include "support/TempDir.h"
+#include "support/headless/HeadlessFrontEnd.h"
 
 namespace tallowmere::testing {
 

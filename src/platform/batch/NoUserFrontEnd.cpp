@@ -1,7 +1,6 @@
 #include "platform/batch/NoUserFrontEnd.h"
 
 #include "platform/common/UserInput.h"
-#include "runtime/ui/Halt.h"
 #include "runtime/ui/Window.h"
 
 namespace tallowmere::platform {
@@ -13,12 +12,10 @@ void NoUserFrontEnd::openWindow(runtime::Window& window) {
 std::optional<runtime::Input> NoUserFrontEnd::waitForInput(
     runtime::Window& active, std::optional<runtime::Hundredths> deadline) {
   if (!deadline) {
-    if (++closesInARow_ > CloseLimit) {
-      runtime::halt("No input left for window \"" + active.caption() + "\"");
-    }
+    unanswered_.waitedInVain(active);
     return platform::inputEnded();
   }
-  closesInARow_ = 0;
+  unanswered_.reset();
   clock_.waitUntil(*deadline);
   return std::nullopt;
 }

@@ -1,20 +1,17 @@
 #pragma once
 
 #include "platform/common/HeadlessClock.h"
+#include "platform/common/UnansweredWaits.h"
 #include "runtime/ui/FrontEnd.h"
 
 namespace tallowmere::platform {
 
 // A front end with nobody at it: windows are shown nowhere, a wait for a timer skips the
 // time to it, so timer-driven work never sits idle, a window that waits for the user is
-// told that input has ended and closes (a window that will not close, after CloseLimit such
-// waits in a row, halts the program rather than hang it), and a message box takes its
-// default button. A derived
-// front end reports what it chooses to.
+// told that input has ended and closes (see UnansweredWaits), and a message box takes its
+// default button. A derived front end reports what it chooses to.
 class NoUserFrontEnd : public runtime::FrontEnd {
  public:
-  static constexpr int CloseLimit = 100;
-
   void openWindow(runtime::Window& window) override;
   void drawWindow(const runtime::Window&) override {}
   void closeWindow(const runtime::Window&) override {}
@@ -29,7 +26,7 @@ class NoUserFrontEnd : public runtime::FrontEnd {
 
  private:
   HeadlessClock clock_{HeadlessClock::Mode::RealSkippingWaits};
-  int closesInARow_ = 0;
+  UnansweredWaits unanswered_;
 };
 
 }  // namespace tallowmere::platform

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/common/DocumentProfile.h"
+#include "platform/common/WholeFileProfile.h"
 
 namespace tallowmere::platform {
 
@@ -15,7 +15,7 @@ namespace tallowmere::platform {
 // a file that cannot be read or written behaves as an empty one, as the calls report no
 // errors. A file that exists but cannot be used as settings (a folder, unreadable, far too
 // large) reads as empty and is never overwritten: it may be something the user needs.
-class PosixPrivateProfile : public DocumentProfile {
+class PosixPrivateProfile : public WholeFileProfile {
  public:
   static std::filesystem::path locate(std::string_view file);
 

@@ -12,10 +12,10 @@
 #include "framework/files/ManagedFile.h"
 #include "framework/files/RelationManager.h"
 #include "framework/process/ProcessProcedure.h"
-#include "platform/headless/HeadlessFrontEnd.h"
 #include "runtime/files/File.h"
 #include "runtime/files/MemoryDriver.h"
 #include "runtime/ui/FrontEnd.h"
+#include "support/headless/HeadlessFrontEnd.h"
 
 namespace tallowmere::framework::testing {
 

@@ -7,11 +7,11 @@
 #include "framework/windows/ToolbarClass.h"
 #include "framework/windows/WindowComponent.h"
 #include "framework/windows/WindowManager.h"
-#include "platform/headless/HeadlessFrontEnd.h"
 #include "runtime/ui/KeyCodes.h"
 #include "runtime/ui/Window.h"
 #include "runtime/ui/WindowEngine.h"
 #include "support/RecordingMessageBox.h"
+#include "support/headless/HeadlessFrontEnd.h"
 
 namespace tallowmere::framework {
 namespace {

@@ -4,14 +4,14 @@
 #include <optional>
 #include <string>
 
-#include "platform/common/DocumentProfile.h"
-#include "platform/common/ProfileDocument.h"
+#include "platform/common/SettingsText.h"
+#include "platform/common/WholeFileProfile.h"
 
 namespace tallowmere::platform {
 namespace {
 
-TEST(ProfileDocument, EditsKeepEverythingElseAsItWas) {
-  ProfileDocument document(
+TEST(SettingsText, EditsKeepEverythingElseAsItWas) {
+  SettingsText document(
       "junk line\n; comment\r\n[A]\nx = 1 \n\n[B]\ny=2\n"
       "\n");
   EXPECT_EQ(document.get("a", "X"), "1");
@@ -25,24 +25,24 @@ TEST(ProfileDocument, EditsKeepEverythingElseAsItWas) {
   EXPECT_FALSE(document.get("Nope", "w"));
 }
 
-TEST(ProfileDocument, RemovingAKeyRemovesEveryCopyOfIt) {
-  ProfileDocument document("[Main]\nXPos=\nYPos=1\nxpos=6\n[Other]\nXPos=7\n");
+TEST(SettingsText, RemovingAKeyRemovesEveryCopyOfIt) {
+  SettingsText document("[Main]\nXPos=\nYPos=1\nxpos=6\n[Other]\nXPos=7\n");
   document.remove("Main", "XPos");
   EXPECT_FALSE(document.get("Main", "XPos"));
   EXPECT_EQ(document.get("Other", "XPos"), "7");
   EXPECT_EQ(document.text(), "[Main]\r\nYPos=1\r\n[Other]\r\nXPos=7\r\n");
 }
 
-TEST(ProfileDocument, OddBytesNeverBreakParsing) {
+TEST(SettingsText, OddBytesNeverBreakParsing) {
   constexpr char bytes[] = "[\0]=\n[[[\n=\n]x[\n\xff\xfe=\xfd\n[A\nk=v";
   const std::string garbage(bytes, sizeof bytes - 1);
-  ProfileDocument document(garbage);
+  SettingsText document(garbage);
   document.set("A", "k", "new");
   EXPECT_EQ(document.get("A", "k"), "new");
 }
 
 // Files as texts in memory, so a test sees every time a file's text is replaced.
-class MemoryTexts : public DocumentProfile {
+class MemoryTexts : public WholeFileProfile {
  public:
   std::map<std::string, std::string, std::less<>> texts;
   int saves = 0;
@@ -58,7 +58,7 @@ class MemoryTexts : public DocumentProfile {
   }
 };
 
-TEST(DocumentProfile, AFileIsReplacedOnlyForARealChange) {
+TEST(WholeFileProfile, AFileIsReplacedOnlyForARealChange) {
   MemoryTexts profile;
   const std::string text = "[S]\nKey=v\nkey=w\n";
   profile.texts["T.INI"] = text;

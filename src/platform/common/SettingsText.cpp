@@ -1,4 +1,4 @@
-#include "platform/common/ProfileDocument.h"
+#include "platform/common/SettingsText.h"
 
 #include <algorithm>
 #include <cctype>
@@ -50,7 +50,7 @@ std::string entryLine(std::string_view key, std::string_view value) {
 
 }  // namespace
 
-ProfileDocument::ProfileDocument(std::string_view text) {
+SettingsText::SettingsText(std::string_view text) {
   while (!text.empty()) {
     const std::size_t end = text.find('\n');
     std::string_view line = text.substr(0, end);
@@ -61,7 +61,7 @@ ProfileDocument::ProfileDocument(std::string_view text) {
   }
 }
 
-std::optional<std::size_t> ProfileDocument::findSection(std::string_view section) const {
+std::optional<std::size_t> SettingsText::findSection(std::string_view section) const {
   for (std::size_t i = 0; i < lines_.size(); ++i) {
     const auto name = sectionName(lines_[i]);
     if (name && sameName(*name, trim(section))) return i;
@@ -69,14 +69,13 @@ std::optional<std::size_t> ProfileDocument::findSection(std::string_view section
   return std::nullopt;
 }
 
-std::size_t ProfileDocument::sectionEnd(std::size_t header) const {
+std::size_t SettingsText::sectionEnd(std::size_t header) const {
   std::size_t end = header + 1;
   while (end < lines_.size() && !sectionName(lines_[end])) ++end;
   return end;
 }
 
-std::optional<std::size_t> ProfileDocument::findEntry(std::size_t header,
-                                                      std::string_view key) const {
+std::optional<std::size_t> SettingsText::findEntry(std::size_t header, std::string_view key) const {
   const std::size_t end = sectionEnd(header);
   for (std::size_t i = header + 1; i < end; ++i) {
     const auto entry = entryOf(lines_[i]);
@@ -85,8 +84,7 @@ std::optional<std::size_t> ProfileDocument::findEntry(std::size_t header,
   return std::nullopt;
 }
 
-std::optional<std::string> ProfileDocument::get(std::string_view section,
-                                                std::string_view key) const {
+std::optional<std::string> SettingsText::get(std::string_view section, std::string_view key) const {
   const auto header = findSection(section);
   if (!header) return std::nullopt;
   const auto line = findEntry(*header, key);
@@ -94,7 +92,7 @@ std::optional<std::string> ProfileDocument::get(std::string_view section,
   return std::string(entryOf(lines_[*line])->value);
 }
 
-bool ProfileDocument::set(std::string_view section, std::string_view key, std::string_view value) {
+bool SettingsText::set(std::string_view section, std::string_view key, std::string_view value) {
   const auto header = findSection(section);
   if (!header) {
     if (!lines_.empty() && !trim(lines_.back()).empty()) lines_.emplace_back();
@@ -116,7 +114,7 @@ bool ProfileDocument::set(std::string_view section, std::string_view key, std::s
   return true;
 }
 
-void ProfileDocument::remove(std::string_view section, std::string_view key) {
+void SettingsText::remove(std::string_view section, std::string_view key) {
   const auto header = findSection(section);
   if (!header) return;
   // A hand-edited file may hold a key twice; every copy goes, or the next read would find
@@ -126,7 +124,7 @@ void ProfileDocument::remove(std::string_view section, std::string_view key) {
   }
 }
 
-std::string ProfileDocument::text() const {
+std::string SettingsText::text() const {
   std::string out;
   for (const std::string& line : lines_) out.append(line).append("\r\n");
   return out;

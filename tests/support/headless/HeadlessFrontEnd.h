@@ -8,9 +8,10 @@
 #include <vector>
 
 #include "platform/common/HeadlessClock.h"
-#include "platform/headless/HeadlessScript.h"
+#include "platform/common/UnansweredWaits.h"
 #include "runtime/ui/FrontEnd.h"
 #include "runtime/ui/Window.h"
+#include "support/headless/HeadlessScript.h"
 
 namespace tallowmere::platform {
 
@@ -61,9 +62,6 @@ struct MessageBoxRecord {
 // the answers queued for them in order and, with none queued, their default button.
 class HeadlessFrontEnd : public runtime::FrontEnd {
  public:
-  // Consecutive unscripted closes after which the front end gives up on the program.
-  static constexpr int IdleCloseLimit = 100;
-
   explicit HeadlessFrontEnd(HeadlessClock::Mode mode = HeadlessClock::Mode::Virtual);
 
   void script(When when, runtime::Input input);
@@ -97,7 +95,7 @@ class HeadlessFrontEnd : public runtime::FrontEnd {
 
  private:
   // What the user does when nothing is scripted and nothing is due: asks the active window
-  // to close, and gives up on the program after IdleCloseLimit such closes in a row.
+  // to close (see UnansweredWaits).
   runtime::Input noInputLeft(const runtime::Window& active);
   std::optional<runtime::Input> scriptedInput(const runtime::Window& active,
                                               std::optional<runtime::Hundredths> deadline);
@@ -116,7 +114,7 @@ class HeadlessFrontEnd : public runtime::FrontEnd {
   std::vector<MessageBoxRecord> messageBoxes_;
   int unscriptedCloses_ = 0;
   bool personAtScreen_ = false;
-  int idleInARow_ = 0;
+  UnansweredWaits unanswered_;
 };
 
 }  // namespace tallowmere::platform

@@ -1,4 +1,4 @@
-#include "platform/headless/HeadlessScript.h"
+#include "support/headless/HeadlessScript.h"
 
 #include <utility>
 

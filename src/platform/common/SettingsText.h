@@ -12,9 +12,9 @@ namespace tallowmere::platform {
 // it was. Section and key names compare without regard to case; blanks around names and
 // values do not count. Any bytes at all are accepted: what is not a section header or an
 // entry is kept as an opaque line.
-class ProfileDocument {
+class SettingsText {
  public:
-  explicit ProfileDocument(std::string_view text = {});
+  explicit SettingsText(std::string_view text = {});
 
   std::optional<std::string> get(std::string_view section, std::string_view key) const;
   // False when the document is left as it was: the key's line already reads exactly as it

@@ -9,9 +9,9 @@
 namespace tallowmere::platform {
 
 // Settings files whose whole text is read for every call and replaced whole for every
-// change, edited as a ProfileDocument. The rules live here once; a store gives only how
+// change, edited as a SettingsText. The rules live here once; a store gives only how
 // a file's text is read and how it is replaced.
-class DocumentProfile : public runtime::PrivateProfile {
+class WholeFileProfile : public runtime::PrivateProfile {
  public:
   std::string read(std::string_view file, std::string_view section, std::string_view key,
                    std::string_view defaultValue) override;

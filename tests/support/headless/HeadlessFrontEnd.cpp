@@ -1,4 +1,4 @@
-#include "platform/headless/HeadlessFrontEnd.h"
+#include "support/headless/HeadlessFrontEnd.h"
 
 #include <algorithm>
 
@@ -119,11 +119,11 @@ bool HeadlessFrontEnd::inputPending(runtime::Window& active) {
 std::optional<runtime::Input> HeadlessFrontEnd::waitForInput(
     runtime::Window& active, std::optional<runtime::Hundredths> deadline) {
   if (auto input = scriptedInput(active, deadline)) {
-    idleInARow_ = 0;
+    unanswered_.reset();
     return input;
   }
   if (deadline) {
-    idleInARow_ = 0;
+    unanswered_.reset();
     clock_.waitUntil(*deadline);
     return std::nullopt;
   }
@@ -159,9 +159,7 @@ bool HeadlessFrontEnd::holds(const When& when, const runtime::Window& active) co
 }
 
 runtime::Input HeadlessFrontEnd::noInputLeft(const runtime::Window& active) {
-  if (++idleInARow_ > IdleCloseLimit) {
-    runtime::halt("No input left for window \"" + active.caption() + "\"");
-  }
+  unanswered_.waitedInVain(active);
   ++unscriptedCloses_;
   return platform::closeWindow();
 }
