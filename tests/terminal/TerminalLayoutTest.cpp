@@ -7,7 +7,6 @@
 #include "platform/terminal/CellGeometry.h"
 #include "platform/terminal/ControlLayout.h"
 #include "platform/terminal/MessageBoxDialog.h"
-#include "platform/terminal/MouseReport.h"
 #include "platform/terminal/TextWrap.h"
 #include "platform/terminal/WindowFrame.h"
 #include "runtime/ui/Window.h"
@@ -109,30 +108,6 @@ TEST(TerminalMessageText, LongLinesWrapAtBlanks) {
       "File Import.txa could not be opened.  Error: File Not Found (2).  Press OK to end this "
       "application";
   for (const std::string& line : wrapMessageText(fatal, 30)) EXPECT_LE(line.size(), 30u) << line;
-}
-
-TEST(TerminalMouseReport, OnlyTheLeftButtonCountsInBothEncodings) {
-  using Action = MouseInput::Action;
-  const auto decoded = [](int code, int column, int row) {
-    return decodeMouseReport(32 + code, 33 + column, 33 + row);
-  };
-  ASSERT_TRUE(decoded(0, 10, 5));
-  EXPECT_EQ(decoded(0, 10, 5)->action, Action::Press);
-  EXPECT_EQ(decoded(0, 10, 5)->at, (CellPoint{10, 5}));
-  EXPECT_EQ(decoded(3, 0, 0)->action, Action::Release);
-  EXPECT_EQ(decoded(32, 12, 7)->action, Action::Motion);   // moved with the left button held
-  EXPECT_EQ(decoded(34, 12, 7), std::nullopt);             // ... with the right one
-  EXPECT_EQ(decoded(2, 12, 7), std::nullopt);              // right button
-  EXPECT_EQ(decoded(64, 12, 7), std::nullopt);             // wheel
-  EXPECT_EQ(decodeMouseReport(10, 40, 40), std::nullopt);  // not a report at all
-
-  // The SGR encoding: no offset, no column limit, and the release in the final letter.
-  EXPECT_EQ(decodeSgrMouseReport(0, 300, 6, false)->at, (CellPoint{299, 5}));
-  EXPECT_EQ(decodeSgrMouseReport(0, 300, 6, false)->action, Action::Press);
-  EXPECT_EQ(decodeSgrMouseReport(0, 300, 6, true)->action, Action::Release);
-  EXPECT_EQ(decodeSgrMouseReport(32, 1, 1, false)->action, Action::Motion);
-  EXPECT_EQ(decodeSgrMouseReport(2, 1, 1, true), std::nullopt);   // the right button let go
-  EXPECT_EQ(decodeSgrMouseReport(0, 0, 1, false), std::nullopt);  // there is no column 0
 }
 
 runtime::MessageBoxRequest question(int defaultButton) {

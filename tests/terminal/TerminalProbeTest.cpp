@@ -149,6 +149,35 @@ TEST_F(TerminalProbe, MouseTogglesCheckBoxesAndTheCloseBoxClosesTheWindow) {
   EXPECT_EQ(probe.waitForExit(), 0);
 }
 
+TEST_F(TerminalProbe, OnlyTheLeftButtonClicksAndABrokenReportKeepsTheKeyAfterIt) {
+  TmuxSession& probe = start();
+  ASSERT_TRUE(probe.waitForText(MainCaption));
+  const auto guids = probe.find("Remove Guids");
+  ASSERT_TRUE(guids);
+  const int column = guids->column + 3, row = guids->row;
+  // The wheels (up, down, left, right), the middle and right buttons and buttons 8 to 11
+  // (back, forward), one of them with Ctrl, in both encodings.
+  std::string others;
+  for (int button : {64, 65, 66, 67, 1, 2, 128, 129, 130, 131, 128 + 16}) {
+    others +=
+        sgrMouseReport(button, column, row, false) + sgrMouseReport(button, column, row, true);
+    others +=
+        TmuxSession::mouseReport(button, column, row) + TmuxSession::mouseReport(3, column, row);
+  }
+  probe.sendBytes(others);
+  probe.sendBytes("\033[<0;12 ");  // a report broken off by Space, for the focused box
+  ASSERT_TRUE(waitForLog("main value 1 1")) << probe.screen();
+  probe.click(column, row);
+  ASSERT_TRUE(waitForLog("main value 5 1"));
+  const auto closeBox = probe.find("[x]");
+  ASSERT_TRUE(closeBox);
+  probe.click(closeBox->column + 1, closeBox->row);
+  ASSERT_TRUE(waitForLog("main CloseWindow 0"));
+  EXPECT_EQ(countLogged("main Accepted 5"), 1);
+  EXPECT_EQ(countLogged("main Accepted 1"), 1);
+  EXPECT_EQ(probe.waitForExit(), 0);
+}
+
 TEST_F(TerminalProbe, TheTerminalReportsTheMouseWhileTheWindowIsOpen) {
   // Far right on a wide terminal, where only the SGR encoding can say the column.
   TmuxSession::Options wide;

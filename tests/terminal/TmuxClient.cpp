@@ -23,11 +23,12 @@ namespace {
 
 constexpr int PollMilliseconds = 50;
 
-std::string sgrReport(int column, int row, char action) {
-  return "\033[<0;" + std::to_string(column + 1) + ";" + std::to_string(row + 1) + action;
-}
-
 }  // namespace
+
+std::string sgrMouseReport(int buttonCode, int column, int row, bool release) {
+  return "\033[<" + std::to_string(buttonCode) + ";" + std::to_string(column + 1) + ";" +
+         std::to_string(row + 1) + (release ? 'm' : 'M');
+}
 
 TmuxClient::TmuxClient(const std::vector<std::string>& command, int columns, int rows) {
   winsize size = {};
@@ -61,7 +62,8 @@ void TmuxClient::drain() const {
 }
 
 void TmuxClient::click(int column, int row) const {
-  const std::string gesture = sgrReport(column, row, 'M') + sgrReport(column, row, 'm');
+  const std::string gesture =
+      sgrMouseReport(0, column, row, false) + sgrMouseReport(0, column, row, true);
   [[maybe_unused]] const ssize_t written = ::write(terminal_, gesture.data(), gesture.size());
 }
 

@@ -9,6 +9,10 @@
 
 namespace tallowmere::testing {
 
+// A mouse report in the SGR encoding, as a terminal sends it: the button code (with its
+// modifier, motion, wheel and extra-button bits) at a cell (0-based), pressed or let go.
+std::string sgrMouseReport(int buttonCode, int column, int row, bool release);
+
 // A tmux client attached in a pseudo-terminal of its own: it stands for the terminal a user
 // sits at. Bytes written to it are what that terminal sends tmux, so a mouse report written
 // here reaches the program in the pane only through tmux's own mouse handling, which

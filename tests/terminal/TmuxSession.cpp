@@ -188,19 +188,23 @@ void TmuxSession::sendKeys(const std::vector<std::string>& keys) const {
   tmux(arguments);
 }
 
-void TmuxSession::sendBytes(const std::vector<int>& bytes) const {
+void TmuxSession::sendBytes(const std::string& bytes) const {
   std::vector<std::string> arguments{"send-keys", "-t", Target, "-H"};
-  for (int byte : bytes) {
+  for (char byte : bytes) {
     char hex[3];
-    std::snprintf(hex, sizeof hex, "%02x", byte & 0xFF);
+    std::snprintf(hex, sizeof hex, "%02x", static_cast<unsigned char>(byte));
     arguments.emplace_back(hex);
   }
   tmux(arguments);
 }
 
-std::vector<int> TmuxSession::mouseReport(int buttonCode, int column, int row) {
-  return {
-      0x1B, '[', 'M', MouseOffset + buttonCode, MouseOffset + column + 1, MouseOffset + row + 1};
+std::string TmuxSession::mouseReport(int buttonCode, int column, int row) {
+  return {'\033',
+          '[',
+          'M',
+          static_cast<char>(MouseOffset + buttonCode),
+          static_cast<char>(MouseOffset + column + 1),
+          static_cast<char>(MouseOffset + row + 1)};
 }
 
 void TmuxSession::click(int column, int row) const {
@@ -210,16 +214,11 @@ void TmuxSession::click(int column, int row) const {
 
 void TmuxSession::drag(Cell from, Cell to) const {
   // One burst, as a quick hand on a real mouse produces it.
-  std::vector<int> gesture;
-  const auto add = [&gesture](const std::vector<int>& report) {
-    gesture.insert(gesture.end(), report.begin(), report.end());
-  };
-  add(mouseReport(MousePress, from.column, from.row));
-  add(mouseReport(MouseDragWithLeft + MousePress, (from.column + to.column) / 2,
-                  (from.row + to.row) / 2));
-  add(mouseReport(MouseDragWithLeft + MousePress, to.column, to.row));
-  add(mouseReport(MouseRelease, to.column, to.row));
-  sendBytes(gesture);
+  sendBytes(mouseReport(MousePress, from.column, from.row) +
+            mouseReport(MouseDragWithLeft + MousePress, (from.column + to.column) / 2,
+                        (from.row + to.row) / 2) +
+            mouseReport(MouseDragWithLeft + MousePress, to.column, to.row) +
+            mouseReport(MouseRelease, to.column, to.row));
 }
 
 void TmuxSession::resize(int columns, int rows) {

@@ -78,6 +78,10 @@ class TmuxSession {
   // one quick gesture.
   void click(int column, int row) const;
   void drag(Cell from, Cell to) const;
+  // Bytes as the terminal sends them, for the mouse reports and broken sequences no gesture
+  // above makes; a report in the xterm encoding of the button code at a cell (0-based).
+  void sendBytes(const std::string& bytes) const;
+  static std::string mouseReport(int buttonCode, int column, int row);
   void resize(int columns, int rows);
 
   // The program's process id (the command is exec'd, so it is the program itself).
@@ -104,8 +108,6 @@ class TmuxSession {
   // The tmux command line that talks to this session's server.
   std::vector<std::string> command(const std::vector<std::string>& arguments) const;
   std::string tmux(const std::vector<std::string>& arguments) const;
-  void sendBytes(const std::vector<int>& bytes) const;
-  static std::vector<int> mouseReport(int buttonCode, int column, int row);
   std::optional<std::string> readState(const std::string& name) const;
   std::filesystem::path state(const std::string& name) const { return files_ / name; }
 

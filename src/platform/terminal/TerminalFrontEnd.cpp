@@ -9,6 +9,7 @@
 #include "platform/common/UserInput.h"
 #include "platform/terminal/KeyCodes.h"
 #include "platform/terminal/MessageBoxDialog.h"
+#include "platform/terminal/MouseReportReader.h"
 #include "platform/terminal/ScreenPainter.h"
 #include "platform/terminal/TextWrap.h"
 #include "platform/terminal/WindowFrame.h"
@@ -22,50 +23,6 @@ namespace {
 constexpr int MillisecondsPerHundredth = 10;
 // Any longer wait is cut into pieces, so the milliseconds always fit curses' int.
 constexpr runtime::Hundredths LongestWait = 100 * 60 * 60;
-
-// A report's bytes follow its start at once; waiting a little longer only guards against a
-// slow line.
-constexpr int MouseByteWaitMilliseconds = 100;
-
-// Far more than any screen has columns, and far from an int's end.
-constexpr int LargestReportNumber = 1 << 20;
-
-std::optional<MouseInput> readXtermReport() {
-  int bytes[3];
-  for (int& byte : bytes) {
-    byte = getch();
-    if (byte == ERR) return std::nullopt;
-  }
-  return decodeMouseReport(bytes[0], bytes[1], bytes[2]);
-}
-
-// Decimal digits up to the byte after them, which is returned.
-int readNumber(int& number) {
-  number = 0;
-  int key = getch();
-  for (; key >= '0' && key <= '9'; key = getch()) {
-    number = std::min(number * 10 + (key - '0'), LargestReportNumber);
-  }
-  return key;
-}
-
-std::optional<MouseInput> readSgrReport() {
-  int button = 0, column = 0, row = 0;
-  if (readNumber(button) != ';' || readNumber(column) != ';') return std::nullopt;
-  const int final = readNumber(row);
-  if (final != 'M' && final != 'm') return std::nullopt;
-  return decodeSgrMouseReport(button, column, row, final == 'm');
-}
-
-bool isMouseReport(int key) {
-  return key == MouseReportKey || key == SgrMouseReportKey;
-}
-
-// The rest of the report whose start key was.
-std::optional<MouseInput> readMouseReport(int key) {
-  timeout(MouseByteWaitMilliseconds);
-  return key == SgrMouseReportKey ? readSgrReport() : readXtermReport();
-}
 
 // Wrapped, so the size asked for shows on however narrow a terminal.
 void paintTooSmall(ScreenPainter& painter, CellSize needed) {
@@ -168,10 +125,7 @@ std::optional<int> TerminalFrontEnd::readKey(std::optional<runtime::Hundredths> 
         std::clamp<runtime::Hundredths>(*deadline - clock_.now(), 0, LongestWait);
     wait = static_cast<int>(left * MillisecondsPerHundredth);
   }
-  timeout(wait);
-  const int key = getch();
-  if (key == ERR) return std::nullopt;
-  return key;
+  return keys_.next(wait);
 }
 
 std::optional<runtime::Input> TerminalFrontEnd::keepOnScreen(const runtime::Window& window) const {
@@ -182,8 +136,8 @@ std::optional<runtime::Input> TerminalFrontEnd::keepOnScreen(const runtime::Wind
 }
 
 std::optional<runtime::Input> TerminalFrontEnd::translate(runtime::Window& active, int key) {
-  if (!isMouseReport(key)) return input_.fromKey(active, key, screen());
-  const std::optional<MouseInput> mouse = readMouseReport(key);
+  if (!isMouseReportStart(key)) return input_.fromKey(active, key, screen());
+  const std::optional<MouseInput> mouse = readMouseReport(keys_, key);
   if (!mouse) return std::nullopt;
   return input_.fromMouse(active, *mouse, screen());
 }
@@ -230,8 +184,8 @@ int TerminalFrontEnd::answer(MessageBoxDialog& box) {
     if (!key) return box.choice().escapeAnswer();
     if (*key == KEY_RESIZE || !room) continue;
     std::optional<int> button;
-    if (isMouseReport(*key)) {
-      const std::optional<MouseInput> mouse = readMouseReport(*key);
+    if (isMouseReportStart(*key)) {
+      const std::optional<MouseInput> mouse = readMouseReport(keys_, *key);
       if (mouse && mouse->action == MouseInput::Action::Press) button = box.answerClick(mouse->at);
     } else {
       button = box.choice().answerKey(neutralKey(*key));

@@ -4,6 +4,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/terminal/CursesByteSource.h"
 #include "platform/terminal/TerminalSession.h"
 #include "platform/terminal/WindowInput.h"
 #include "runtime/ui/FrontEnd.h"
@@ -63,6 +64,7 @@ class TerminalFrontEnd final : public runtime::FrontEnd {
 
   std::unique_ptr<TerminalSession> session_;
   std::vector<const runtime::Window*> windows_;  // bottom (the main window) to top
+  CursesByteSource keys_;
   WindowInput input_;
   std::optional<int> typedAhead_;  // read by inputPending, not yet taken
   runtime::SteadyClock clock_;
