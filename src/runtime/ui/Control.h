@@ -9,7 +9,7 @@ namespace tallowmere::runtime {
 // One control of an open window: its design and what it shows now.
 struct Control {
   explicit Control(const ControlDescription& description)
-      : design(description), text(description.text) {}
+      : design(description), text(description.text), visible(description.visible) {}
 
   int number() const { return design.number; }
   ControlKind kind() const { return design.kind; }
@@ -19,7 +19,7 @@ struct Control {
   std::string text;
   bool checked = false;  // check boxes
   int value = 0;         // progress bars, 0..100
-  bool visible = true;
+  bool visible;
   bool enabled = true;
 };
 

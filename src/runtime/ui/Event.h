@@ -24,6 +24,7 @@ enum class Event : std::uint16_t {
   Timer = 0x207,
   Notify = 0x208,
   Completed = 0x209,
+  FilesGiven = 0x20A,  // files dropped on the window or pasted into it: Window::takeGivenFiles
   ResizeRequest = 0x3FF,
 };
 

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "runtime/core/PlatformServices.h"
 #include "runtime/ui/Clock.h"
+#include "runtime/ui/FileChoice.h"
 #include "runtime/ui/MessageBox.h"
 #include "runtime/ui/WindowDescription.h"
 
@@ -23,13 +26,15 @@ struct Input {
     GainFocus,     // the window became the active one
     LoseFocus,
     InputEnded,  // no input will ever come (the terminal hung up): CloseWindow
+    FilesGiven,  // files dropped on the window or pasted into it: FilesGiven
   };
   Kind kind = Kind::Accept;
   int control = 0;  // Accept, Select
   Point position;   // Move
   int width = 0;    // Resize
   int height = 0;
-  int keyCode = 0;  // the runtime::Key code behind the input, 0 when none
+  int keyCode = 0;                 // the runtime::Key code behind the input, 0 when none
+  std::vector<std::string> files;  // FilesGiven: their paths, UTF-8
 };
 
 // The port through which the window engine reaches a screen. The engine owns the order of
@@ -51,6 +56,12 @@ struct Input {
 //                window has to answer within a fraction of a second; false when a script or
 //                nobody drives the windows.
 //   showMessageBox (from MessageBoxPort) shows a modal box and returns the button pressed.
+//   chooseFiles  asks the user, in a modal dialog over the active window, for files to open
+//                or a file to save (see FileChoice); the paths chosen, none when the user
+//                cancelled or there is nobody to ask.
+//   canShowInFolder, showInFolder  whether the front end can, and then does, open the
+//                folder that holds a file with the file selected, in the system's own file
+//                manager.
 //   clock        the time base for timers and for the code's own timing.
 //   shutdown     give the screen back (restore the terminal); called once, also on a halt.
 class FrontEnd : public MessageBoxPort {
@@ -61,6 +72,9 @@ class FrontEnd : public MessageBoxPort {
   virtual std::optional<Input> waitForInput(Window& active, std::optional<Hundredths> deadline) = 0;
   virtual bool inputPending(Window& active) = 0;
   virtual bool personAtScreen() const = 0;
+  virtual std::vector<std::string> chooseFiles(const FileChoice&) { return {}; }
+  virtual bool canShowInFolder() const { return false; }
+  virtual void showInFolder(const std::string&) {}
   virtual const Clock& clock() const = 0;
   virtual void beep() {}
   virtual void shutdown() = 0;
@@ -68,6 +82,9 @@ class FrontEnd : public MessageBoxPort {
 
 // The front end in use, or nullptr.
 FrontEnd* frontEnd();
+
+// The installed front end's answer; none when none is installed.
+std::vector<std::string> chooseFiles(const FileChoice& choice);
 
 // The installed front end's clock; real time when none is installed.
 const Clock& clock();

@@ -3,6 +3,7 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "runtime/ui/Clock.h"
@@ -74,6 +75,8 @@ class Window {
   // Posts a Notify event carrying the notification.
   void notify(const Notification& notification);
   std::optional<Notification> takeNotification();
+  // The files of the last FilesGiven event, once.
+  std::vector<std::string> takeGivenFiles() { return std::exchange(givenFiles_, {}); }
   // The event the engine delivered last for this window.
   const EventRecord& currentEvent() const { return current_; }
 
@@ -106,6 +109,7 @@ class Window {
 
   std::deque<EventRecord> posted_;
   std::deque<Notification> notifications_;
+  std::vector<std::string> givenFiles_;
   EventRecord current_;
 
   WindowEngine* engine_ = nullptr;

@@ -26,6 +26,13 @@ enum class ControlKind {
   ProgressBar,  // shows 0..100
 };
 
+// What a fixed text does with text too long for its place: it is never cut without a sign.
+enum class TextFit {
+  Clip,          // the design leaves it room enough
+  PathEllipsis,  // "…" in the middle, keeping the end of a file name whole
+  EndEllipsis,   // "…" at the end
+};
+
 struct ControlDescription {
   int number = 0;  // the control's number within its window, from 1
   ControlKind kind = ControlKind::FixedText;
@@ -38,6 +45,8 @@ struct ControlDescription {
   // The variable the control shows: a check box's 1/0, a progress bar's 0..100. Owned by
   // the window procedure and must outlive the open window.
   std::uint8_t* variable = nullptr;
+  TextFit fit = TextFit::Clip;  // fixed texts
+  bool visible = true;          // shown when the window opens
 };
 
 struct Point {

@@ -95,6 +95,10 @@ std::optional<EventRecord> WindowEngine::eventFor(Window& window, const Input& i
       return EventRecord{Event::GainFocus, 0};
     case Input::Kind::LoseFocus:
       return EventRecord{Event::LoseFocus, 0};
+    case Input::Kind::FilesGiven:
+      if (input.files.empty()) return std::nullopt;
+      window.givenFiles_ = input.files;
+      return EventRecord{Event::FilesGiven, 0};
   }
   return std::nullopt;
 }

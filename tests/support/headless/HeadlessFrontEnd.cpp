@@ -174,4 +174,12 @@ int HeadlessFrontEnd::showMessageBox(const runtime::MessageBoxRequest& request) 
   return answer;
 }
 
+std::vector<std::string> HeadlessFrontEnd::chooseFiles(const runtime::FileChoice& choice) {
+  fileChoices_.push_back(choice);
+  if (fileAnswers_.empty()) return {};
+  std::vector<std::string> answer = std::move(fileAnswers_.front());
+  fileAnswers_.pop_front();
+  return answer;
+}
+
 }  // namespace tallowmere::platform

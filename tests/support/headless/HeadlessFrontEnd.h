@@ -70,6 +70,11 @@ class HeadlessFrontEnd : public runtime::FrontEnd {
   // nothing in the window is skipped.
   void scriptKey(When when, int key);
   void answerMessageBox(int button) { answers_.push_back(button); }
+  // What the next file dialog gives back; with none queued, a dialog is cancelled.
+  void answerFileChoice(std::vector<std::string> paths) {
+    fileAnswers_.push_back(std::move(paths));
+  }
+  const std::vector<runtime::FileChoice>& fileChoices() const { return fileChoices_; }
 
   HeadlessClock& virtualClock() { return clock_; }
   const std::vector<WindowRecord>& windows() const { return records_; }
@@ -89,6 +94,7 @@ class HeadlessFrontEnd : public runtime::FrontEnd {
   bool personAtScreen() const override { return personAtScreen_; }
   void setPersonAtScreen(bool present) { personAtScreen_ = present; }
   int showMessageBox(const runtime::MessageBoxRequest& request) override;
+  std::vector<std::string> chooseFiles(const runtime::FileChoice& choice) override;
   const runtime::Clock& clock() const override { return clock_; }
   // There is no screen to give back.
   void shutdown() override {}
@@ -112,6 +118,8 @@ class HeadlessFrontEnd : public runtime::FrontEnd {
   // The record of each window that is open now.
   std::map<const runtime::Window*, std::size_t> openRecords_;
   std::vector<MessageBoxRecord> messageBoxes_;
+  std::deque<std::vector<std::string>> fileAnswers_;
+  std::vector<runtime::FileChoice> fileChoices_;
   int unscriptedCloses_ = 0;
   bool personAtScreen_ = false;
   UnansweredWaits unanswered_;
