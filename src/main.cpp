@@ -35,11 +35,11 @@ std::optional<std::vector<std::string>> startPlatform(int, char**) {
   return tallowmere::platform::commandLineArguments();
 }
 
-int openTheWindow() {
+int openTheWindow(const std::vector<std::string>& files) {
   tallowmere::platform::WindowsFrontEnd windows;
   {
     tallowmere::runtime::ScopedFrontEnd installed(windows);
-    tallowmere::app::RunProgram(tallowmere::app::Main);
+    tallowmere::app::RunProgram([&] { tallowmere::app::MainWithImports(files); });
   }
   windows.shutdown();
   return 0;
@@ -55,7 +55,7 @@ std::optional<std::vector<std::string>> startPlatform(int argc, char** argv) {
   return std::vector<std::string>(argv + 1, argv + argc);
 }
 
-int openTheWindow() {
+int openTheWindow(const std::vector<std::string>& files) {
   auto terminal = tallowmere::platform::TerminalFrontEnd::start();
   if (!terminal) {
     std::fputs(
@@ -66,7 +66,7 @@ int openTheWindow() {
   }
   {
     tallowmere::runtime::ScopedFrontEnd installed(*terminal);
-    tallowmere::app::RunProgram(tallowmere::app::Main);
+    tallowmere::app::RunProgram([&] { tallowmere::app::MainWithImports(files); });
   }
   terminal->shutdown();
   return 0;
@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
     case CommandLine::Mode::Interactive:
       break;
   }
-  if (line.mode == CommandLine::Mode::Interactive) return openTheWindow();
+  if (line.mode == CommandLine::Mode::Interactive) return openTheWindow(line.files);
   SystemConsole console(stderr);
   return tallowmere::app::convertInBatch(line, console);
 }

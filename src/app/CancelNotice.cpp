@@ -1,18 +1,12 @@
 #include "app/CancelNotice.h"
 
+#include "app/ReportText.h"
 #include "runtime/ui/MessageBox.h"
 #include "txa/TxaFiles.h"
 
 namespace tallowmere::app {
 
 namespace {
-
-// 4194304 as "4,194,304": counts of millions of lines are read at a glance.
-std::string grouped(std::int64_t number) {
-  std::string digits = std::to_string(number);
-  for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) digits.insert(at, ",");
-  return digits;
-}
 
 std::string lines(std::int64_t count) {
   return grouped(count) + (count == 1 ? " line" : " lines");

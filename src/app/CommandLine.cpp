@@ -27,6 +27,12 @@ CommandLine usageError(std::string problem) {
   return line;
 }
 
+CommandLine windowWith(std::vector<std::string> files) {
+  CommandLine line;
+  line.files = std::move(files);
+  return line;
+}
+
 bool setCorrection(std::string_view argument, ConversionOptions& options) {
   if (argument == "--all") {
     for (const auto& [name, option] : Corrections) options.*option = 1;
@@ -96,7 +102,11 @@ CommandLine CommandLine::parse(std::span<const std::string_view> arguments) {
       return usageError("unknown option " + std::string(argument));
     }
   }
-  if (!batch) return usageError("options need --batch (without arguments the window opens)");
+  if (!batch) {
+    // What Windows runs for a file dropped on the program or opened with it.
+    if (line.files.size() == arguments.size()) return windowWith(std::move(line.files));
+    return usageError("options need --batch (without arguments the window opens)");
+  }
   if (auto problem = filesProblem(line, namesInputOrOutput)) return usageError(*problem);
   line.mode = Mode::Batch;
   return line;
@@ -104,6 +114,7 @@ CommandLine CommandLine::parse(std::span<const std::string_view> arguments) {
 
 std::string_view CommandLine::usage() {
   return "Usage: tallowmere                 open the converter's window\n"
+         "       tallowmere FILE...         open it with FILE as the export to convert\n"
          "       tallowmere --batch [options] convert without a window\n"
          "       tallowmere --help | --version\n"
          "\n"

@@ -9,8 +9,8 @@
 
 namespace tallowmere::app {
 
-// What the command line asks for. Without arguments the program is the interactive one;
-// --batch converts without any window.
+// What the command line asks for. Without arguments, or with only files, the program is
+// the interactive one (the files are its imports); --batch converts without any window.
 struct CommandLine {
   enum class Mode { Interactive, Batch, Help, Version, UsageError };
 
@@ -22,6 +22,7 @@ struct CommandLine {
   // input is converted into output. "-" as input or output stands for standard input or
   // output.
   std::string outputDir;
+  // --output-dir's files, or the window's imports.
   std::vector<std::string> files;
   std::string report;   // --report: where the conversion report goes as JSON; empty: nowhere
   bool quiet = false;   // --quiet: messages and warnings only

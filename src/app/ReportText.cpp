@@ -62,6 +62,12 @@ std::string passLine(const txa::PassReport& pass) {
 
 }  // namespace
 
+std::string grouped(std::int64_t number) {
+  std::string digits = std::to_string(number);
+  for (int at = static_cast<int>(digits.size()) - 3; at > 0; at -= 3) digits.insert(at, ",");
+  return digits;
+}
+
 int conversionStatus(const txa::ConversionReport& report) {
   return report.allApplied() ? ConvertedStatus : NotAppliedStatus;
 }

@@ -7,6 +7,9 @@
 
 namespace tallowmere::app {
 
+// 4194304 as "4,194,304": counts of millions of lines are read at a glance.
+std::string grouped(std::int64_t number);
+
 // The exit status of a conversion that ran to its end: every chosen correction applied
 // everywhere, or not.
 inline constexpr int ConvertedStatus = 0;

@@ -5,6 +5,7 @@
 #include "runtime/core/PerThread.h"
 #include "runtime/files/LineDriver.h"
 #include "runtime/files/MemoryDriver.h"
+#include "txa/Dictionary.h"
 
 namespace tallowmere::txa {
 
@@ -40,12 +41,22 @@ runtime::File& ExportFile() {
   });
 }
 
+namespace {
+
+// The window names another file for its next conversion while the managers live on.
+void rename(runtime::File& file, framework::FileManager* manager, std::string path) {
+  if (manager != nullptr) manager->FileNameValue = path;
+  file.setName(std::move(path));
+}
+
+}  // namespace
+
 void setImportName(std::string path) {
-  ImportFile().setName(std::move(path));
+  rename(ImportFile(), Access::ImportFile, std::move(path));
 }
 
 void setExportName(std::string path) {
-  ExportFile().setName(std::move(path));
+  rename(ExportFile(), Access::ExportFile, std::move(path));
 }
 
 }  // namespace tallowmere::txa

@@ -29,8 +29,8 @@ inline constexpr const char* DefaultExportName = "Export.txa";
 inline constexpr const char* TableName = "TXAFile.tps";
 
 // The input and output files may be named before start-up (the batch converter's --input
-// and --output); messages then show the names as given. A name set after the file's
-// manager was first used changes what is opened but not what messages show.
+// and --output) or between two conversions (the window's choices); messages then show the
+// names as given.
 void setImportName(std::string path);
 void setExportName(std::string path);
 

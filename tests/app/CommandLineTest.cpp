@@ -1,8 +1,8 @@
-#include "app/CommandLine.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
+
+#include "app/CommandLine.h"
 
 namespace tallowmere::app {
 namespace {
@@ -36,13 +36,23 @@ TEST(CommandLine, BatchTakesCorrectionsAndFiles) {
 }
 
 TEST(CommandLine, MistakesAreUsageErrorsWithAHint) {
-  for (const auto& arguments : std::vector<std::vector<std::string_view>>{
-           {"--batch", "--bogus"}, {"--batch", "--input"}, {"--batch", "--output", ""},
-           {"--all"}, {"Import.txa"}}) {
+  for (const auto& arguments :
+       std::vector<std::vector<std::string_view>>{{"--batch", "--bogus"},
+                                                  {"--batch", "--input"},
+                                                  {"--batch", "--output", ""},
+                                                  {"--all"},
+                                                  {"Orders.txa", "--all"}}) {
     const CommandLine line = parse(arguments);
     EXPECT_EQ(line.mode, CommandLine::Mode::UsageError) << arguments.back();
     EXPECT_FALSE(line.problem.empty());
   }
+}
+
+// What Windows runs for a file dropped on the program's icon or opened with it.
+TEST(CommandLine, FilesAloneOpenTheWindowWithThem) {
+  const CommandLine line = parse({"Orders.txa", "C:\\Exports\\My App.txa"});
+  EXPECT_EQ(line.mode, CommandLine::Mode::Interactive);
+  EXPECT_EQ(line.files, (std::vector<std::string>{"Orders.txa", "C:\\Exports\\My App.txa"}));
 }
 
 TEST(CommandLine, HelpWinsAndListsEveryOption) {

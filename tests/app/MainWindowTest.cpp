@@ -63,7 +63,7 @@ TEST_F(MainWindowTest, ShowsItsDesignWithAllOptionsClear) {
   run();
   const platform::WindowRecord* main = screen.window(MainCaption);
   ASSERT_NE(main, nullptr);
-  EXPECT_EQ(main->width, 245);
+  EXPECT_EQ(main->width, 300);
   EXPECT_EQ(main->height, 147);
   EXPECT_EQ(main->font.name, "Tahoma");
   EXPECT_EQ(main->font.size, 9);
@@ -234,6 +234,7 @@ TEST_F(MainWindowTest, ACancelledPassIsNamedInANoticeAfterTheExport) {
     std::string operation;
     std::string text;
   };
+  const std::filesystem::path settings = settingsFolder / "Tallowmere.INI";
   for (const Case& cancelled : {
            Case{"Importing TXA File", "The import was cancelled: Export\\.txa was made from " +
                                           first + " lines of Import\\.txa\\."},
@@ -241,6 +242,8 @@ TEST_F(MainWindowTest, ACancelledPassIsNamedInANoticeAfterTheExport) {
            Case{"Exporting TXA File",
                 "The export was cancelled: Export\\.txa holds " + first + ofAll},
        }) {
+    // Each case starts as a first run, not with the corrections the case before ticked.
+    std::filesystem::remove(settings);
     LOC_Options = {};
     CancellingFrontEnd cancelling(cancelled.operation);
     cancelling.script(inWindow(MainCaption), press(7));

@@ -32,6 +32,12 @@ runtime::Input inputEnded() {
   return inputOf(Kind::InputEnded);
 }
 
+runtime::Input filesGiven(std::vector<std::string> files) {
+  runtime::Input input = inputOf(Kind::FilesGiven);
+  input.files = std::move(files);
+  return input;
+}
+
 runtime::Input resizeTo(int width, int height) {
   runtime::Input input = inputOf(Kind::Resize);
   input.width = width;

@@ -15,6 +15,7 @@ WindowDrawing drawingOf(const runtime::Window& window) {
   drawing.focus = window.focus();
   for (const runtime::Control& control : window.controls()) {
     drawing.texts[control.number()] = control.text;
+    if (!control.visible) drawing.hidden.insert(control.number());
     if (control.kind() == runtime::ControlKind::ProgressBar) {
       drawing.values[control.number()] = control.value;
     }

@@ -4,6 +4,7 @@
 #include <deque>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -21,6 +22,7 @@ struct WindowDrawing {
   std::map<int, std::string> texts;  // by control number
   std::map<int, int> values;         // progress bars
   std::map<int, bool> checked;       // check boxes
+  std::set<int> hidden;              // controls not shown
   int focus = 0;
   friend bool operator==(const WindowDrawing&, const WindowDrawing&) = default;
 };
