@@ -9,6 +9,7 @@
 
 #include "app/GlobalObjects.h"
 #include "app/MainWindow.h"
+#include "app/MainWindowControls.h"
 #include "app/Program.h"
 #include "framework/core/Globals.h"
 #include "framework/core/Levels.h"
@@ -28,9 +29,9 @@ using testing::readFile;
 using testing::TempDir;
 using testing::writeFile;
 
-constexpr const char* MainCaption = "C7 to C6 Tallowmere";
-constexpr int Process = 8;
-constexpr int Close = 9;
+using testing::MainControls::Close;
+using testing::MainControls::MainCaption;
+using testing::MainControls::Process;
 
 class MainWindowTest : public ::testing::Test {
  protected:
