@@ -69,9 +69,15 @@ run() {
   WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" \
     "$(command -v wine64 || echo /usr/lib/wine/wine64)" "$@"
 }
+# Wine's own programs by their files: a bare name is looked up by start.exe, whose shell
+# lookup now and then fails on a busy machine ("ShellExecuteEx failed: Internal error").
+system32=$prefix/drive_c/windows/system32
 windows() { local path; path=$(realpath -m "$1"); echo "Z:${path//\//\\}"; }
 unix() { local path=${1//\\//}; echo "$prefix/drive_c${path#C:}"; }
-msiexec() { run msiexec "$1" "$(windows "$2")" /qn || fail "msiexec $1 $(basename "$2") failed"; }
+msiexec() {
+  run "$system32/msiexec.exe" "$1" "$(windows "$2")" /qn ||
+    fail "msiexec $1 $(basename "$2") failed"
+}
 probe() { run "$probe" "$@" || fail "installer_probe $1 failed"; }
 # What the probe printed for KEY.
 seen() { sed -n "s/^$1=//p" <<<"$probed" | tr -d '\r'; }
@@ -94,7 +100,7 @@ Windows Registry Editor Version 5.00
 [HKEY_CURRENT_USER\Software\Classes\.txa]
 @="DevelopmentEnvironment.txa"
 EOF
-run reg import "$(windows "$work/user.reg")" >/dev/null 2>&1 ||
+run "$system32/reg.exe" import "$(windows "$work/user.reg")" >/dev/null 2>&1 ||
   fail "the user's registry could not be set"
 mkdir -p "$(dirname "$settings")" "$sendto"
 [ -f "$settings" ] || printf '[Tallowmere]\r\n' >"$settings"
@@ -106,7 +112,7 @@ touch "$sendto/Desktop (create shortcut).DeskLink"
 snapshot() {
   local key
   for key in HKCU 'HKLM\Software\Microsoft\Windows\CurrentVersion'; do
-    run reg export "$key" "$(windows "$work/export.reg")" /y >/dev/null
+    run "$system32/reg.exe" export "$key" "$(windows "$work/export.reg")" /y >/dev/null
     iconv -f UTF-16 -t UTF-8 "$work/export.reg" | tr -d '\r'
   done | awk '/^\[/ { key = $0; print key; next } NF { print key "\t" $0 }' >"$work/registry-$1"
   (cd "$prefix/drive_c" &&
@@ -180,12 +186,12 @@ expect 'HKEY_CURRENT_USER\Environment' PATH "$folder\\;C:\\Tools"
 # does; the README's help is the program's.
 cp "$root/examples/Import.txa" "$work/convert/"
 (cd "$work/convert" && "$linux" --batch --all --output expected.txa 2>/dev/null)
-(cd "$work/convert" &&
-  run cmd /c "tallowmere --batch --all --input Import.txa --output Export.txa" >/dev/null 2>&1) ||
+(cd "$work/convert" && run "$system32/cmd.exe" /c \
+  "tallowmere --batch --all --input Import.txa --output Export.txa" >/dev/null 2>&1) ||
   fail "tallowmere from the PATH did not convert"
 cmp -s "$work/convert/Export.txa" "$work/convert/expected.txa" ||
   fail "the installed converter's export differs from the Linux program's"
-help=$(cd "$work/convert" && run cmd /c "tallowmere --help" | tr -d '\r')
+help=$(cd "$work/convert" && run "$system32/cmd.exe" /c "tallowmere --help" | tr -d '\r')
 [ -n "$help" ] && [[ "$(tr -d '\r' <"$installed/README.txt")" == *"$help"* ]] ||
   fail "the installed README.txt does not carry the help of tallowmere --help"
 
