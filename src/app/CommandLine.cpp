@@ -113,38 +113,10 @@ CommandLine CommandLine::parse(std::span<const std::string_view> arguments) {
 }
 
 std::string_view CommandLine::usage() {
-  return "Usage: tallowmere                 open the converter's window\n"
-         "       tallowmere FILE...         open it with FILE as the export to convert\n"
-         "       tallowmere --batch [options] convert without a window\n"
-         "       tallowmere --help | --version\n"
-         "\n"
-         "Corrections (they always run in this order):\n"
-         "  --remove-guids          replace leading !!> GUID('...') by numbered !!> Ident(n)\n"
-         "  --remove-ordinals       cut a line before its #ORDINAL( marker\n"
-         "  --correct-hash-field    join a #FIELD( clause wrapped over several lines\n"
-         "  --correct-window-font   join a ,FONT(' clause wrapped over several lines\n"
-         "  --correct-at            join an ,AT( clause wrapped over several lines\n"
-         "  --all                   all five corrections\n"
-         "\n"
-         "Files:\n"
-         "  --input FILE            the export to convert (default Import.txa); - reads\n"
-         "                          standard input\n"
-         "  --output FILE           the converted file (default Export.txa); - writes\n"
-         "                          standard output\n"
-         "  --output-dir DIR FILE...\n"
-         "                          convert each FILE into DIR under its own name\n"
-         "  --report FILE           also write what each pass did as JSON to FILE\n"
-         "  --quiet                 show only messages and warnings\n"
-         "  --check                 convert in memory only, write no file, and say by the\n"
-         "                          exit status whether the output would differ\n"
-         "\n"
-         "After the conversion each pass says what it did, and every wrapped clause kept\n"
-         "as read is named as FILE:LINE: with the reason.\n"
-         "\n"
-         "Exit status: 0 converted, every chosen correction applied; 1 a fatal message or\n"
-         "halt, or standard input empty or not text; 2 a usage error; 3 converted, but a\n"
-         "correction could not be applied everywhere; 4 with --check, the output would\n"
-         "differ from the input. Of several files, the worst of theirs.\n";
+  // Kept in doc/help.txt, which the Windows README.txt is made from as well.
+  return
+#include "app/Help.inc"
+      ;
 }
 
 }  // namespace tallowmere::app
