@@ -19,6 +19,9 @@ using Lines = std::vector<std::string>;
 struct ReadLine {
   std::string record;
   std::size_t bytes = 0;  // taken from the file by this read, terminator included
+  // A character other than a blank or a tab fell past the last column.
+  bool cut = false;
+  std::uint64_t lineFeeds = 0;  // LF bytes among those taken
 };
 
 struct Corrections {
