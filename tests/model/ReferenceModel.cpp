@@ -211,10 +211,16 @@ void correct(Lines& lines, const Corrections& corrections) {
 
 Tally tally(std::string_view file, const Corrections& corrections) {
   Tally tally;
-  Lines lines = readRecords(file);
+  Lines lines;
+  std::vector<std::uint64_t> origins;
+  std::uint64_t lineFeeds = 0;
+  for (ReadLine& line : readLines(file)) {
+    lines.push_back(std::move(line.record));
+    origins.push_back(lineFeeds + 1);
+    lineFeeds += line.lineFeeds;
+    tally.linesTruncated += line.cut;
+  }
   tally.linesRead = lines.size();
-  std::vector<std::uint64_t> origins(lines.size());
-  for (std::size_t i = 0; i < origins.size(); ++i) origins[i] = i + 1;
   if (corrections.removeGuids) {
     tally.linesReplaced = std::count_if(lines.begin(), lines.end(), startsWithGuid);
     removeGuids(lines);
