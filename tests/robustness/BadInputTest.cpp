@@ -41,16 +41,19 @@ class BadFiles : public ::testing::Test {
 };
 
 // What each pass of a conversion with all five corrections says at the end, when the
-// lines hold no identifier and no wrapped clause.
-std::string summaryWithoutJoins(int lines, int cut) {
+// lines hold no identifier and no wrapped clause, and truncated of them were cut at 500
+// characters.
+std::string summaryWithoutJoins(int lines, int cut, int truncated = 0) {
   const std::string none = "0 clauses joined, 0 lines removed\n";
   const auto count = [](int value, const std::string& what) {
-    return std::to_string(value) + (value == 1 ? " line " : " lines ") + what + "\n";
+    return std::to_string(value) + (value == 1 ? " line " : " lines ") + what;
   };
-  return "Importing TXA File: " + count(lines, "read") + "Removing Guids: " + count(0, "replaced") +
-         "Removing Ordinals: " + count(cut, "cut") + "Correcting Hash Fields: " + none +
+  const std::string read =
+      count(lines, "read") + (truncated == 0 ? "" : ", " + count(truncated, "truncated"));
+  return "Importing TXA File: " + read + "\nRemoving Guids: " + count(0, "replaced") +
+         "\nRemoving Ordinals: " + count(cut, "cut") + "\nCorrecting Hash Fields: " + none +
          "Correcting Font: " + none + "Correcting AT: " + none +
-         "Exporting TXA File: " + count(lines, "written");
+         "Exporting TXA File: " + count(lines, "written") + "\n";
 }
 
 class BadImportFile : public BadFiles {};
@@ -97,6 +100,7 @@ TEST_F(BadImportFile, OddBytesAndLineEndsPassThroughAsTheLineRulesSay) {
     std::string input;
     std::string expected;
     int lines;
+    std::string cutWarning = {};
   };
   std::string lfOnly;
   for (int i = 0; i < 40; ++i) lfOnly += "line " + std::to_string(100 + i) + " of text\n";
@@ -104,14 +108,18 @@ TEST_F(BadImportFile, OddBytesAndLineEndsPassThroughAsTheLineRulesSay) {
       {"NUL and bytes above 127", std::string("a\0b\x80\xFF\r\n\xE9t\xE9\0\r\n", 13),
        std::string("a\0b\x80\xFF\r\n\xE9t\xE9\0\r\n", 13), 2},
       // Without a single CR LF the whole file is one line: its first 500 columns.
-      {"LF only", lfOnly, lfOnly.substr(0, 500) + "\r\n", 1},
+      {"LF only", lfOnly, lfOnly.substr(0, 500) + "\r\n", 1,
+       "Import.txa:1: line cut at 500 characters; the file's lines seem to end in LF only\n"},
       {"CR only", "one\rtwo\rthree\r", "one\rtwo\rthree\r\r\n", 1},
   };
   for (const Case& c : cases) {
     writeFile(input(), c.input);
     const RunResult run = convert();
-    EXPECT_EQ(run.status, 0) << c.what << "\n" << run.err;
-    EXPECT_EQ(run.err, passesCompleted(everyPass()) + summaryWithoutJoins(c.lines, 0)) << c.what;
+    const bool cut = !c.cutWarning.empty();
+    EXPECT_EQ(run.status, cut ? 3 : 0) << c.what << "\n" << run.err;
+    EXPECT_EQ(run.err,
+              passesCompleted(everyPass()) + summaryWithoutJoins(c.lines, 0, cut) + c.cutWarning)
+        << c.what;
     EXPECT_EQ(output(), c.expected) << c.what;
   }
 }
@@ -129,7 +137,9 @@ TEST_F(BadImportFile, ALineOfAHundredMegabytesIsCutWithoutHoldingIt) {
     out << "\r\n,AT(1, |\r\n 2)\r\n";
   }
   const RunResult run = convert();
-  EXPECT_EQ(run.status, 0) << run.err;
+  EXPECT_EQ(run.status, 3) << run.err;
+  EXPECT_NE(run.err.find("\nImport.txa:1: line cut at 500 characters\n"), std::string::npos)
+      << run.err;
   EXPECT_EQ(output(), crlf({std::string(500, 'Q'), ",AT(1,2)"}));
   rusage usage{};
   ASSERT_EQ(::getrusage(RUSAGE_CHILDREN, &usage), 0);
