@@ -2,8 +2,8 @@
 
 #include <memory>
 #include <optional>
-#include <vector>
 
+#include "platform/common/WindowStack.h"
 #include "platform/terminal/CursesByteSource.h"
 #include "platform/terminal/TerminalSession.h"
 #include "platform/terminal/WindowInput.h"
@@ -63,7 +63,7 @@ class TerminalFrontEnd final : public runtime::FrontEnd {
   bool running() const { return !session_->ended(); }
 
   std::unique_ptr<TerminalSession> session_;
-  std::vector<const runtime::Window*> windows_;  // bottom (the main window) to top
+  WindowStack<> windows_;
   CursesByteSource keys_;
   WindowInput input_;
   std::optional<int> typedAhead_;  // read by inputPending, not yet taken
