@@ -10,11 +10,12 @@ set -euo pipefail
 # out its dependencies) and file (CPack finds the programs to give it with it); groff-base
 # checks the manual page and lintian the package. zip packs the Windows program, wixl and
 # msitools build its installer, osslsigncode signs both, and the installer test makes its
-# own certificate with openssl and unpacks the zip with unzip.
+# own certificate with openssl and unpacks the zip with unzip. libx11-dev builds the tool
+# that drops files on the Windows program's window from the X desktop.
 packages=(g++ cmake ninja-build make libgtest-dev libgmock-dev libncurses-dev tmux clang
           libclang-rt-dev time nlohmann-json3-dev g++-mingw-w64-x86-64-posix wine64 xvfb
           imagemagick x11-apps googletest dpkg-dev file groff-base lintian zip unzip wixl
-          msitools osslsigncode openssl)
+          msitools osslsigncode openssl libx11-dev)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \

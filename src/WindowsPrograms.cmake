@@ -24,5 +24,7 @@ endfunction()
 # The console face, for scripts: "tallowmere" typed in a console finds the .com before the
 # window program's .exe.
 tallowmere_windows_program(tallowmere_console ".com" -mconsole)
-# The window program: double-clicked, it opens its window and no console flashes up.
+# The window program: double-clicked, it opens its window and no console flashes up; with
+# no console to print on, it shows its help in a box and its usage errors in message boxes.
 tallowmere_windows_program(tallowmere_window ".exe" -mwindows)
+target_compile_definitions(tallowmere_window PRIVATE TALLOWMERE_WINDOW_PROGRAM)

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -12,7 +13,9 @@
 #include "platform/win32/ConsoleBreak.h"
 #include "platform/win32/WindowsConsole.h"
 #include "platform/win32/WindowsPlatform.h"
+#include "platform/win32ui/HelpBox.h"
 #include "platform/win32ui/WindowsFrontEnd.h"
+#include "platform/win32ui/WindowsMessageBox.h"
 #else
 #include "platform/posix/EndingSignals.h"
 #include "platform/posix/PosixConsole.h"
@@ -28,11 +31,14 @@ using tallowmere::app::CommandLine;
 #ifdef _WIN32
 using SystemConsole = tallowmere::platform::WindowsConsole;
 
-// The arguments are asked of Windows in UTF-16: argv holds them in the ANSI code page.
+// The arguments are asked of Windows in UTF-16: argv holds them in the ANSI code page. "/?"
+// asks for the help, as it does of every Windows program.
 std::optional<std::vector<std::string>> startPlatform(int, char**) {
   tallowmere::platform::installWindowsServices();
   tallowmere::platform::removeTemporariesOnConsoleBreak();
-  return tallowmere::platform::commandLineArguments();
+  std::vector<std::string> arguments = tallowmere::platform::commandLineArguments();
+  std::replace(arguments.begin(), arguments.end(), std::string("/?"), std::string("--help"));
+  return arguments;
 }
 
 int openTheWindow(const std::vector<std::string>& files) {
@@ -73,6 +79,26 @@ int openTheWindow(const std::vector<std::string>& files) {
 }
 #endif
 
+#ifdef TALLOWMERE_WINDOW_PROGRAM
+// The window program has no console to print on: what it answers its command line, it shows.
+void showHelp(std::string_view help) {
+  tallowmere::platform::showHelpBox(tallowmere::app::MainWindowDescription().caption, help);
+}
+
+void answer(std::string_view text, bool problem) {
+  tallowmere::platform::showCommandLineAnswer(tallowmere::app::MainWindowDescription().caption,
+                                              text, problem);
+}
+#else
+void answer(std::string_view text, bool problem) {
+  std::fwrite(text.data(), 1, text.size(), problem ? stderr : stdout);
+}
+
+void showHelp(std::string_view help) {
+  answer(help, false);
+}
+#endif
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -82,13 +108,13 @@ int main(int argc, char** argv) {
   const CommandLine line = CommandLine::parse(arguments);
   switch (line.mode) {
     case CommandLine::Mode::Help:
-      std::fputs(CommandLine::usage().data(), stdout);
+      showHelp(CommandLine::usage());
       return 0;
     case CommandLine::Mode::Version:
-      std::puts("tallowmere " TALLOWMERE_VERSION);
+      answer("tallowmere " TALLOWMERE_VERSION "\n", false);
       return 0;
     case CommandLine::Mode::UsageError:
-      std::fprintf(stderr, "tallowmere: %s (see tallowmere --help)\n", line.problem.c_str());
+      answer("tallowmere: " + line.problem + " (see tallowmere --help)\n", true);
       return 2;
     case CommandLine::Mode::Batch:
     case CommandLine::Mode::Interactive:

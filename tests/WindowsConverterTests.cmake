@@ -22,15 +22,17 @@ add_test(NAME window_program_needs_only_windows_dlls
                  "$<TARGET_FILE:tallowmere_window>")
 
 # The window program driven as a user would drive it, on a display of its own.
-add_executable(window_program_tests windows/driver/WindowProgramTest.cpp windows/driver/MouseClick.cpp
+add_executable(window_program_tests windows/driver/WindowProgramTest.cpp
+                                    windows/driver/ChoosingFilesTest.cpp
+                                    windows/driver/ProgramFixture.cpp windows/driver/MouseClick.cpp
                                     windows/driver/UiProbe.cpp)
 target_link_libraries(window_program_tests PRIVATE GTest::gtest_main user32 gdi32)
 add_test(NAME window_program
          COMMAND "${PROJECT_SOURCE_DIR}/tests/windows/window-tests.sh"
                  "${PROJECT_BINARY_DIR}/wine-prefix-desktop" "$<TARGET_FILE:window_program_tests>"
                  "$<TARGET_FILE:tallowmere_window>" "${TALLOWMERE_LINUX_BUILD}/tallowmere"
-                 "${TALLOWMERE_LINUX_BUILD}/bench/txagen" "${PROJECT_SOURCE_DIR}/examples/Import.txa"
-                 "${PROJECT_BINARY_DIR}/window-program")
+                 "${TALLOWMERE_LINUX_BUILD}/bench/txagen" "${TALLOWMERE_LINUX_BUILD}/tests/xdnd_drop"
+                 "${PROJECT_SOURCE_DIR}/examples/Import.txa" "${PROJECT_BINARY_DIR}/window-program")
 set_tests_properties(window_program PROPERTIES TIMEOUT 300 RUN_SERIAL TRUE)
 
 # The timing of a mouse click on Cancel, for bench/window-cancel.sh.

@@ -4,8 +4,8 @@
 # byte for byte, the same exit status and the same messages. Given "names": the same for
 # files named in letters outside ASCII and for paths longer than 260 characters, missing
 # and present. Given "failures": the same failures for a missing input and for a folder
-# where the export goes (the system's own words for the folder aside), and the same help,
-# version and usage errors.
+# where the export goes (the system's own words for the folder aside), and the same help
+# (for --help, and on Windows for /? too), version and usage errors.
 # Usage: compare-converter.sh LINUX_PROGRAM WINDOWS_PROGRAM WINE_PREFIX TXAGEN WORK CASE
 set -euo pipefail
 linux=$1 windows=$2 prefix=$3 txagen=$4 work=$5 case=$6
@@ -130,6 +130,10 @@ case $case in
       convert $arguments
       same "tallowmere $arguments" Export.txa
     done
+    # "/?" asks the Windows program for the help that --help gives.
+    convert --help
+    run_windows /?
+    same "tallowmere /? against --help" Export.txa
     convert --batch --all
     same "a missing input" Export.txa
     expect_status 1 "a missing input"

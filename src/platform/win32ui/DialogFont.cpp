@@ -27,11 +27,11 @@ constexpr wchar_t Alphabet[] = L"ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstu
 
 }  // namespace
 
-DialogFont::DialogFont(const runtime::FontDescription& description, UINT dpi) {
+DialogFont::DialogFont(const runtime::FontDescription& description, UINT dpi, BYTE pitch) {
   const int height = -MulDiv(description.size, static_cast<int>(dpi), 72);
   font_.reset(CreateFontW(height, 0, 0, 0, description.weight, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
-                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                          DEFAULT_PITCH | FF_SWISS, toUtf16(description.name).c_str()));
+                          OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, pitch,
+                          toUtf16(description.name).c_str()));
   if (!font_) font_.reset(static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT)));
   const MeasuringContext context(font_.get());
   TEXTMETRICW metrics{};

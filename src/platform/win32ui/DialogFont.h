@@ -14,7 +14,9 @@ namespace tallowmere::platform {
 // measures them for a dialog in that font, at a monitor's scale in dots per inch.
 class DialogFont {
  public:
-  DialogFont(const runtime::FontDescription& description, UINT dpi);
+  // pitch: the pitch and family to fall back on where the font is missing.
+  DialogFont(const runtime::FontDescription& description, UINT dpi,
+             BYTE pitch = DEFAULT_PITCH | FF_SWISS);
 
   HFONT handle() const { return font_.get(); }
   int xToPixels(int units) const { return MulDiv(units, baseX_, 4); }
@@ -23,6 +25,7 @@ class DialogFont {
   int yToUnits(int pixels) const { return MulDiv(pixels, 8, baseY_); }
   // The width of text drawn in the font, in pixels.
   int textWidth(const std::wstring& text) const;
+  int lineHeight() const { return baseY_; }
 
  private:
   struct FontDeleter {

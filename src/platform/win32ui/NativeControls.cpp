@@ -18,6 +18,20 @@ constexpr int ControlIdBase = 100;
 constexpr int TextHeight = 10;
 constexpr int ButtonHeight = 14;
 
+// A text too long for its place is shortened with an ellipsis where its design says, never cut
+// without a sign.
+DWORD fitOf(runtime::TextFit fit) {
+  switch (fit) {
+    case runtime::TextFit::PathEllipsis:
+      return SS_PATHELLIPSIS;
+    case runtime::TextFit::EndEllipsis:
+      return SS_ENDELLIPSIS;
+    case runtime::TextFit::Clip:
+      break;
+  }
+  return 0;
+}
+
 DWORD styleOf(const runtime::Control& control, bool isDefault, bool centred) {
   switch (control.kind()) {
     case runtime::ControlKind::CheckBox:
@@ -27,7 +41,7 @@ DWORD styleOf(const runtime::Control& control, bool isDefault, bool centred) {
     case runtime::ControlKind::ProgressBar:
       return PBS_SMOOTH;
     case runtime::ControlKind::FixedText:
-      return (centred ? SS_CENTER : SS_LEFT) | SS_NOPREFIX;
+      return (centred ? SS_CENTER : SS_LEFT) | SS_NOPREFIX | fitOf(control.design.fit);
   }
   return 0;
 }
@@ -56,9 +70,11 @@ RECT placeOf(const runtime::Control& control, const runtime::Window& window, con
                         ? systemMetric(SM_CXMENUCHECK, dpi) + font.xToPixels(4)
                         : font.xToPixels(4);
     width = font.textWidth(text) + box;
-  } else if (control.kind() == runtime::ControlKind::FixedText) {
+  } else if (control.kind() == runtime::ControlKind::FixedText &&
+             design.fit == runtime::TextFit::Clip) {
     // A text wider than its place (the substitute of a missing font may be) keeps its end in
-    // sight while the window has room for it, rather than wrapping out of its one line.
+    // sight while the window has room for it, rather than wrapping out of its one line; one
+    // with an ellipsis keeps its place, which the controls beside it need.
     const int room = font.xToPixels(window.width() - design.x);
     width = std::max(width, std::min(font.textWidth(text), room));
   }
@@ -88,8 +104,8 @@ HWND NativeControls::create(HWND parent, const runtime::Control& control, bool i
                             bool centred) {
   HWND child = CreateWindowExW(
       0, classOf(control.kind()), toUtf16(control.text).c_str(),
-      WS_CHILD | WS_VISIBLE | styleOf(control, isDefault, centred), 0, 0, 0, 0, parent,
-      reinterpret_cast<HMENU>(static_cast<INT_PTR>(commandId(control.number()))),
+      WS_CHILD | (control.visible ? WS_VISIBLE : 0) | styleOf(control, isDefault, centred), 0, 0, 0,
+      0, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(commandId(control.number()))),
       GetModuleHandleW(nullptr), nullptr);
   shownTexts_[control.number()] = control.text;
   return child;
@@ -118,7 +134,9 @@ void NativeControls::draw(const runtime::Window& window, const InputQueue& waiti
       SendMessageW(child, PBM_SETPOS, static_cast<WPARAM>(control.value), 0);
     }
     if (IsWindowEnabled(child) != control.enabled) EnableWindow(child, control.enabled);
-    if ((IsWindowVisible(child) != FALSE) != control.visible) {
+    // Asked of the control itself: IsWindowVisible answers for its window too, which is not
+    // shown yet at the first draw.
+    if (((GetWindowLongW(child, GWL_STYLE) & WS_VISIBLE) != 0) != control.visible) {
       ShowWindow(child, control.visible ? SW_SHOW : SW_HIDE);
     }
   }

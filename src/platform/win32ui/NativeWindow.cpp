@@ -7,6 +7,7 @@
 #include "platform/common/EnterKey.h"
 #include "platform/common/UserInput.h"
 #include "platform/win32/Utf16.h"
+#include "platform/win32ui/DroppedFiles.h"
 #include "platform/win32ui/Monitors.h"
 #include "runtime/ui/KeyCodes.h"
 
@@ -37,6 +38,8 @@ void NativeWindow::registerClass() {
 
 // Until the window stands on its monitor, it takes the scale of its owner's, or the system's.
 // Creating the window places it too: what Windows reports of that is no move of the user's.
+// A window of its own (the main window) takes files dropped on it; one over another is there
+// while the program works.
 NativeWindow::NativeWindow(const runtime::Window& window, HWND owner, const LastUserKey& lastKey)
     : window_(window),
       lastKey_(lastKey),
@@ -50,6 +53,7 @@ NativeWindow::NativeWindow(const runtime::Window& window, HWND owner, const Last
                   toUtf16(window.caption()).c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0,
                   owner, nullptr, GetModuleHandleW(nullptr), this);
   placing_ = false;
+  if (!owner) DragAcceptFiles(handle_, TRUE);
   controls_ = NativeControls(handle_, window);
   controls_.layOut(window_, font_, dpi_);
   fitFrame();
@@ -110,6 +114,9 @@ LRESULT NativeWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CLOSE:
       inputs_.push(closeWindow(lastKey_.code()));
       return 0;
+    case WM_DROPFILES:
+      takeDrop(wParam);
+      return 0;
     case WM_MOVE:
       if (!placing_ && !IsIconic(handle_)) notePlace();
       break;
@@ -146,6 +153,13 @@ LRESULT NativeWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       break;
   }
   return DefWindowProcW(handle_, message, wParam, lParam);
+}
+
+// A drop while the window takes no input (a pass or a message box is over it) is let go: kept,
+// it would act on the window after what the user saw it dropped on.
+void NativeWindow::takeDrop(WPARAM drop) {
+  std::vector<std::string> files = takeDroppedFiles(reinterpret_cast<HDROP>(drop));
+  if (IsWindowEnabled(handle_) && !files.empty()) inputs_.push(filesGiven(std::move(files)));
 }
 
 void NativeWindow::command(int id, int code) {

@@ -47,6 +47,7 @@ class NativeWindow {
   static LRESULT CALLBACK procedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void command(int id, int code);
+  void takeDrop(WPARAM drop);
 
   // Its scale and place on the monitors (NativeWindowPlacement.cpp).
   SIZE frameSize(const DialogFont& font, UINT dpi) const;

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 
+#include "platform/win32ui/FileDialog.h"
 #include "platform/win32ui/Monitors.h"
+#include "platform/win32ui/ShellFolder.h"
 #include "platform/win32ui/WindowsMessageBox.h"
 
 namespace tallowmere::platform {
@@ -123,12 +125,31 @@ void WindowsFrontEnd::shutdown() {
   while (!windows_.empty()) closeWindow(*windows_.top().window);
 }
 
-int WindowsFrontEnd::showMessageBox(const runtime::MessageBoxRequest& request) {
+HWND WindowsFrontEnd::dialogOwner() const {
   HWND owner = nullptr;
   for (const auto& open : windows_) {
     if (IsWindowEnabled(open.kept.native->handle())) owner = open.kept.native->handle();
   }
-  return showWindowsMessageBox(owner, request);
+  return owner;
+}
+
+int WindowsFrontEnd::showMessageBox(const runtime::MessageBoxRequest& request) {
+  return showWindowsMessageBox(dialogOwner(), request);
+}
+
+void WindowsFrontEnd::enterComApartment() {
+  if (!apartment_) apartment_.emplace();
+}
+
+std::vector<std::string> WindowsFrontEnd::chooseFiles(const runtime::FileChoice& choice) {
+  enterComApartment();
+  return showFileDialog(dialogOwner(), choice);
+}
+
+// Where the shell cannot show the file (it is gone since), the user hears so.
+void WindowsFrontEnd::showInFolder(const std::string& path) {
+  enterComApartment();
+  if (!showInShellFolder(path)) beep();
 }
 
 }  // namespace tallowmere::platform

@@ -2,8 +2,11 @@
 
 #include <memory>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "platform/common/WindowStack.h"
+#include "platform/win32ui/ComApartment.h"
 #include "platform/win32ui/LastUserKey.h"
 #include "platform/win32ui/NativeWindow.h"
 #include "runtime/ui/FrontEnd.h"
@@ -15,7 +18,8 @@ namespace tallowmere::platform {
 // deadline passes, and a busy window's question whether input is pending pumps them too,
 // so its window can still be moved, repainted and cancelled. A window opened over another
 // (a progress window) is centred on it and modal: its owner takes no input while it is up.
-// Every window stays on the work area of its monitor.
+// Every window stays on the work area of its monitor. Files are chosen in the system's own
+// dialogs and shown in its file manager.
 class WindowsFrontEnd final : public runtime::FrontEnd {
  public:
   WindowsFrontEnd() = default;
@@ -32,6 +36,9 @@ class WindowsFrontEnd final : public runtime::FrontEnd {
   void beep() override;
   void shutdown() override;
   int showMessageBox(const runtime::MessageBoxRequest& request) override;
+  std::vector<std::string> chooseFiles(const runtime::FileChoice& choice) override;
+  bool canShowInFolder() const override { return true; }
+  void showInFolder(const std::string& path) override;
 
  private:
   struct Shown {
@@ -43,11 +50,16 @@ class WindowsFrontEnd final : public runtime::FrontEnd {
   bool isOurs(HWND root) const;
   void pumpMessages();
   void setBusy(bool busy);
+  // The window a dialog is modal over: the innermost one that takes input.
+  HWND dialogOwner() const;
+  // Entered when the shell is first needed, and left with the front end.
+  void enterComApartment();
 
   runtime::SteadyClock clock_;
   // Noted by the message loop, read by every window; declared first, it outlives them.
   LastUserKey lastKey_;
   WindowStack<Shown> windows_;
+  std::optional<ComApartment> apartment_;
 };
 
 }  // namespace tallowmere::platform

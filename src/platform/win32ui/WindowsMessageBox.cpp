@@ -47,4 +47,11 @@ int showWindowsMessageBox(HWND owner, const runtime::MessageBoxRequest& request)
   }
 }
 
+void showCommandLineAnswer(const std::string& caption, std::string_view text, bool problem) {
+  while (!text.empty() && text.back() == '\n') text.remove_suffix(1);
+  MessageBoxW(
+      nullptr, toUtf16(text).c_str(), toUtf16(caption).c_str(),
+      MB_OK | MB_TASKMODAL | MB_SETFOREGROUND | (problem ? MB_ICONERROR : MB_ICONINFORMATION));
+}
+
 }  // namespace tallowmere::platform

@@ -3,7 +3,11 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <thread>
+#include <type_traits>
+// Needs the types <windows.h> declares.
+#include <commctrl.h>
 
 namespace tallowmere::testing {
 
@@ -39,10 +43,12 @@ BOOL CALLBACK collectChild(HWND child, LPARAM data) {
 
 }  // namespace
 
-ProgramRun::ProgramRun(const std::wstring& program, const std::wstring& folder) {
+ProgramRun::ProgramRun(const std::wstring& program, const std::wstring& folder,
+                       const std::vector<std::wstring>& arguments) {
   STARTUPINFOW start{};
   start.cb = sizeof start;
   std::wstring line = L"\"" + program + L"\"";
+  for (const std::wstring& argument : arguments) line += L" \"" + argument + L"\"";
   CreateProcessW(program.c_str(), line.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(),
                  &start, &process_);
 }
@@ -104,15 +110,17 @@ std::string narrow(const std::wstring& text) {
 }
 
 std::string windowText(HWND window) {
-  wchar_t text[512] = {};
-  DWORD_PTR length = 0;
   // Asked by message, as a screen reader asks, so it works across processes; a window that
   // went away meanwhile has no text.
-  if (!SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text), SMTO_BLOCK,
-                           2000, &length)) {
+  DWORD_PTR length = 0;
+  if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_BLOCK, 2000, &length)) return {};
+  std::wstring text(length + 1, L'\0');
+  if (!SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                           SMTO_BLOCK, 2000, &length)) {
     return {};
   }
-  return narrow(std::wstring(text, std::min<DWORD_PTR>(length, 511)));
+  text.resize(std::min<DWORD_PTR>(length, text.size() - 1));
+  return narrow(text);
 }
 
 std::string className(HWND window) {
@@ -161,11 +169,23 @@ std::vector<std::string> tabOrder(HWND window) {
   return order;
 }
 
+namespace {
+
+const SeenControl* firstWhere(const std::vector<SeenControl>& controls,
+                              const std::function<bool(const SeenControl&)>& test) {
+  const auto found = std::find_if(controls.begin(), controls.end(), test);
+  return found == controls.end() ? nullptr : &*found;
+}
+
+}  // namespace
+
 const SeenControl* findByText(const std::vector<SeenControl>& controls, const std::string& text) {
-  for (const SeenControl& control : controls) {
-    if (control.text == text) return &control;
-  }
-  return nullptr;
+  return firstWhere(controls, [&](const SeenControl& control) { return control.text == text; });
+}
+
+const SeenControl* findByClass(const std::vector<SeenControl>& controls, const std::string& name) {
+  return firstWhere(controls,
+                    [&](const SeenControl& control) { return control.className == name; });
 }
 
 void pressKeys(std::initializer_list<WORD> keys) {
@@ -182,6 +202,66 @@ void pressKeys(std::initializer_list<WORD> keys) {
     up.ki.wVk = *key;
     up.ki.dwFlags = KEYEVENTF_KEYUP;
     strokes.push_back(up);
+  }
+  SendInput(static_cast<UINT>(strokes.size()), strokes.data(), sizeof(INPUT));
+}
+
+namespace {
+
+struct HandleCloser {
+  void operator()(HANDLE handle) const { CloseHandle(handle); }
+};
+using Handle = std::unique_ptr<std::remove_pointer_t<HANDLE>, HandleCloser>;
+
+// An item and its text travel by address, so they are written into the list's own process.
+struct ItemQuestion {
+  LVITEMW item;
+  wchar_t text[MAX_PATH];
+};
+
+}  // namespace
+
+std::vector<std::string> selectedItems(HWND list) {
+  DWORD owner = 0;
+  GetWindowThreadProcessId(list, &owner);
+  const Handle process(
+      OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, owner));
+  if (!process) return {};
+  auto* remote = static_cast<ItemQuestion*>(
+      VirtualAllocEx(process.get(), nullptr, sizeof(ItemQuestion), MEM_COMMIT, PAGE_READWRITE));
+  if (!remote) return {};
+  std::vector<std::string> selected;
+  DWORD_PTR index = static_cast<DWORD_PTR>(-1);
+  while (
+      SendMessageTimeoutW(list, LVM_GETNEXTITEM, index, LVNI_SELECTED, SMTO_BLOCK, 2000, &index) &&
+      index != static_cast<DWORD_PTR>(-1)) {
+    ItemQuestion question{};
+    question.item.cchTextMax = MAX_PATH;
+    question.item.pszText = remote->text;
+    DWORD_PTR length = 0;
+    if (!WriteProcessMemory(process.get(), remote, &question, sizeof question, nullptr) ||
+        !SendMessageTimeoutW(list, LVM_GETITEMTEXTW, index, reinterpret_cast<LPARAM>(remote),
+                             SMTO_BLOCK, 2000, &length) ||
+        !ReadProcessMemory(process.get(), remote, &question, sizeof question, nullptr)) {
+      break;
+    }
+    selected.push_back(narrow(std::wstring(question.text, std::min<DWORD_PTR>(length, MAX_PATH))));
+  }
+  VirtualFreeEx(process.get(), remote, 0, MEM_RELEASE);
+  return selected;
+}
+
+void typeCharacters(const std::wstring& text) {
+  std::vector<INPUT> strokes;
+  for (const wchar_t character : text) {
+    for (const DWORD flags :
+         {DWORD{KEYEVENTF_UNICODE}, DWORD{KEYEVENTF_UNICODE | KEYEVENTF_KEYUP}}) {
+      INPUT stroke{};
+      stroke.type = INPUT_KEYBOARD;
+      stroke.ki.wScan = character;
+      stroke.ki.dwFlags = flags;
+      strokes.push_back(stroke);
+    }
   }
   SendInput(static_cast<UINT>(strokes.size()), strokes.data(), sizeof(INPUT));
 }

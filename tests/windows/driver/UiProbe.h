@@ -24,10 +24,12 @@ struct SeenControl {
   RECT place{};  // in the parent's client coordinates
 };
 
-// The program under test, started as Explorer would start it, in a working folder.
+// The program under test, started as Explorer would start it, in a working folder, with the
+// arguments Explorer gives it for files dropped on its icon or opened with it.
 class ProgramRun {
  public:
-  ProgramRun(const std::wstring& program, const std::wstring& folder);
+  ProgramRun(const std::wstring& program, const std::wstring& folder,
+             const std::vector<std::wstring>& arguments = {});
   ~ProgramRun();
   ProgramRun(const ProgramRun&) = delete;
   ProgramRun& operator=(const ProgramRun&) = delete;
@@ -60,9 +62,16 @@ std::vector<SeenControl> childrenOf(HWND window);
 // The tab order as Windows' dialog keys walk it, from the first control that takes the focus.
 std::vector<std::string> tabOrder(HWND window);
 const SeenControl* findByText(const std::vector<SeenControl>& controls, const std::string& text);
+const SeenControl* findByClass(const std::vector<SeenControl>& controls, const std::string& name);
 // Presses the keys in their order and lets them go in the reverse order, as a user's
 // keyboard does for a chord such as Shift+Tab, into whichever window is in the foreground.
 void pressKeys(std::initializer_list<WORD> keys);
+// The texts of the items selected in a list view of any process, as a screen reader reads
+// them.
+std::vector<std::string> selectedItems(HWND list);
+// Types the characters one after another, as a keyboard would, into whichever window is in
+// the foreground.
+void typeCharacters(const std::wstring& text);
 // Saves what the screen shows of the window, frame included, as a BMP file.
 bool saveScreenshot(HWND window, const std::wstring& file);
 
