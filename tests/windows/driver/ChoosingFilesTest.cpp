@@ -147,6 +147,27 @@ class ChoosingFilesTest : public WindowProgramFixture {
     CloseHandle(dropper.hProcess);
   }
 
+  // The export that follows an import.
+  static fs::path besideOf(const fs::path& import) {
+    return import.parent_path() / (import.stem().wstring() + L"-C6" + import.extension().wstring());
+  }
+
+  // Started with the files, the window shows them, converts each beside itself and says so.
+  void convertFilesGivenAtStart(const std::vector<fs::path>& files, const std::string& import,
+                                const std::string& output, const std::string& said) {
+    const std::vector<std::wstring> arguments(files.begin(), files.end());
+    HWND main = startWithMainWindow(L".exe", arguments);
+    ASSERT_TRUE(main);
+    ASSERT_TRUE(showsFiles(main, import, output));
+    processAndWait(main);
+    for (const fs::path& file : files) {
+      EXPECT_TRUE(readAll(besideOf(file)) == readAll(copied)) << utf8(file);
+    }
+    EXPECT_EQ(statusOf(main), said);
+    press(main, "Close");
+    EXPECT_EQ(run->exitStatus(20s), 0u);
+  }
+
   void processAndWait(HWND main) {
     press(main, "Process");
     EXPECT_TRUE(waitForPassesToEnd(main));
@@ -251,32 +272,16 @@ TEST_F(ChoosingFilesTest, TheSaveDialogSuggestsTheExportAndAsksBeforeReplacingAF
 TEST_F(ChoosingFilesTest, FilesGivenAtStartAreTheImportsAndProcessConvertsEachBesideItself) {
   const fs::path first = exampleIn(folder / "in" / "First.txa");
   const fs::path second = exampleIn(folder / "in" / "Second.txa");
-  const fs::path firstConverted = folder / "in" / "First-C6.txa";
-  const fs::path secondConverted = folder / "in" / "Second-C6.txa";
-
-  // As Explorer starts the program for a file opened with it.
-  HWND main = startWithMainWindow(L".exe", {first.wstring()});
-  ASSERT_TRUE(main);
-  ASSERT_TRUE(showsFiles(main, utf8(first), utf8(firstConverted)));
-  processAndWait(main);
-  EXPECT_TRUE(readAll(firstConverted) == readAll(copied));
-  EXPECT_EQ(statusOf(main), utf8(first) + " \u2192 " + utf8(firstConverted) + ": " +
-                                linesIn(copied) + " lines written");
-  press(main, "Close");
-  ASSERT_EQ(run->exitStatus(20s), 0u);
-
-  // For several files dropped on its icon.
-  fs::remove(firstConverted);
-  main = startWithMainWindow(L".exe", {first.wstring(), second.wstring()});
-  ASSERT_TRUE(main);
-  ASSERT_TRUE(showsFiles(main, utf8(first) + " and 1 more", utf8(firstConverted) + " and 1 more"));
-  processAndWait(main);
-  EXPECT_TRUE(readAll(firstConverted) == readAll(copied));
-  EXPECT_TRUE(readAll(secondConverted) == readAll(copied));
-  EXPECT_EQ(statusOf(main), "2 files converted: " + std::to_string(2 * std::stoi(linesIn(copied))) +
-                                " lines written");
-  press(main, "Close");
-  EXPECT_EQ(run->exitStatus(20s), 0u);
+  const std::string lines = linesIn(copied);
+  // As Explorer starts the program for a file opened with it...
+  convertFilesGivenAtStart(
+      {first}, utf8(first), utf8(besideOf(first)),
+      utf8(first) + " \u2192 " + utf8(besideOf(first)) + ": " + lines + " lines written");
+  // ...and for several files dropped on its icon.
+  fs::remove(besideOf(first));
+  convertFilesGivenAtStart(
+      {first, second}, utf8(first) + " and 1 more", utf8(besideOf(first)) + " and 1 more",
+      "2 files converted: " + std::to_string(2 * std::stoi(lines)) + " lines written");
 }
 
 TEST_F(ChoosingFilesTest, FilesDroppedOnTheWindowFromTheDesktopBecomeTheImports) {

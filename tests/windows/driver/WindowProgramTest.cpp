@@ -83,8 +83,10 @@ std::string mouseTroubleOver(HWND progress, HCURSOR idle) {
     // Held there for a batch or two of the program's.
     std::this_thread::sleep_for(120ms);
     if (!mouseAt(put)) trouble << "the mouse left " << put.x << "," << put.y << "; ";
+    // A batch may take longer on a loaded machine: the cursor changes once it is done.
     const bool overProgress = GetAncestor(WindowFromPoint(put), GA_ROOT) == progress;
-    if (overProgress && cursorShown() == idle) {
+    if (overProgress &&
+        !waitUntil([&] { return cursorShown() != idle || !IsWindow(progress); }, 1s)) {
       trouble << "the cursor of a program at rest at " << put.x << "," << put.y << "; ";
     }
   }
@@ -340,7 +342,8 @@ TEST_F(WindowProgramTest, CancelDuringAPassEndsItAtOnceAndSaysWhatWasDone) {
     if (controls.size() != 4 || !isEarly(controls[2].text)) continue;
     EXPECT_FALSE(IsWindowEnabled(main) && IsWindow(progress)) << "the progress window is modal";
     const auto clicked = std::chrono::steady_clock::now();
-    ASSERT_TRUE(clickWithMouse(controls[3].handle));
+    // A pass that ended meanwhile took its Cancel with it: the next one is clicked.
+    if (!clickWithMouse(controls[3].handle)) continue;
     while (IsWindow(progress) && std::chrono::steady_clock::now() - clicked < 3s) {
       std::this_thread::sleep_for(5ms);
     }
@@ -478,7 +481,8 @@ TEST_F(WindowProgramTest, TheWindowProgramShowsItsHelpAndUsageErrorsInMessageBox
   HWND box = waitForBox();
   ASSERT_TRUE(box);
   EXPECT_EQ(windowText(box), MainCaption);
-  const SeenControl* help = findByClass(childrenOf(box), "Edit");
+  const std::vector<SeenControl> parts = childrenOf(box);
+  const SeenControl* help = findByClass(parts, "Edit");
   ASSERT_TRUE(help);
   const std::string text = windowText(help->handle);
   EXPECT_TRUE(text.starts_with("Usage: tallowmere ")) << text;

@@ -9,6 +9,7 @@
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <cstring>
