@@ -69,8 +69,9 @@ std::string wrapper(const std::string& command, const TmuxSession::Options& opti
          << quoted((files / "status").string())
          << "\n"
          // The pane stays alive (a dead pane hides its cursor), so the terminal's state after
-         // the program can be read back; the session's end kills it.
-         << "exec sleep 600\n";
+         // the program can be read back, and what is typed or pasted into it then is kept;
+         // the session's end kills it.
+         << "exec cat > " << quoted((files / "typed-after").string()) << "\n";
   return script.str();
 }
 
@@ -212,6 +213,19 @@ void TmuxSession::click(int column, int row) const {
   sendBytes(mouseReport(MouseRelease, column, row));
 }
 
+void TmuxSession::doubleClick(int column, int row) const {
+  const std::string once =
+      mouseReport(MousePress, column, row) + mouseReport(MouseRelease, column, row);
+  sendBytes(once + once);
+}
+
+void TmuxSession::paste(const std::string& text, bool bracketed) const {
+  tmux({"set-buffer", "-b", "pasted", "--", text});
+  std::vector<std::string> arguments{"paste-buffer", "-d", "-b", "pasted", "-t", Target};
+  if (bracketed) arguments.insert(arguments.begin() + 1, "-p");
+  tmux(arguments);
+}
+
 void TmuxSession::drag(Cell from, Cell to) const {
   // One burst, as a quick hand on a real mouse produces it.
   sendBytes(mouseReport(MousePress, from.column, from.row) +
@@ -269,11 +283,22 @@ std::string TmuxSession::mouseModes() const {
   return tmux({"display-message", "-p", "-t", Target, "#{mouse_any_flag}#{mouse_sgr_flag}"});
 }
 
+bool TmuxSession::pastesBracketed() const {
+  const std::string marker = "pasted-after-the-program";
+  paste(marker + "\n", true);
+  std::string typed;
+  waitUntil([&] {
+    typed = readState("typed-after").value_or("");
+    return typed.find(marker) != std::string::npos;
+  });
+  return typed.find("\033[200~") != std::string::npos;
+}
+
 bool TmuxSession::terminalRestored() const {
   const std::string modes = modesAfterExit();
   const bool modesNormal = hasToken(modes, "icanon") && hasToken(modes, "echo") &&
                            hasToken(modes, "isig") && hasToken(modes, "icrnl");
-  return modesNormal && paneFlags() == "alternate=0 cursor=1 mouse=0000\n";
+  return modesNormal && paneFlags() == "alternate=0 cursor=1 mouse=0000\n" && !pastesBracketed();
 }
 
 }  // namespace tallowmere::testing
