@@ -38,6 +38,14 @@ bool fileHolds(const fs::path& path, const std::string& bytes) {
 
 class ChoosingFilesTerminal : public ProgramInTmux {
  protected:
+  // Until the file dialog with this title is drawn whole, down to its buttons on its last
+  // row.
+  static bool waitForDialog(const TmuxSession& program, const std::string& title) {
+    return program.waitForScreen([&](const std::string& screen) {
+      return shows(screen, title) && shows(screen, "[ Cancel ]");
+    });
+  }
+
   // Clicks an entry of the file dialog's list (or any text) twice in quick succession.
   static void doubleClickOn(const TmuxSession& program, const std::string& text) {
     const auto at = program.find(text);
@@ -45,14 +53,18 @@ class ChoosingFilesTerminal : public ProgramInTmux {
     program.doubleClick(at->column + 1, at->row);
   }
 
-  // The import's row names the file: whole when it lies in the working folder, else its
+  // The row of a file names it: whole when it lies in the working folder, else by its
   // path, shortened in the middle but with its name whole.
-  static void expectImport(const TmuxSession& program, const std::string& name) {
+  static void expectFile(const TmuxSession& program, const std::string& row,
+                         const std::string& name) {
     EXPECT_TRUE(program.waitForScreen([&](const std::string&) {
-      return shows(rowWith(program, "Import Filename:"), name);
+      return shows(rowWith(program, row), name);
     })) << name
         << "\n"
         << program.screen();
+  }
+  static void expectImport(const TmuxSession& program, const std::string& name) {
+    expectFile(program, "Import Filename:", name);
   }
 };
 
@@ -64,7 +76,7 @@ TEST_F(ChoosingFilesTerminal, TheFileDialogTakesATypedPathCompletedWithTab) {
   program.sendKeys({"BTab", "BTab", "BTab", "BTab", "BTab", "Space"});
   ASSERT_TRUE(program.waitForText(">[X] Correct AT")) << program.screen();
   program.sendKeys({"Tab", "Tab", "Tab", "Enter"});  // on to "Browse…" for the import
-  ASSERT_TRUE(program.waitForText(OpenTitle)) << program.screen();
+  ASSERT_TRUE(waitForDialog(program, OpenTitle)) << program.screen();
   EXPECT_TRUE(program.waitForText("Folder: " + folder_.path().string())) << program.screen();
 
   program.sendKeys({"exp", "Tab"});
@@ -78,7 +90,7 @@ TEST_F(ChoosingFilesTerminal, TheFileDialogTakesATypedPathCompletedWithTab) {
   program.sendKeys({"Enter"});
   ASSERT_TRUE(program.waitForTextGone(OpenTitle)) << program.screen();
   expectImport(program, "/Orders.txa");
-  EXPECT_TRUE(shows(rowWith(program, "Export Filename:"), "/Orders-C6.txa")) << program.screen();
+  expectFile(program, "Export Filename:", "/Orders-C6.txa");
 
   clickOn(program, "[ Process ]");
   EXPECT_TRUE(TmuxSession::waitUntil([&] {
@@ -98,7 +110,7 @@ TEST_F(ChoosingFilesTerminal, TheFileDialogTakesClicks) {
 
   // Its close box cancels it.
   clickOn(program, "[ Browse");
-  ASSERT_TRUE(program.waitForText(OpenTitle)) << program.screen();
+  ASSERT_TRUE(waitForDialog(program, OpenTitle)) << program.screen();
   const std::vector<TmuxSession::Cell> closeBoxes = program.findAll("[x]");
   ASSERT_FALSE(closeBoxes.empty());
   const auto title = program.find(OpenTitle);
@@ -109,15 +121,18 @@ TEST_F(ChoosingFilesTerminal, TheFileDialogTakesClicks) {
   expectImport(program, "Import Filename: Import.txa");
 
   clickOn(program, "[ Browse");
-  ASSERT_TRUE(program.waitForText("exports/")) << program.screen();
+  ASSERT_TRUE(waitForDialog(program, OpenTitle)) << program.screen();
   doubleClickOn(program, "exports/");
   ASSERT_TRUE(program.waitForText("Folder: " + (folder_ / "exports").string())) << program.screen();
   ASSERT_TRUE(program.waitForText("Other.txa")) << program.screen();
   EXPECT_FALSE(shows(program.screen(), "notes.txt"));
+  // The choice of files shows under the list: once it has changed, so has the list.
   clickOn(program, "All files (*)");
-  ASSERT_TRUE(program.waitForText("notes.txt")) << program.screen();
+  ASSERT_TRUE(program.waitForText("(\u2022) All files")) << program.screen();
+  EXPECT_TRUE(shows(program.screen(), "notes.txt")) << program.screen();
   clickOn(program, "TXA files (*.txa)");
-  ASSERT_TRUE(program.waitForTextGone("notes.txt")) << program.screen();
+  ASSERT_TRUE(program.waitForText("(\u2022) TXA files")) << program.screen();
+  EXPECT_FALSE(shows(program.screen(), "notes.txt")) << program.screen();
 
   // One click selects: the name shows in the line and the dialog stays.
   clickOn(program, "Other.txa");
@@ -136,7 +151,7 @@ TEST_F(ChoosingFilesTerminal, TheSaveDialogAsksBeforeReplacingAFile) {
   const std::vector<TmuxSession::Cell> browse = program.findAll("[ Browse");
   ASSERT_EQ(browse.size(), 2u) << program.screen();
   program.click(browse[1].column + 2, browse[1].row);
-  ASSERT_TRUE(program.waitForText(SaveTitle)) << program.screen();
+  ASSERT_TRUE(waitForDialog(program, SaveTitle)) << program.screen();
   EXPECT_TRUE(program.waitForText("Name:   Export.txa")) << program.screen();  // suggested
 
   program.sendKeys({"C-u", "Taken.txa", "Enter"});
@@ -178,7 +193,7 @@ TEST_F(ChoosingFilesTerminal, APastedPathBecomesTheImport) {
   expectImport(program, "/My Orders.txa");
   program.paste("'" + (drop / "Second.txa").string() + "'", true);
   expectImport(program, "/Second.txa");
-  EXPECT_TRUE(shows(rowWith(program, "Export Filename:"), "/Second-C6.txa")) << program.screen();
+  expectFile(program, "Export Filename:", "/Second-C6.txa");
 
   // Text that names no file changes nothing; the key after it still counts.
   program.paste("/no/such/file.txa", true);
@@ -234,7 +249,7 @@ TEST_F(ChoosingFilesTerminal, TheCorrectionsAndTheDialogsFolderAreRememberedAfte
     ASSERT_TRUE(program.waitForText("[X] Correct AT")) << program.screen();
     ASSERT_TRUE(program.waitForText("[X] Remove Guids")) << program.screen();
     clickOn(program, "[ Browse");
-    ASSERT_TRUE(program.waitForText(OpenTitle)) << program.screen();
+    ASSERT_TRUE(waitForDialog(program, OpenTitle)) << program.screen();
     program.sendKeys({(folder_ / "exports" / "Orders.txa").string(), "Enter"});
     ASSERT_TRUE(program.waitForTextGone(OpenTitle)) << program.screen();
     expectImport(program, "/Orders.txa");
@@ -249,7 +264,7 @@ TEST_F(ChoosingFilesTerminal, TheCorrectionsAndTheDialogsFolderAreRememberedAfte
   // The files are not remembered, only where they were chosen.
   EXPECT_TRUE(shows(program.screen(), "Import Filename: Import.txa")) << program.screen();
   clickOn(program, "[ Browse");
-  ASSERT_TRUE(program.waitForText(OpenTitle)) << program.screen();
+  ASSERT_TRUE(waitForDialog(program, OpenTitle)) << program.screen();
   EXPECT_TRUE(program.waitForText("Folder: " + (folder_ / "exports").string())) << program.screen();
   program.sendKeys({"Escape"});
   ASSERT_TRUE(program.waitForTextGone(OpenTitle)) << program.screen();

@@ -29,7 +29,7 @@ TmuxSession& ProgramInTmux::launch(const std::string& arguments, int columns, in
 
 TmuxSession& ProgramInTmux::start(int columns, int rows) {
   TmuxSession& program = launch("", columns, rows);
-  EXPECT_TRUE(program.waitForText(MainCaption)) << program.screen();
+  EXPECT_TRUE(program.waitForWindow(MainCaption)) << program.screen();
   return program;
 }
 
@@ -40,6 +40,7 @@ std::optional<TmuxSession::Cell> ProgramInTmux::clientOrigin(const TmuxSession& 
 }
 
 void ProgramInTmux::clickOn(const TmuxSession& program, const std::string& label) {
+  ASSERT_TRUE(program.waitForText(label)) << label << "\n" << program.screen();
   const auto at = program.find(label);
   ASSERT_TRUE(at) << label << "\n" << program.screen();
   program.click(at->column + 2, at->row);

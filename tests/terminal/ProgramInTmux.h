@@ -29,7 +29,7 @@ class ProgramInTmux : public ::testing::Test {
 
   // The main window's client area: its frame's corner plus one cell each way.
   static std::optional<TmuxSession::Cell> clientOrigin(const TmuxSession& program);
-  // A click on the third cell of the first place label shows.
+  // A click on the third cell of the first place label shows, once it shows.
   static void clickOn(const TmuxSession& program, const std::string& label);
   // Ends the program with its Close button: that only works once the main window is the
   // active one again.

@@ -76,7 +76,7 @@ class TerminalProbe : public ::testing::Test {
 
 TEST_F(TerminalProbe, MainWindowOpensCentredWithEveryControlAndFocusOnTheFirst) {
   TmuxSession& probe = start();
-  ASSERT_TRUE(probe.waitForText(MainCaption)) << probe.screen();
+  ASSERT_TRUE(probe.waitForWindow(MainCaption)) << probe.screen();
   const std::string screen = probe.screen();
   for (const char* label :
        {"[ ] Remove Ordinals", "[ ] Correct Hash Field", "[ ] Remove Guids",
@@ -104,7 +104,7 @@ TEST_F(TerminalProbe, MainWindowOpensCentredWithEveryControlAndFocusOnTheFirst) 
 
 TEST_F(TerminalProbe, KeyboardMovesTheFocusTogglesAndPresses) {
   TmuxSession& probe = start();
-  ASSERT_TRUE(probe.waitForText(MainCaption));
+  ASSERT_TRUE(probe.waitForWindow(MainCaption));
   probe.sendKeys({"Tab", "Space"});
   ASSERT_TRUE(waitForLog("main value 3 1"));
   EXPECT_TRUE(logged("main Selected 3"));
@@ -130,7 +130,7 @@ TEST_F(TerminalProbe, KeyboardMovesTheFocusTogglesAndPresses) {
 
 TEST_F(TerminalProbe, CtrlCIsACloseRequestAndNoSignal) {
   TmuxSession& probe = start();
-  ASSERT_TRUE(probe.waitForText(MainCaption));
+  ASSERT_TRUE(probe.waitForWindow(MainCaption));
   probe.sendKeys({"C-c"});
   EXPECT_EQ(probe.waitForExit(), 0);
   EXPECT_TRUE(logged("main CloseWindow 0"));
@@ -139,7 +139,7 @@ TEST_F(TerminalProbe, CtrlCIsACloseRequestAndNoSignal) {
 
 TEST_F(TerminalProbe, MouseTogglesCheckBoxesAndTheCloseBoxClosesTheWindow) {
   TmuxSession& probe = start();
-  ASSERT_TRUE(probe.waitForText(MainCaption));
+  ASSERT_TRUE(probe.waitForWindow(MainCaption));
   const auto guids = probe.find("Remove Guids");
   ASSERT_TRUE(guids);
   probe.click(guids->column + 3, guids->row);
@@ -158,7 +158,7 @@ TEST_F(TerminalProbe, MouseTogglesCheckBoxesAndTheCloseBoxClosesTheWindow) {
 
 TEST_F(TerminalProbe, OnlyTheLeftButtonClicksAndABrokenReportKeepsTheKeyAfterIt) {
   TmuxSession& probe = start();
-  ASSERT_TRUE(probe.waitForText(MainCaption));
+  ASSERT_TRUE(probe.waitForWindow(MainCaption));
   const auto guids = probe.find("Remove Guids");
   ASSERT_TRUE(guids);
   const int column = guids->column + 3, row = guids->row;
@@ -190,7 +190,7 @@ TEST_F(TerminalProbe, TheTerminalReportsTheMouseWhileTheWindowIsOpen) {
   TmuxSession::Options wide;
   wide.columns = 300;
   TmuxSession& probe = start("--at 920 40", wide);
-  ASSERT_TRUE(probe.waitForText(MainCaption));
+  ASSERT_TRUE(probe.waitForWindow(MainCaption));
   EXPECT_EQ(probe.mouseModes(), "11\n");
   const std::unique_ptr<TmuxClient> user = probe.attachClient();
   ASSERT_TRUE(user);
@@ -204,7 +204,7 @@ TEST_F(TerminalProbe, TheTerminalReportsTheMouseWhileTheWindowIsOpen) {
 
 TEST_F(TerminalProbe, DraggingTheTitleBarMovesTheWindowButNotOffTheScreen) {
   TmuxSession& probe = start();
-  ASSERT_TRUE(probe.waitForText(MainCaption));
+  ASSERT_TRUE(probe.waitForWindow(MainCaption));
   const auto title = probe.find(MainCaption);
   ASSERT_TRUE(title);
   probe.drag({title->column, title->row}, {title->column + 10, title->row + 3});
@@ -223,7 +223,7 @@ TEST_F(TerminalProbe, DraggingTheTitleBarMovesTheWindowButNotOffTheScreen) {
 
 TEST_F(TerminalProbe, ModifiedArrowKeysMoveTheWindowByCells) {
   TmuxSession& probe = start();
-  ASSERT_TRUE(probe.waitForText(MainCaption));
+  ASSERT_TRUE(probe.waitForWindow(MainCaption));
   probe.sendKeys({"S-Left", "S-Left", "S-Left", "C-Up", "M-Right", "S-Down", "S-Down"});
   ASSERT_TRUE(probe.waitForScreen([&](const std::string&) {
     const auto corner = probe.find("\u250C");
@@ -235,7 +235,7 @@ TEST_F(TerminalProbe, ModifiedArrowKeysMoveTheWindowByCells) {
 
 TEST_F(TerminalProbe, ProgressWindowRunsOverTheInactiveMainWindowAndCancels) {
   TmuxSession& probe = start();
-  ASSERT_TRUE(probe.waitForText(MainCaption));
+  ASSERT_TRUE(probe.waitForWindow(MainCaption));
   const auto process = probe.find("[ Process ]");
   ASSERT_TRUE(process);
   probe.click(process->column + 2, process->row);
@@ -265,7 +265,7 @@ TEST_F(TerminalProbe, ProgressWindowCloseBoxAndEscAreCloseRequests) {
   TmuxOptions ascii;
   ascii.utf8 = false;
   TmuxSession& probe = start("", ascii);
-  ASSERT_TRUE(probe.waitForText(MainCaption));
+  ASSERT_TRUE(probe.waitForWindow(MainCaption));
   probe.sendKeys({"BTab", "BTab", "BTab", "BTab", "Enter"});  // round to Process
   ASSERT_TRUE(probe.waitForText("4% Complete"));
   // Without UTF-8 the bar falls back to plain characters.
@@ -387,7 +387,7 @@ TEST_F(TerminalProbe, AKeyboardThatIsGoneClosesTheWindowsInsteadOfWaiting) {
   tty.erase(tty.find_last_not_of('\n') + 1);
 
   TmuxSession& probe = start("< " + tty);
-  ASSERT_TRUE(probe.waitForText(MainCaption)) << probe.screen();
+  ASSERT_TRUE(probe.waitForWindow(MainCaption)) << probe.screen();
   keyboard.reset();
   EXPECT_EQ(probe.waitForExit(), 0) << probe.screen();
   EXPECT_TRUE(logged("main CloseWindow 0"));
@@ -398,7 +398,7 @@ class TerminalSignals : public TerminalProbe, public ::testing::WithParamInterfa
 
 TEST_P(TerminalSignals, RestoreTheTerminalAndEndByTheSignal) {
   TmuxSession& probe = start();
-  ASSERT_TRUE(probe.waitForText(MainCaption));
+  ASSERT_TRUE(probe.waitForWindow(MainCaption));
   probe.signal(GetParam());
   EXPECT_EQ(probe.waitForExit(), 128 + GetParam());
   EXPECT_TRUE(probe.terminalRestored()) << probe.modesAfterExit() << probe.paneFlags();
@@ -413,7 +413,7 @@ INSTANTIATE_TEST_SUITE_P(EveryEndingSignal, TerminalSignals,
 
 TEST_F(TerminalProbe, SmallTerminalShowsANoticeUntilEnlargedAndWindowsStayOnScreen) {
   TmuxSession& probe = start();
-  ASSERT_TRUE(probe.waitForText(MainCaption));
+  ASSERT_TRUE(probe.waitForWindow(MainCaption));
   probe.resize(24, 15);
   ASSERT_TRUE(probe.waitForText("Terminal too small")) << probe.screen();
   EXPECT_EQ(probe.screen().find(MainCaption), std::string::npos);
@@ -440,7 +440,7 @@ TEST_F(TerminalProbe, SmallTerminalShowsANoticeUntilEnlargedAndWindowsStayOnScre
 TEST_F(TerminalProbe, AStoredPositionIsUsedAndKeptInsideTheScreen) {
   {
     TmuxSession& probe = start("--at 40 16");
-    ASSERT_TRUE(probe.waitForText(MainCaption));
+    ASSERT_TRUE(probe.waitForWindow(MainCaption));
     const auto corner = probe.find("\u250C");
     ASSERT_TRUE(corner) << probe.screen();
     EXPECT_EQ(corner->column, 10);
@@ -449,7 +449,7 @@ TEST_F(TerminalProbe, AStoredPositionIsUsedAndKeptInsideTheScreen) {
     EXPECT_TRUE(logged("main closed at 40 16"));
   }
   TmuxSession& probe = start("--at 4000 4000");
-  ASSERT_TRUE(probe.waitForText(MainCaption));
+  ASSERT_TRUE(probe.waitForWindow(MainCaption));
   const auto corner = probe.find("\u250C");
   ASSERT_TRUE(corner) << probe.screen();
   EXPECT_EQ(corner->column, 23);

@@ -178,6 +178,18 @@ bool TmuxSession::waitForText(const std::string& text, Timeout timeout) const {
       [&](const std::string& shown) { return shown.find(text) != std::string::npos; }, timeout);
 }
 
+bool TmuxSession::waitForWindow(const std::string& caption, Timeout timeout) const {
+  return waitForScreen(
+      [&](const std::string& shown) {
+        // The corner as a line-drawing character, or as the letters of the alternate
+        // character set that a terminal without UTF-8 shows.
+        const std::size_t title = shown.find(caption);
+        return title != std::string::npos && (shown.find("\u2518", title) != std::string::npos ||
+                                              shown.find("qj\n", title) != std::string::npos);
+      },
+      timeout);
+}
+
 bool TmuxSession::waitForTextGone(const std::string& text, Timeout timeout) const {
   return waitForScreen(
       [&](const std::string& shown) { return shown.find(text) == std::string::npos; }, timeout);

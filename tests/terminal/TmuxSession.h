@@ -67,6 +67,10 @@ class TmuxSession {
 
   bool waitForText(const std::string& text, Timeout timeout = DefaultTimeout) const;
   bool waitForTextGone(const std::string& text, Timeout timeout = DefaultTimeout) const;
+  // Until the window with this caption is drawn whole: the caption and the bottom right
+  // corner of a frame below it. The program draws from the top down, and a screen read
+  // back while a drawing is under way shows its first rows only.
+  bool waitForWindow(const std::string& caption, Timeout timeout = DefaultTimeout) const;
   bool waitForScreen(const std::function<bool(const std::string&)>& ready,
                      Timeout timeout = DefaultTimeout) const;
   // Polls condition (not the screen) until it holds or timeout passes.

@@ -258,11 +258,11 @@ int TerminalFrontEnd::answer(MessageBoxDialog& box) {
     const std::optional<int> key = readKey(std::nullopt);
     // A wait without a time limit ends without a key only when input is gone for good.
     if (!key) return box.choice().escapeAnswer();
-    if (*key == KEY_RESIZE || !room) continue;
+    // Pasted text answers nothing, not even with a Y or an N in it.
+    if (*key == PasteStartKey) readBracketedPaste(keys_);
+    if (*key == KEY_RESIZE || *key == PasteStartKey || !room) continue;
     std::optional<int> button;
-    if (*key == PasteStartKey) {
-      readBracketedPaste(keys_);  // pasted text answers nothing
-    } else if (isMouseReportStart(*key)) {
+    if (isMouseReportStart(*key)) {
       const std::optional<MouseInput> mouse = readMouseReport(keys_, *key);
       if (mouse && mouse->action == MouseInput::Action::Press) button = box.answerClick(mouse->at);
     } else {
