@@ -74,6 +74,15 @@ TEST_F(TerminalFileDialog, ATypedNameIsCompletedWithTabAndTakenWithEnter) {
   dialog.key('\t');
   EXPECT_EQ(dialog.typed(), ".hidden.txa");
 
+  // Names that part within a character are completed up to that character only.
+  TempDir accents;
+  writeFile(accents / "x\u00C4.txa", "A\r\n");
+  writeFile(accents / "x\u00D6.txa", "A\r\n");
+  FileDialog accented = open(Purpose::Open, accents.path());
+  accented.type("x");
+  EXPECT_TRUE(accented.key('\t').bell);
+  EXPECT_EQ(accented.typed(), "x");
+
   dialog.key(ControlU);
   dialog.type("nothing.txa");
   const FileDialog::Outcome missing = dialog.key('\r');

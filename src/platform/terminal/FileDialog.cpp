@@ -111,12 +111,20 @@ fs::path startFolder(const std::string& asked) {
   return isFolder(folder) ? folder : normalFolder(working);
 }
 
+// The start all the names share, in whole characters.
 std::string commonStart(const std::vector<const FolderEntry*>& entries) {
-  std::string common = entries.front()->name;
+  const std::string& first = entries.front()->name;
+  std::string common = first;
   for (const FolderEntry* entry : entries) {
     const auto differ =
         std::mismatch(common.begin(), common.end(), entry->name.begin(), entry->name.end());
     common.erase(differ.first, common.end());
+  }
+  const auto continues = [](char byte) {
+    return (static_cast<unsigned char>(byte) & 0xC0) == 0x80;
+  };
+  while (!common.empty() && common.size() < first.size() && continues(first[common.size()])) {
+    common.pop_back();
   }
   return common;
 }

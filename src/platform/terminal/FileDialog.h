@@ -29,9 +29,9 @@ namespace tallowmere::platform {
 //                    selection; on Cancel, cancels
 //   arrows, PgUp, PgDn, Home, End   move the selection; a file selected names itself in
 //                    the line. Backspace in the list goes up a folder
-//   Space            in the list (Open with several) marks a file, and Enter then takes
-//                    the marked ones; on the choice of files switches it; on a button
-//                    presses it
+//   Space            in the list, opening several, marks a file (and Enter then takes the
+//                    marked ones), else acts as Enter; on the choice of files switches it;
+//                    on a button presses it
 //   Esc, Ctrl-C, the close box   cancel
 //   a click          selects an entry (twice in quick succession: takes it), focuses the
 //                    line, chooses the files shown or presses a button
