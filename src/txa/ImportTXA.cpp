@@ -18,7 +18,7 @@ class ImportProcedure : public framework::ProcessProcedure {
  protected:
   framework::Level TakeRecord() override {
     TXA_LINE() = IMP_LINE();
-    addOrHalt(TXAFile());
+    addOrHalt(TXAFile(), TXAFile().name());
     return framework::Level::Benign;
   }
 };
