@@ -85,8 +85,9 @@ std::optional<std::string> jobsProblem(const std::vector<BatchJob>& jobs, const 
 
 std::optional<std::string> reportProblem(const std::vector<BatchJob>& jobs,
                                          const std::string& report) {
+  if (report.empty()) return std::nullopt;
   const std::optional<FileIdentity> identity = identityOf(report);
-  if (report.empty() || !identity) return std::nullopt;
+  if (!identity) return std::nullopt;
   for (const BatchJob& job : jobs) {
     if (identityOf(job.input) == identity) {
       return "the report " + report + " would replace the file to convert " + job.input;

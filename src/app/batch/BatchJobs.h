@@ -18,11 +18,11 @@ struct BatchJob {
 // each of its files into the output folder under the file's own name.
 std::vector<BatchJob> batchJobs(const CommandLine& line);
 
-// Why the conversions cannot run, or nothing: the output folder is missing or no folder
-// (unless --check writes no output), a file is named twice, or two outputs, or an output
-// and one of the files of an output folder, are one file. Files are told apart as the
-// system tells them apart, not by their names. The inputs are never to be touched, so
-// nothing runs then.
+// Why the conversions cannot run, or nothing: the outputs' folder is missing or no folder
+// (not asked of --check with --output, which writes nothing there), a file is named twice,
+// two outputs are one file, or an output is one of the files of an output folder. Files
+// are told apart as the system tells them apart, not by their names. The inputs are never
+// to be touched, so nothing runs then.
 std::optional<std::string> jobsProblem(const std::vector<BatchJob>& jobs, const CommandLine& line);
 
 // Why the report would replace one of the run's inputs or outputs, or nothing.

@@ -44,7 +44,7 @@ std::string StreamFile::take(const std::string& input) {
   const std::string shown = standard ? "standard input" : input;
   const int from = standard ? STDIN_FILENO : ::open(input.c_str(), O_RDONLY | O_CLOEXEC);
   if (from < 0) return shown + " cannot be opened: " + std::strerror(errno);
-  const PosixOsFile closer(standard ? -1 : from);
+  const PosixOsFile closer(standard ? -1 : from);  // standard input stays open
   std::ofstream copy(path(), std::ios::binary | std::ios::trunc);
   std::vector<char> chunk(1 << 16);
   bool text = true;
