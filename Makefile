@@ -44,7 +44,9 @@ test-windows: windows build
 package: build
 	@cmake --build $(BUILD) --target package
 
-# The zip a Windows user unpacks: both programs, a README.txt and the example export.
+# What a Windows user installs: the zip to unpack and the per-user installer (MSI), each with
+# both programs, a README.txt and the example export. SIGN_CERT=cert.pem SIGN_KEY=key.pem
+# on the command line signs the programs and the installer.
 VERSION := $(shell grep -m1 -o 'Tallowmere VERSION [0-9.]*' CMakeLists.txt | cut -d' ' -f3)
 package-windows: windows
 	scripts/package-windows.sh $(WINDOWS_BUILD) $(VERSION)

@@ -2,14 +2,34 @@
 # `make package` builds from the same rules.
 include(GNUInstallDirs)
 
-# The manual page carries the version the program gives.
-configure_file("${PROJECT_SOURCE_DIR}/doc/tallowmere.1.in" "${PROJECT_BINARY_DIR}/tallowmere.1" @ONLY)
-
-install(TARGETS tallowmere RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
-install(FILES "${PROJECT_BINARY_DIR}/tallowmere.1" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
-
 set(TALLOWMERE_MAINTAINER "Tallowmere developers <tallowmere@example.org>"
     CACHE STRING "The Maintainer line of the Debian package")
+
+# The manual page carries the version the program gives. The package's changelog names the
+# version and the day it was built (SOURCE_DATE_EPOCH, when set, stands for that day).
+configure_file("${PROJECT_SOURCE_DIR}/doc/tallowmere.1.in" "${PROJECT_BINARY_DIR}/tallowmere.1" @ONLY)
+string(TIMESTAMP TALLOWMERE_RELEASE_DATE "%a, %d %b %Y 00:00:00 +0000" UTC)
+configure_file("${PROJECT_SOURCE_DIR}/packaging/debian/changelog.in"
+               "${PROJECT_BINARY_DIR}/package-doc/changelog" @ONLY)
+
+# Debian keeps manual pages and changelogs gzipped, without a name or time stamp inside, so
+# the same sources give the same bytes.
+set(gzipped "")
+foreach(file tallowmere.1 package-doc/changelog)
+  add_custom_command(OUTPUT "${PROJECT_BINARY_DIR}/${file}.gz"
+                     COMMAND gzip -9 -n -k -f "${PROJECT_BINARY_DIR}/${file}"
+                     DEPENDS "${PROJECT_BINARY_DIR}/${file}"
+                     COMMENT "Compressing ${file}")
+  list(APPEND gzipped "${PROJECT_BINARY_DIR}/${file}.gz")
+endforeach()
+add_custom_target(gzipped_documents ALL DEPENDS ${gzipped})
+
+install(TARGETS tallowmere RUNTIME DESTINATION "${CMAKE_INSTALL_BINDIR}")
+install(FILES "${PROJECT_BINARY_DIR}/tallowmere.1.gz" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+# The Debian package's own name, not the project's, names its documentation folder.
+install(FILES "${PROJECT_BINARY_DIR}/package-doc/changelog.gz"
+              "${PROJECT_SOURCE_DIR}/packaging/debian/copyright"
+        DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/doc/tallowmere")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tallowmere)

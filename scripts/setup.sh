@@ -8,10 +8,13 @@ set -euo pipefail
 # screenshot tool for its windows, ImageMagick to draw the icon, and GoogleTest's sources
 # for the cross compiler to build. The Debian package needs dpkg-dev (dpkg-shlibdeps works
 # out its dependencies) and file (CPack finds the programs to give it with it); groff-base
-# checks the manual page. zip packs the Windows program.
+# checks the manual page and lintian the package. zip packs the Windows program, wixl and
+# msitools build its installer, osslsigncode signs both, and the installer test makes its
+# own certificate with openssl and unpacks the zip with unzip.
 packages=(g++ cmake ninja-build make libgtest-dev libgmock-dev libncurses-dev tmux clang
           libclang-rt-dev time nlohmann-json3-dev g++-mingw-w64-x86-64-posix wine64 xvfb
-          imagemagick x11-apps googletest dpkg-dev file groff-base zip)
+          imagemagick x11-apps googletest dpkg-dev file groff-base lintian zip unzip wixl
+          msitools osslsigncode openssl)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \

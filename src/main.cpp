@@ -11,8 +11,8 @@
 #ifdef _WIN32
 #include "platform/win32/ConsoleBreak.h"
 #include "platform/win32/WindowsConsole.h"
-#include "platform/win32/WindowsFrontEnd.h"
 #include "platform/win32/WindowsPlatform.h"
+#include "platform/win32ui/WindowsFrontEnd.h"
 #else
 #include "platform/posix/EndingSignals.h"
 #include "platform/posix/PosixConsole.h"

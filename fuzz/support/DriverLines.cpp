@@ -22,9 +22,10 @@ std::vector<DriverLine> readThroughDriver(const FuzzFile& file) {
   runtime::LineText record;
   int error = runtime::ErrorCode::NoError;
   while ((error = driver.next(record)) == runtime::ErrorCode::NoError) {
-    if (driver.lastReadBytes() == 0) broken("a read took no bytes");
+    if (driver.lastRead().bytes == 0) broken("a read took no bytes");
     if (lines.size() >= file.bytes.size()) broken("more lines than bytes");
-    lines.push_back({std::string(record.view()), driver.lastReadBytes()});
+    const runtime::RecordRead& read = driver.lastRead();
+    lines.push_back({std::string(record.view()), read.bytes, read.cut, read.lineFeeds()});
   }
   if (error != runtime::ErrorCode::RecordNotAvailable) broken("reading ended with an error");
   if (driver.next(record) != runtime::ErrorCode::RecordNotAvailable)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -12,6 +13,8 @@ namespace tallowmere::fuzzing {
 struct DriverLine {
   std::string record;  // all of the record buffer
   std::size_t bytes;   // what the driver said the read took
+  bool cut;            // and whether it cut the line
+  std::uint64_t lineFeeds;
 };
 
 // Every line the line driver reads from file, in order. Aborts, so the fuzzer reports it,

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <utility>
 
 namespace tallowmere::app {
@@ -49,6 +50,9 @@ bool setCorrection(std::string_view argument, ConversionOptions& options) {
 
 // What is wrong with the files a batch command line names, or nothing.
 std::optional<std::string> filesProblem(const CommandLine& line, bool namesInputOrOutput) {
+  if (line.output == "-" && line.report == "-") {
+    return "standard output (-) takes --output or --report, not both";
+  }
   if (line.outputDir.empty()) {
     if (line.files.empty()) return std::nullopt;
     return "unknown option " + line.files.front() + " (files to convert need --output-dir)";
@@ -81,7 +85,7 @@ CommandLine CommandLine::parse(std::span<const std::string_view> arguments) {
   }
   if (line.mode != Mode::Interactive) return line;
   bool batch = false;
-  bool namesInputOrOutput = false;
+  std::set<const std::string*> given;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string_view argument = arguments[i];
     if (argument == "--batch") {
@@ -94,7 +98,8 @@ CommandLine CommandLine::parse(std::span<const std::string_view> arguments) {
       if (i + 1 == arguments.size() || arguments[i + 1].empty()) {
         return usageError(std::string(argument) + " needs a file name");
       }
-      namesInputOrOutput = namesInputOrOutput || file == &line.input || file == &line.output;
+      // A second name would silently take the first one's place.
+      if (!given.insert(file).second) return usageError(std::string(argument) + " is given twice");
       *file = arguments[++i];
     } else if (!argument.starts_with("--")) {
       line.files.emplace_back(argument);
@@ -107,44 +112,17 @@ CommandLine CommandLine::parse(std::span<const std::string_view> arguments) {
     if (line.files.size() == arguments.size()) return windowWith(std::move(line.files));
     return usageError("options need --batch (without arguments the window opens)");
   }
+  const bool namesInputOrOutput = given.contains(&line.input) || given.contains(&line.output);
   if (auto problem = filesProblem(line, namesInputOrOutput)) return usageError(*problem);
   line.mode = Mode::Batch;
   return line;
 }
 
 std::string_view CommandLine::usage() {
-  return "Usage: tallowmere                 open the converter's window\n"
-         "       tallowmere FILE...         open it with FILE as the export to convert\n"
-         "       tallowmere --batch [options] convert without a window\n"
-         "       tallowmere --help | --version\n"
-         "\n"
-         "Corrections (they always run in this order):\n"
-         "  --remove-guids          replace leading !!> GUID('...') by numbered !!> Ident(n)\n"
-         "  --remove-ordinals       cut a line before its #ORDINAL( marker\n"
-         "  --correct-hash-field    join a #FIELD( clause wrapped over several lines\n"
-         "  --correct-window-font   join a ,FONT(' clause wrapped over several lines\n"
-         "  --correct-at            join an ,AT( clause wrapped over several lines\n"
-         "  --all                   all five corrections\n"
-         "\n"
-         "Files:\n"
-         "  --input FILE            the export to convert (default Import.txa); - reads\n"
-         "                          standard input\n"
-         "  --output FILE           the converted file (default Export.txa); - writes\n"
-         "                          standard output\n"
-         "  --output-dir DIR FILE...\n"
-         "                          convert each FILE into DIR under its own name\n"
-         "  --report FILE           also write what each pass did as JSON to FILE\n"
-         "  --quiet                 show only messages and warnings\n"
-         "  --check                 convert in memory only, write no file, and say by the\n"
-         "                          exit status whether the output would differ\n"
-         "\n"
-         "After the conversion each pass says what it did, and every wrapped clause kept\n"
-         "as read is named as FILE:LINE: with the reason.\n"
-         "\n"
-         "Exit status: 0 converted, every chosen correction applied; 1 a fatal message or\n"
-         "halt, or standard input empty or not text; 2 a usage error; 3 converted, but a\n"
-         "correction could not be applied everywhere; 4 with --check, the output would\n"
-         "differ from the input. Of several files, the worst of theirs.\n";
+  // Kept in doc/help.txt, which the Windows README.txt is made from as well.
+  return
+#include "app/Help.inc"
+      ;
 }
 
 }  // namespace tallowmere::app

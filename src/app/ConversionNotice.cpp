@@ -13,7 +13,7 @@ void showConversionNotice(const txa::ConversionReport& report) {
   if (cancelled.empty() && !notApplied) return;
   std::string text = cancelled;
   if (notApplied) text += (text.empty() ? "" : "|") + notAppliedNotice(report);
-  runtime::messageBox({text, cancelled.empty() ? NotAppliedCaption : CancelNoticeCaption,
+  runtime::messageBox({text, cancelled.empty() ? notAppliedCaption(report) : CancelNoticeCaption,
                        runtime::Icon::Information, runtime::Button::OK, runtime::Button::OK});
 }
 

@@ -34,6 +34,9 @@ ReasonWords wordsFor(txa::KeptReason reason) {
 // Kept groups a notice names one by one; a terminal shows no more lines comfortably.
 constexpr std::size_t NoticeGroups = 5;
 
+constexpr const char* LineCut = "line cut at 500 characters";
+constexpr const char* LineFeedsOnly = "the file's lines seem to end in LF only";
+
 std::string counted(std::uint64_t count, const std::string& singular, const std::string& plural) {
   return std::to_string(count) + " " + (count == 1 ? singular : plural);
 }
@@ -58,6 +61,53 @@ std::string passLine(const txa::PassReport& pass) {
     line += ", " + counted(pass.kept.size(), "group kept as read", "groups kept as read");
   for (const int failure : pass.failures) line += "; ended by message " + std::to_string(failure);
   return line;
+}
+
+// "|and 3 more." after the first few of a list a notice names one by one.
+std::string andMore(std::uint64_t all, std::uint64_t shown) {
+  return all > shown ? "|and " + std::to_string(all - shown) + " more." : "";
+}
+
+// The lines the import cut, for the notice.
+std::string cutLinesText(const txa::ConversionReport& report) {
+  std::string text;
+  for (const txa::PassReport& pass : report.passes()) {
+    if (pass.truncated == 0) continue;
+    text = pass.truncated == 1
+               ? "1 line was longer than 500 characters; only its first 500 are kept:"
+               : std::to_string(pass.truncated) +
+                     " lines were longer than 500 characters; only their first 500 are kept:";
+    for (const txa::CutLine& cut : pass.firstTruncated) {
+      text += "|line " + std::to_string(cut.line) +
+              (cut.lineFeedsInside ? std::string(": ") + LineFeedsOnly : "");
+    }
+    text += andMore(pass.truncated, pass.firstTruncated.size());
+  }
+  return text;
+}
+
+// The groups kept as read, in input order, for the notice.
+std::string keptGroupsText(const txa::ConversionReport& report) {
+  struct Named {
+    txa::KeptGroup group;
+    const std::string* marker;
+  };
+  std::vector<Named> groups;
+  for (const txa::PassReport& pass : report.passes())
+    for (const txa::KeptGroup& group : pass.kept) groups.push_back({group, &pass.marker});
+  if (groups.empty()) return {};
+  std::stable_sort(groups.begin(), groups.end(),
+                   [](const Named& a, const Named& b) { return a.group.line < b.group.line; });
+  std::string text = groups.size() == 1
+                         ? "1 wrapped clause was not joined; its lines stay as read:"
+                         : std::to_string(groups.size()) +
+                               " wrapped clauses were not joined; their lines stay as read:";
+  const std::size_t shown = std::min(groups.size(), NoticeGroups);
+  for (std::size_t i = 0; i < shown; ++i) {
+    text += "|line " + std::to_string(groups[i].group.line) + ", " + *groups[i].marker + " " +
+            reasonText(groups[i].group.reason);
+  }
+  return text + andMore(groups.size(), shown);
 }
 
 }  // namespace
@@ -89,6 +139,15 @@ std::vector<std::string> warningLines(const txa::ConversionReport& report,
                                       const std::string& input) {
   std::vector<std::string> lines;
   for (const txa::PassReport& pass : report.passes()) {
+    for (const txa::CutLine& cut : pass.firstTruncated) {
+      lines.push_back(input + ":" + std::to_string(cut.line) + ": " + LineCut +
+                      (cut.lineFeedsInside ? std::string("; ") + LineFeedsOnly : ""));
+    }
+    if (const std::uint64_t more = pass.truncated - pass.firstTruncated.size(); more != 0) {
+      lines.push_back(
+          input + ": " +
+          counted(more, "more line cut at 500 characters", "more lines cut at 500 characters"));
+    }
     for (const txa::KeptGroup& group : pass.kept) {
       lines.push_back(input + ":" + std::to_string(group.line) + ": " + pass.marker +
                       " clause not joined: " + reasonText(group.reason));
@@ -98,33 +157,23 @@ std::vector<std::string> warningLines(const txa::ConversionReport& report,
 }
 
 std::string notAppliedNotice(const txa::ConversionReport& report) {
-  struct Named {
-    txa::KeptGroup group;
-    const std::string* marker;
-  };
-  std::vector<Named> groups;
-  std::string failures;
-  for (const txa::PassReport& pass : report.passes()) {
-    for (const txa::KeptGroup& group : pass.kept) groups.push_back({group, &pass.marker});
-    for (const int failure : pass.failures)
-      failures += "|" + pass.pass + " ended by message " + std::to_string(failure) + ".";
-  }
-  std::stable_sort(groups.begin(), groups.end(),
-                   [](const Named& a, const Named& b) { return a.group.line < b.group.line; });
   std::string text;
-  if (!groups.empty()) {
-    text = groups.size() == 1 ? "1 wrapped clause was not joined; its lines stay as read:"
-                              : std::to_string(groups.size()) +
-                                    " wrapped clauses were not joined; their lines stay as read:";
-    const std::size_t shown = std::min(groups.size(), NoticeGroups);
-    for (std::size_t i = 0; i < shown; ++i) {
-      text += "|line " + std::to_string(groups[i].group.line) + ", " + *groups[i].marker + " " +
-              reasonText(groups[i].group.reason);
+  for (const std::string& part : {cutLinesText(report), keptGroupsText(report)})
+    if (!part.empty()) text += (text.empty() ? "" : "|") + part;
+  for (const txa::PassReport& pass : report.passes()) {
+    for (const int failure : pass.failures) {
+      text += (text.empty() ? "" : "|") + pass.pass + " ended by message " +
+              std::to_string(failure) + ".";
     }
-    if (groups.size() > shown) text += "|and " + std::to_string(groups.size() - shown) + " more.";
   }
-  if (!failures.empty()) text += text.empty() ? failures.substr(1) : failures;
   return text;
+}
+
+const char* notAppliedCaption(const txa::ConversionReport& report) {
+  const bool onlyCut = std::all_of(
+      report.passes().begin(), report.passes().end(),
+      [](const txa::PassReport& pass) { return pass.kept.empty() && pass.failures.empty(); });
+  return onlyCut ? LinesCutCaption : NotAppliedCaption;
 }
 
 std::string reasonText(txa::KeptReason reason) {

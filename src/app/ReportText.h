@@ -26,16 +26,21 @@ int worseStatus(int one, int other);
 // clauses joined, 9 lines removed, 1 group kept as read").
 std::vector<std::string> summaryLines(const txa::ConversionReport& report);
 
-// One line per group kept as read, in the FILE:LINE: text form editors jump to, with input
-// the name of the input as given.
+// One line per line cut at 500 characters (the first few, then how many more) and per group
+// kept as read, in the FILE:LINE: text form editors jump to, with input the name of the
+// input as given.
 std::vector<std::string> warningLines(const txa::ConversionReport& report,
                                       const std::string& input);
 
 // The window's notice after a conversion that could not apply every chosen correction
-// everywhere: how many groups were kept as read, the first few with their input line and
-// why, and the passes that ended by a failure. "|" starts a new line.
+// everywhere to lines read whole: how many lines were cut at 500 characters and how many
+// groups were kept as read, the first few of each with their input line (and why), and
+// the passes that ended by a failure. "|" starts a new line. Its caption says whether
+// anything but cut lines is in it.
 inline constexpr const char* NotAppliedCaption = "Corrections Not Applied";
+inline constexpr const char* LinesCutCaption = "Lines Cut";
 std::string notAppliedNotice(const txa::ConversionReport& report);
+const char* notAppliedCaption(const txa::ConversionReport& report);
 
 // Why a group was kept, as the warnings say it, and as the JSON report names it.
 std::string reasonText(txa::KeptReason reason);

@@ -20,6 +20,14 @@ struct KeptGroup {
   KeptReason reason;
 };
 
+// A line longer than the 500 characters a record holds, which the import cut there.
+struct CutLine {
+  std::uint64_t line;  // input line number, as editors count lines
+  // It held LFs, which end no line by the line rules: the file's lines seem to end in LF
+  // only.
+  bool lineFeedsInside;
+};
+
 struct PassCount {
   std::string what;  // "lines read", "clauses joined", ...
   std::uint64_t value = 0;
@@ -40,9 +48,13 @@ struct PassReport {
   std::vector<int> failures;  // notify-level messages it showed (1, 13, 28)
   std::vector<PassCount> counts;
   std::vector<KeptGroup> kept;
+  // The import's lines cut at 500 characters: how many, and the first few of them.
+  std::uint64_t truncated = 0;
+  std::vector<CutLine> firstTruncated;
+  static constexpr std::size_t TruncatedNamed = 5;
 
-  // Whether the pass did all it was chosen for.
-  bool applied() const { return failures.empty() && kept.empty(); }
+  // Whether the pass did all it was chosen for and kept every line whole.
+  bool applied() const { return failures.empty() && kept.empty() && truncated == 0; }
 };
 
 // What a conversion did, pass by pass, in the order they ran: each pass is handed the
@@ -53,7 +65,8 @@ class ConversionReport {
   const std::vector<PassReport>& passes() const { return passes_; }
   // The pass that ended last.
   PassReport& latest() { return passes_.back(); }
-  // Every chosen correction applied everywhere: no group kept, no failure shown.
+  // Every chosen correction applied everywhere to lines read whole: no group kept, no
+  // failure shown, no line cut.
   bool allApplied() const;
   LineOrigins& origins() { return origins_; }
 

@@ -4,6 +4,11 @@
 
 namespace tallowmere::txa {
 
+void LineOrigins::shift(std::uint64_t record, std::uint64_t line) {
+  shifts_.push_back({record, line});
+  lineLessRecord_ = line - record;
+}
+
 void LineOrigins::joined(std::uint64_t at, std::uint64_t lines) {
   const std::uint64_t before = current_.empty() ? 0 : current_.back().removedThrough;
   current_.push_back({at, before + lines - 1});
@@ -23,7 +28,16 @@ std::uint64_t LineOrigins::inputLine(std::uint64_t index) const {
                          [](const Join& join, std::uint64_t at) { return join.at < at; });
     if (after != log->begin()) index += std::prev(after)->removedThrough;
   }
-  return index + 1;
+  return lineOfRecord(index);
+}
+
+std::uint64_t LineOrigins::lineOfRecord(std::uint64_t record) const {
+  const auto after = std::upper_bound(
+      shifts_.begin(), shifts_.end(), record,
+      [](std::uint64_t index, const Shift& shift) { return index < shift.record; });
+  if (after == shifts_.begin()) return record + 1;
+  const Shift& shift = *std::prev(after);
+  return shift.line + (record - shift.record);
 }
 
 }  // namespace tallowmere::txa

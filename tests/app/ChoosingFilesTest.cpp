@@ -6,6 +6,7 @@
 
 #include "app/GlobalObjects.h"
 #include "app/MainWindow.h"
+#include "app/MainWindowControls.h"
 #include "app/Program.h"
 #include "framework/core/Globals.h"
 #include "framework/core/Levels.h"
@@ -24,16 +25,7 @@ using testing::crlf;
 using testing::readFile;
 using testing::writeFile;
 
-constexpr const char* MainCaption = "C7 to C6 Tallowmere";
-constexpr int ImportText = 2;
-constexpr int ExportText = 4;
-constexpr int CorrectAT = 7;
-constexpr int Process = 8;
-constexpr int Close = 9;
-constexpr int BrowseImport = 10;
-constexpr int BrowseExport = 11;
-constexpr int Status = 12;
-constexpr int ShowExport = 13;
+using namespace testing::MainControls;
 
 const std::string Wrapped = crlf({"  BUTTON('Ok'),AT(10,10, |", "      40,14),USE(?Ok)"});
 const std::string Joined = crlf({"  BUTTON('Ok'),AT(10,10,40,14),USE(?Ok)"});

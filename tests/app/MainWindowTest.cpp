@@ -9,6 +9,7 @@
 
 #include "app/GlobalObjects.h"
 #include "app/MainWindow.h"
+#include "app/MainWindowControls.h"
 #include "app/Program.h"
 #include "framework/core/Globals.h"
 #include "framework/core/Levels.h"
@@ -28,9 +29,9 @@ using testing::readFile;
 using testing::TempDir;
 using testing::writeFile;
 
-constexpr const char* MainCaption = "C7 to C6 Tallowmere";
-constexpr int Process = 8;
-constexpr int Close = 9;
+using testing::MainControls::Close;
+using testing::MainControls::MainCaption;
+using testing::MainControls::Process;
 
 class MainWindowTest : public ::testing::Test {
  protected:
@@ -157,6 +158,41 @@ TEST_F(MainWindowTest, ClosingOtherThanByCloseIsCancelled) {
   onMain(closeWindow());
   run();
   EXPECT_EQ(framework::GlobalResponse, framework::RequestCancelled);
+}
+
+// Lines cut at 500 characters are named in the notice after Process, alone under a caption
+// of their own, or before the clauses kept as read.
+TEST_F(MainWindowTest, LinesCutAt500CharactersAreNamedInTheNotice) {
+  writeFile(folder / "Import.txa", std::string(600, 'a') + "\nb\n");
+  onMain(press(Process));
+  onMain(press(Close));
+  run();
+  ASSERT_EQ(screen.messageBoxes().size(), 1u);
+  const runtime::MessageBoxRequest& alone = screen.messageBoxes()[0].request;
+  EXPECT_EQ(alone.caption, "Lines Cut");
+  EXPECT_EQ(alone.text,
+            "1 line was longer than 500 characters; only its first 500 are kept:|"
+            "line 1: the file's lines seem to end in LF only");
+
+  std::vector<std::string> lines(7, std::string(501, 'w'));
+  lines.push_back("X,AT(1, |");
+  writeFile(folder / "Import.txa", crlf(lines));
+  HeadlessFrontEnd again;
+  again.script(inWindow(MainCaption), press(7));
+  again.script(inWindow(MainCaption), press(Process));
+  again.script(inWindow(MainCaption), press(Close));
+  {
+    runtime::ScopedFrontEnd installed(again);
+    RunProgram(Main);
+  }
+  ASSERT_EQ(again.messageBoxes().size(), 1u);
+  const runtime::MessageBoxRequest& both = again.messageBoxes()[0].request;
+  EXPECT_EQ(both.caption, "Corrections Not Applied");
+  EXPECT_EQ(both.text,
+            "7 lines were longer than 500 characters; only their first 500 are kept:|"
+            "line 1|line 2|line 3|line 4|line 5|and 2 more.|"
+            "1 wrapped clause was not joined; its lines stay as read:|"
+            "line 8, ,AT( the data ended with the clause open");
 }
 
 // Time moves only as the progress display changes, so where a pass is cancelled does not

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <nlohmann/json.hpp>
 #include <set>
 #include <string>
 #include <vector>
@@ -30,9 +31,67 @@ TEST_F(BatchConversion, WithoutOptionsCopiesByTheLineRules) {
   const RunResult run = convert(
       "A\tB\r\ntrailing   \r\n\r\n   \r\nlone\rcr\n\r\n" + longLine + "\r\nsplit\x1Ahere\r\nlast",
       {});
-  ASSERT_EQ(run.status, 0) << run.err;
+  // The line cut at 500 characters is the seventh an editor shows: the lone LF before it
+  // ends a line there.
+  EXPECT_EQ(run.status, 3) << run.err;
+  EXPECT_NE(run.err.find("\nImport.txa:7: line cut at 500 characters\n"), std::string::npos)
+      << run.err;
   EXPECT_EQ(output(), crlf({"A       B", "trailing", "", "", "lone\rcr\n", longLine.substr(0, 500),
                             "split", "here", "last"}));
+}
+
+// A line longer than a record holds keeps its first 500 characters, as the environment
+// reads it, and the run says so: the first five such lines by FILE:LINE:, a count of the
+// rest, a count in the summary and the report, and status 3.
+TEST_F(BatchConversion, LinesCutAt500CharactersAreNamed) {
+  // A file whose CRs were lost on the way is one long line to the rules.
+  std::string lineFeedsOnly;
+  for (int n = 0; n < 64; ++n) lineFeedsOnly += "xxxxxxxxxx\n";
+  const RunResult oneLine = convert(lineFeedsOnly, {"--report", "report.json"});
+  EXPECT_EQ(oneLine.status, 3);
+  EXPECT_EQ(output(), lineFeedsOnly.substr(0, 500) + "\r\n");
+  EXPECT_EQ(oneLine.err.substr(oneLine.err.find("Importing TXA File: 1 ")),
+            "Importing TXA File: 1 line read, 1 line truncated\n"
+            "Exporting TXA File: 1 line written\n"
+            "Import.txa:1: line cut at 500 characters; the file's lines seem to end in LF only\n");
+  const auto report = nlohmann::json::parse(readFile(folder / "report.json"));
+  EXPECT_EQ(report["passes"][0]["counts"]["lines_truncated"], 1);
+  EXPECT_EQ(report["all_applied"], false);
+  EXPECT_EQ(report["status"], 3);
+
+  // Blanks and tabs past column 500 lose nothing that writing the line would keep.
+  std::vector<std::string> lines{"first", std::string(500, 'e') + "  \t ",
+                                 std::string(497, 'a') + "\tb"};
+  for (int n = 0; n < 6; ++n) lines.push_back(std::string(500 + n, 'w') + "tail");
+  lines.push_back("last");
+  std::vector<std::string> kept;
+  for (const std::string& line : lines) kept.push_back(line.substr(0, 500));
+  kept[1] = std::string(500, 'e');
+  kept[2] = std::string(497, 'a');
+  const std::string warnings =
+      "Import.txa:3: line cut at 500 characters\n"
+      "Import.txa:4: line cut at 500 characters\n"
+      "Import.txa:5: line cut at 500 characters\n"
+      "Import.txa:6: line cut at 500 characters\n"
+      "Import.txa:7: line cut at 500 characters\n"
+      "Import.txa: 2 more lines cut at 500 characters\n";
+  const RunResult many = convert(crlf(lines), {"--correct-at", "--report", "report.json"});
+  EXPECT_EQ(many.status, 3);
+  EXPECT_EQ(output(), crlf(kept));
+  EXPECT_EQ(many.err.substr(many.err.find("Importing TXA File: 10 lines")),
+            "Importing TXA File: 10 lines read, 7 lines truncated\n"
+            "Correcting AT: 0 clauses joined, 0 lines removed\n"
+            "Exporting TXA File: 10 lines written\n" +
+                warnings);
+  EXPECT_EQ(nlohmann::json::parse(readFile(folder / "report.json"))["passes"][0]["counts"],
+            (nlohmann::json{{"lines_read", 10}, {"lines_truncated", 7}}));
+  EXPECT_EQ(convert(crlf(lines), {"--quiet"}).err, warnings);
+
+  // A run that cuts nothing reports as it always did.
+  const RunResult whole = convert(crlf({"short", std::string(500, 'f')}), {"--report", "r.json"});
+  EXPECT_EQ(whole.status, 0);
+  EXPECT_EQ(nlohmann::json::parse(readFile(folder / "r.json"))["passes"][0]["counts"],
+            (nlohmann::json{{"lines_read", 2}}));
 }
 
 TEST_F(BatchConversion, VersionIsTheProjectVersion) {
@@ -178,6 +237,35 @@ TEST_F(BatchConversion, SummaryAndWarningsFollowTheConversion) {
   EXPECT_EQ(convert(crlf({"X,AT(1, |", " 2)"}), {"--all", "--quiet"}).err, "");
 }
 
+// A kept group is named by the line an editor shows it on, whatever the passes before
+// joined, and whatever control-Z and lone LFs made of the records before it: a control-Z
+// inside a line starts a record but no line, a lone LF starts a line but no record.
+TEST_F(BatchConversion, KeptGroupsAreNamedByTheLineAnEditorShows) {
+  const std::string input =
+      "one\x1Atwo\r\n"          // line 1, two records
+      "lone\nfeed\nagain\r\n"   // lines 2 to 4, one record
+      "#FIELD(a, |\r\n b)\r\n"  // lines 5 and 6, joined by the first joining pass
+      "W,FONT('x', |\r\n\r\n"   // line 7: kept and put back by the second
+      "X,FONT('y', |\r\n"       // line 9, joined by the second after the lines put back,
+      "  8),AT(1, |\r\n\r\n"    // into a line that opens a clause the third keeps
+      "Z,AT(2, |\r\n";          // line 12, still open when the data ends
+  const RunResult run = convert(input, {"--correct-hash-field", "--correct-window-font",
+                                        "--correct-at", "--quiet", "--report", "report.json"});
+  EXPECT_EQ(run.status, 3);
+  EXPECT_EQ(output(), crlf({"one", "two", "lone\nfeed\nagain", "#FIELD(a,b)", "W,FONT('x', |", "",
+                            "X,FONT('y',8),AT(1, |", "", "Z,AT(2, |"}));
+  const std::string broken =
+      " clause not joined: its continuation is broken (a line neither closes it nor ends in "
+      "the continuation mark)\n";
+  EXPECT_EQ(run.err, "Import.txa:7: ,FONT('" + broken + "Import.txa:9: ,AT(" + broken +
+                         "Import.txa:12: ,AT( clause not joined: the data ended with the clause "
+                         "open\n");
+  const auto report = nlohmann::json::parse(readFile(folder / "report.json"));
+  EXPECT_EQ(report["passes"][2]["kept"][0]["line"], 7);
+  EXPECT_EQ(report["passes"][3]["kept"][0]["line"], 9);
+  EXPECT_EQ(report["passes"][3]["kept"][1]["line"], 12);
+}
+
 // A report that cannot be written is refused before anything is converted.
 TEST_F(BatchConversion, AReportThatCannotBeWrittenStopsBeforeTheConversion) {
   const RunResult run = convert(crlf({"a"}), {"--all", "--report", "missing/report.json"});
@@ -218,10 +306,34 @@ TEST_F(BatchConversion, CheckWritesNothingAndSaysWhetherTheOutputWouldChange) {
   }
 }
 
+// A check of a file against itself, however it is spelt, compares the conversion with the
+// input as read; the report's status is the exit status, and it says that nothing was
+// written.
+TEST_F(BatchConversion, AnInPlaceCheckComparesWithTheInputAsRead) {
+  for (const std::string output : {"Import.txa", "./Import.txa"}) {
+    for (const bool converted : {false, true}) {
+      const std::string input =
+          converted ? crlf({"A", "  B,AT(1,2)"}) : crlf({"A", "  B,AT(1, |", "  2)"});
+      const RunResult run = convert(
+          input, {"--all", "--check", "--quiet", "--output", output, "--report", "report.json"});
+      const int status = converted ? 0 : 4;
+      EXPECT_EQ(run.status, status) << output << run.err;
+      EXPECT_EQ(readFile(folder / "Import.txa"), input);
+      const auto report = nlohmann::json::parse(readFile(folder / "report.json"));
+      EXPECT_EQ(report["status"], status) << output;
+      EXPECT_EQ(report["output"], output);
+      EXPECT_EQ(report["written"], false);
+    }
+  }
+  ASSERT_EQ(convert(crlf({"A"}), {"--report", "report.json"}).status, 0);
+  EXPECT_FALSE(nlohmann::json::parse(readFile(folder / "report.json")).contains("written"));
+}
+
 TEST_F(BatchConversion, ClosedStandardDescriptorsNeverTakeTheFiles) {
   // The files opened first would otherwise land on the closed descriptor, and messages meant
   // for it would be written into them.
-  const std::string input = crlf({"  WINDOW('Main'),AT(0,0, |", "    100,50),#ORDINAL(3)", "plain"});
+  const std::string input =
+      crlf({"  WINDOW('Main'),AT(0,0, |", "    100,50),#ORDINAL(3)", "plain"});
   ASSERT_EQ(convert(input, {"--all"}).status, 0);
   const std::string normal = output();
   for (int descriptor : {0, 1, 2}) {

@@ -24,6 +24,7 @@ bool isEmpty(std::string_view text) {
 ReadLine readOne(std::string_view file, std::size_t& at) {
   const std::size_t start = at;
   std::string text;
+  bool cut = false;
   while (at < file.size()) {
     const char c = file[at++];
     if (c == ControlZ) break;
@@ -31,14 +32,19 @@ ReadLine readOne(std::string_view file, std::size_t& at) {
       ++at;
       break;
     }
-    if (text.size() >= Width) continue;
+    if (text.size() >= Width) {
+      cut = cut || (c != ' ' && c != '\t');
+      continue;
+    }
     if (c == '\t') {
       text.append(TabStop - text.size() % TabStop, ' ');
     } else {
       text.push_back(c);
     }
   }
-  return {pad(text), at - start};
+  const std::string_view taken = file.substr(start, at - start);
+  return {pad(text), taken.size(), cut,
+          static_cast<std::uint64_t>(std::count(taken.begin(), taken.end(), '\n'))};
 }
 
 // Joins over lines that carry the input line number they began at, counting as it goes.
@@ -205,10 +211,16 @@ void correct(Lines& lines, const Corrections& corrections) {
 
 Tally tally(std::string_view file, const Corrections& corrections) {
   Tally tally;
-  Lines lines = readRecords(file);
+  Lines lines;
+  std::vector<std::uint64_t> origins;
+  std::uint64_t lineFeeds = 0;
+  for (ReadLine& line : readLines(file)) {
+    lines.push_back(std::move(line.record));
+    origins.push_back(lineFeeds + 1);
+    lineFeeds += line.lineFeeds;
+    tally.linesTruncated += line.cut;
+  }
   tally.linesRead = lines.size();
-  std::vector<std::uint64_t> origins(lines.size());
-  for (std::size_t i = 0; i < origins.size(); ++i) origins[i] = i + 1;
   if (corrections.removeGuids) {
     tally.linesReplaced = std::count_if(lines.begin(), lines.end(), startsWithGuid);
     removeGuids(lines);

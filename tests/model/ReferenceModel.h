@@ -19,6 +19,9 @@ using Lines = std::vector<std::string>;
 struct ReadLine {
   std::string record;
   std::size_t bytes = 0;  // taken from the file by this read, terminator included
+  // A character other than a blank or a tab fell past the last column.
+  bool cut = false;
+  std::uint64_t lineFeeds = 0;  // LF bytes among those taken
 };
 
 struct Corrections {
@@ -45,7 +48,8 @@ void joinClauses(Lines& lines, std::string_view marker);
 void correct(Lines& lines, const Corrections& corrections);
 
 // What a conversion does, counted over the model's own lines: a joined line carries the
-// input line number its group began at.
+// input line number its group began at, as an editor counts lines (one more than the LFs
+// before the group's first byte).
 struct Tally {
   struct Kept {
     std::uint64_t line;
@@ -58,6 +62,7 @@ struct Tally {
     std::vector<Kept> kept;
   };
   std::uint64_t linesRead = 0;
+  std::uint64_t linesTruncated = 0;
   std::uint64_t linesWritten = 0;
   std::uint64_t linesReplaced = 0;
   std::uint64_t linesCut = 0;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the build the way `cmake --install` and the Debian package do, and runs what
 # landed: its version, and a conversion of the bundled example that must equal the built
-# program's own.
+# program's own. The package must pass lintian without errors.
 # Usage: install-and-package.sh BUILD_DIR SOURCE_DIR VERSION
 set -euo pipefail
 build=$(realpath "$1")
@@ -30,9 +30,10 @@ convert_example() {
 # The program and manual page under ROOT (a DESTDIR or an unpacked package) are whole.
 check_installed() {
   local root=$1 what=$2
-  local program="$root/usr/bin/tallowmere" page="$root/usr/share/man/man1/tallowmere.1"
+  local program="$root/usr/bin/tallowmere" page="$work/$what.1"
   [ -x "$program" ] || fail "$what: no program at usr/bin/tallowmere"
-  [ -f "$page" ] || fail "$what: no manual page at usr/share/man/man1/tallowmere.1"
+  gzip -dc "$root/usr/share/man/man1/tallowmere.1.gz" >"$page" ||
+    fail "$what: no gzipped manual page at usr/share/man/man1/tallowmere.1.gz"
   grep -q "^\.TH TALLOWMERE 1 .*\"Tallowmere $version\"" "$page" ||
     fail "$what: the manual page does not carry version $version"
   local warnings
@@ -68,9 +69,11 @@ for library in libc6 libstdc++6 libncursesw6; do
   field Depends | grep -q "$library" || fail "Depends '$(field Depends)' lacks $library"
 done
 contents=$(dpkg-deb -c "${deb[0]}")
-for path in ./usr/bin/tallowmere ./usr/share/man/man1/tallowmere.1; do
+for path in ./usr/bin/tallowmere ./usr/share/man/man1/tallowmere.1.gz \
+  ./usr/share/doc/tallowmere/copyright ./usr/share/doc/tallowmere/changelog.gz; do
   grep -q " $path\$" <<<"$contents" || fail "the package lacks $path"
 done
+findings=$(lintian "${deb[0]}" 2>/dev/null) || fail "lintian finds errors in the package: $findings"
 dpkg-deb -x "${deb[0]}" "$work/unpacked"
 check_installed "$work/unpacked" package
 echo "installed and packaged tallowmere $version"

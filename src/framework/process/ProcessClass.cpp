@@ -46,7 +46,7 @@ void ProcessClass::Reset() {
 Level ProcessClass::Next(std::uint8_t processRecords) {
   const Level rval = ViewManager::Next();
   if (rval == Level::Benign && processRecords) {
-    if (FileSize != 0) BytesRead += static_cast<std::int64_t>(View->lastReadBytes());
+    if (FileSize != 0) BytesRead += static_cast<std::int64_t>(View->lastRead().bytes);
     ++RecordsProcessed;
     if (Percentile) UpdatePercentile();
   }

@@ -1,5 +1,6 @@
 #include "platform/common/DialogKeys.h"
 
+#include "platform/common/EnterKey.h"
 #include "platform/common/FocusOrder.h"
 #include "platform/common/UserInput.h"
 #include "runtime/ui/KeyCodes.h"
@@ -23,8 +24,8 @@ std::optional<Input> pressFocused(const runtime::Window& window, int key) {
   return press(focused->number(), key);
 }
 
-std::optional<Input> pressDefault(const runtime::Window& window, int key) {
-  const int button = defaultButton(window);
+std::optional<Input> pressForEnter(const runtime::Window& window, int key) {
+  const int button = enterButton(window);
   if (button == 0) return std::nullopt;
   return press(button, key);
 }
@@ -44,7 +45,7 @@ std::optional<Input> inputForKey(const runtime::Window& window, int key) {
     case runtime::Key::Space:
       return pressFocused(window, key);
     case runtime::Key::Enter:
-      return pressDefault(window, key);
+      return pressForEnter(window, key);
     case runtime::Key::Esc:
     case runtime::Key::CtrlC:
       return closeWindow(key);

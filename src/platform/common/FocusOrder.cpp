@@ -6,14 +6,6 @@
 
 namespace tallowmere::platform {
 
-namespace {
-
-bool isButton(const runtime::Control& control) {
-  return takesFocus(control) && control.kind() == runtime::ControlKind::Button;
-}
-
-}  // namespace
-
 bool takesFocus(const runtime::Control& control) {
   return control.canTakeInput() && (control.kind() == runtime::ControlKind::CheckBox ||
                                     control.kind() == runtime::ControlKind::Button);
@@ -34,18 +26,6 @@ int nextFocus(const runtime::Window& window, int step) {
     if (takesFocus(controls[index])) return controls[index].number();
   }
   return 0;
-}
-
-int defaultButton(const runtime::Window& window) {
-  const runtime::Control* focused = window.control(window.focus());
-  if (focused && takesFocus(*focused)) return isButton(*focused) ? focused->number() : 0;
-  return firstButton(window);
-}
-
-int firstButton(const runtime::Window& window) {
-  const auto& controls = window.controls();
-  auto first = std::find_if(controls.begin(), controls.end(), isButton);
-  return first == controls.end() ? 0 : first->number();
 }
 
 }  // namespace tallowmere::platform

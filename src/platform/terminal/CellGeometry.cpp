@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "platform/common/WindowStack.h"
+
 namespace tallowmere::platform {
 
 namespace {
@@ -45,8 +47,8 @@ CellSize outerSize(CellSize client) {
 }
 
 CellPoint centredOver(const CellRect& area, CellSize size) {
-  return {area.origin.column + (area.size.columns - size.columns) / 2,
-          area.origin.row + (area.size.rows - size.rows) / 2};
+  return {centredStart(area.origin.column, area.size.columns, size.columns),
+          centredStart(area.origin.row, area.size.rows, size.rows)};
 }
 
 CellPoint clampedOnto(CellPoint origin, CellSize size, CellSize screen) {

@@ -113,12 +113,13 @@ CellSize TerminalFrontEnd::screen() const {
 }
 
 CellSize TerminalFrontEnd::mainWindowSize() const {
-  return windows_.empty() ? CellSize{} : outerSizeOf(*windows_.front());
+  return windows_.empty() ? CellSize{} : outerSizeOf(*windows_.bottom().window);
 }
 
 CellRect TerminalFrontEnd::topArea() const {
-  if (windows_.empty()) return {{}, screen()};
-  return WindowFrame::of(*windows_.back(), screen()).outer;
+  return windows_.areaToCentreOn(CellRect{{}, screen()}, [&](const auto& below) {
+    return WindowFrame::of(*below.window, screen()).outer;
+  });
 }
 
 CellRect TerminalFrontEnd::areaUnder(const Overlay& overlay) const {
@@ -133,7 +134,7 @@ void TerminalFrontEnd::openWindow(runtime::Window& window) {
     const CellPoint origin = clampedOnto(centredOver(topArea(), size), size, screen());
     window.moveTo(dialogUnitsFor(origin));
   }
-  windows_.push_back(&window);
+  windows_.push(window);
 }
 
 void TerminalFrontEnd::drawWindow(const runtime::Window&) {
@@ -141,8 +142,8 @@ void TerminalFrontEnd::drawWindow(const runtime::Window&) {
 }
 
 void TerminalFrontEnd::closeWindow(const runtime::Window& window) {
-  const bool active = !windows_.empty() && windows_.back() == &window;
-  std::erase(windows_, &window);
+  const bool active = windows_.isTop(window);
+  windows_.remove(window);
   if (active) dropTypedAhead();
   // The window below may not have changed, so nothing else would wipe this one away.
   if (running()) redraw();
@@ -150,9 +151,10 @@ void TerminalFrontEnd::closeWindow(const runtime::Window& window) {
 
 void TerminalFrontEnd::paintWindows(ScreenPainter& painter, bool topActive) const {
   const CellSize size = painter.screen();
-  for (const runtime::Window* window : windows_) {
-    const bool active = topActive && window == windows_.back();
-    paintWindow(painter, *window, WindowFrame::of(*window, size), active, session_->glyphs());
+  for (const auto& open : windows_) {
+    const runtime::Window& window = *open.window;
+    const bool active = topActive && windows_.isTop(window);
+    paintWindow(painter, window, WindowFrame::of(window, size), active, session_->glyphs());
   }
 }
 

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/common/WindowStack.h"
 #include "platform/terminal/CursesByteSource.h"
 #include "platform/terminal/FileDialog.h"
 #include "platform/terminal/TerminalSession.h"
@@ -79,8 +80,8 @@ class TerminalFrontEnd final : public runtime::FrontEnd {
   bool running() const { return !session_->ended(); }
 
   std::unique_ptr<TerminalSession> session_;
-  std::vector<const runtime::Window*> windows_;  // bottom (the main window) to top
-  std::vector<const Overlay*> overlays_;         // over the windows, bottom to top
+  WindowStack<> windows_;
+  std::vector<const Overlay*> overlays_;  // over the windows, bottom to top
   CursesByteSource keys_;
   WindowInput input_;
   std::optional<int> typedAhead_;  // read by inputPending, not yet taken

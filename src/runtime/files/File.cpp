@@ -54,7 +54,7 @@ int File::next() {
   return guarded(FileOperation::Next, [&] { return driver_->next(record_); });
 }
 
-std::size_t File::lastReadBytes() const { return driver_->lastReadBytes(); }
+const RecordRead& File::lastRead() const { return driver_->lastRead(); }
 
 int File::put() {
   return guarded(FileOperation::Put, [&] { return driver_->put(record_); });

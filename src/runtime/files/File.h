@@ -45,7 +45,7 @@ class File {
   int flush();
   int setStart();
   int next();  // reads into the record buffer
-  std::size_t lastReadBytes() const;
+  const RecordRead& lastRead() const;
   int put();     // rewrites the current record from the record buffer
   int remove();  // deletes the current record
   int insertAtScan(const LineText& record);

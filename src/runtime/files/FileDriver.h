@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "runtime/files/ErrorState.h"
+#include "runtime/files/RecordRead.h"
 #include "runtime/text/FixedText.h"
 
 namespace tallowmere::runtime {
@@ -46,8 +47,8 @@ class FileDriver {
   virtual int setStart() = 0;
   // Reads the next record into record; 33 at the end (record keeps its content).
   virtual int next(LineText& record) = 0;
-  // Bytes the last successful next() took from the file.
-  std::size_t lastReadBytes() const { return lastReadBytes_; }
+  // What the last successful next() took from the file.
+  const RecordRead& lastRead() const { return lastRead_; }
   virtual int put(const LineText& record) = 0;
   virtual int remove() = 0;
   // Puts a record back at the scan position: directly before the current record, or where
@@ -71,9 +72,9 @@ class FileDriver {
     return ErrorCode::NoError;
   }
 
-  // Kept by the drivers: whether the open allows writing, and what lastReadBytes() says.
+  // Kept by the drivers: whether the open allows writing, and what lastRead() says.
   bool writable_ = false;
-  std::size_t lastReadBytes_ = 0;
+  RecordRead lastRead_;
 };
 
 }  // namespace tallowmere::runtime

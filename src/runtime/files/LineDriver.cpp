@@ -43,7 +43,7 @@ int LineDriver::open(const std::string& path, unsigned char mode) {
   file_ = std::move(file);
   writable_ = access != FileAccess::Read;
   appendedSinceOpen_ = false;
-  lastReadBytes_ = 0;
+  lastRead_ = {};
   reader_.attach(*file_);
   writer_.attach(*file_, size);
   // A halt ends the process without closing files; the lines added so far must still land.
@@ -113,10 +113,7 @@ int LineDriver::next(LineText& record) {
   if (writer_.hasPending()) {
     if (const int error = writer_.flush(); error != ErrorCode::NoError) return error;
   }
-  std::size_t taken = 0;
-  const int error = reader_.read(record, taken);
-  if (error == ErrorCode::NoError) lastReadBytes_ = taken;
-  return error;
+  return reader_.read(record, lastRead_);
 }
 
 int LineDriver::put(const LineText&) {

@@ -12,9 +12,13 @@ namespace {
 
 constexpr std::size_t TabWidth = 8;
 
-// Puts one ordinary character at column; whatever lies beyond the last column is dropped.
-std::size_t place(char* line, std::size_t column, char c) {
-  if (column >= LineWidth) return column;
+// Puts one ordinary character at column; whatever lies beyond the last column is dropped,
+// and dropping anything but a blank or a tab cuts the line.
+std::size_t place(char* line, std::size_t column, char c, bool& cut) {
+  if (column >= LineWidth) {
+    cut = cut || (c != Blank && c != '\t');
+    return column;
+  }
   if (c != '\t') {
     line[column] = c;
     return column + 1;
@@ -24,11 +28,11 @@ std::size_t place(char* line, std::size_t column, char c) {
   return column + blanks;
 }
 
-// The bytes the line rules treat specially; all lie below the blank, so one comparison
-// clears almost every byte of a text.
+// The bytes the line rules treat specially, and the LF, which is counted; all lie below the
+// blank, so one comparison clears almost every byte of a text.
 bool needsCare(char c) {
   return static_cast<unsigned char>(c) < static_cast<unsigned char>(Blank) &&
-         (c == '\r' || c == '\t' || c == LineReader::ControlZ);
+         (c == '\r' || c == '\n' || c == '\t' || c == LineReader::ControlZ);
 }
 
 // Whether any of the eight bytes in word lies below the blank: the test of "has less"
@@ -55,6 +59,20 @@ const char* copyPlainRun(const char* cursor, const char* end, char* line, std::s
   for (; cursor != limit && !needsCare(*cursor); ++cursor, ++out) *out = *cursor;
   column += static_cast<std::size_t>(cursor - start);
   return cursor;
+}
+
+// Passes over the rest of a line beyond its last column, as far as the buffered bytes go
+// or up to the first byte that may end the line (a CR or a control-Z), counting its LFs and
+// noting whether it held more than blanks and tabs. Searched for, not walked byte by byte:
+// the rest may be most of a file whose line ends are LFs only.
+const char* skipRest(const char* cursor, const char* end, RecordRead& read) {
+  const char* stop = static_cast<const char*>(std::memchr(cursor, '\r', end - cursor));
+  if (stop == nullptr) stop = end;
+  if (const void* controlZ = std::memchr(cursor, LineReader::ControlZ, stop - cursor))
+    stop = static_cast<const char*>(controlZ);
+  read.loneLineFeeds += static_cast<std::uint64_t>(std::count(cursor, stop, '\n'));
+  read.cut = read.cut || std::any_of(cursor, stop, [](char c) { return c != Blank && c != '\t'; });
+  return stop;
 }
 
 }  // namespace
@@ -86,7 +104,7 @@ bool LineReader::window(std::int64_t offset, const char*& cursor, const char*& e
   return true;
 }
 
-int LineReader::read(LineText& record, std::size_t& taken) {
+int LineReader::read(LineText& record, RecordRead& taken) {
   int error = ErrorCode::NoError;
   const char* cursor = nullptr;
   const char* end = nullptr;
@@ -97,34 +115,38 @@ int LineReader::read(LineText& record, std::size_t& taken) {
 
   char line[LineWidth];
   std::size_t column = 0;
+  RecordRead read;
   for (;;) {
     if (cursor == end && !window(offsetOf(cursor), cursor, end, error)) {
       if (error != 0) return error;
       break;
     }
-    if (column < LineWidth) {
-      cursor = copyPlainRun(cursor, end, line, column);
-      if (cursor == end) continue;
-    }
+    cursor =
+        column < LineWidth ? copyPlainRun(cursor, end, line, column) : skipRest(cursor, end, read);
+    if (cursor == end) continue;
     const char c = *cursor++;
     if (c == ControlZ) break;
     if (c == '\r') {
       if (cursor == end && !window(offsetOf(cursor), cursor, end, error)) {
         if (error != 0) return error;
         // A CR as the file's last byte is an ordinary character.
-        column = place(line, column, c);
+        column = place(line, column, c, read.cut);
         break;
       }
       if (*cursor == '\n') {
         ++cursor;
+        read.endsInCrLf = true;
         break;
       }
+    } else if (c == '\n') {
+      ++read.loneLineFeeds;
     }
-    column = place(line, column, c);
+    column = place(line, column, c, read.cut);
   }
 
   const std::int64_t stop = offsetOf(cursor);
-  taken = static_cast<std::size_t>(stop - position_);
+  read.bytes = static_cast<std::size_t>(stop - position_);
+  taken = read;
   position_ = stop;
   record.assign({line, column});
   return ErrorCode::NoError;

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "runtime/files/FileSystem.h"
+#include "runtime/files/RecordRead.h"
 #include "runtime/text/FixedText.h"
 
 namespace tallowmere::runtime {
@@ -23,9 +24,10 @@ class LineReader {
   // The file changed under the buffer (an append or a truncation).
   void forget() { bufferLength_ = 0; }
 
-  // Reads the next line into record and the bytes it took from the file into taken. 33 at
-  // the end of the data, or the file's error; on failure record and position are untouched.
-  int read(LineText& record, std::size_t& taken);
+  // Reads the next line into record and what it took from the file into taken. 33 at the
+  // end of the data, or the file's error; on failure record, taken and position are
+  // untouched.
+  int read(LineText& record, RecordRead& taken);
 
  private:
   // Points [cursor, end) at the buffered bytes from offset on, reading a block when offset

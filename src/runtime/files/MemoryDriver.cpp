@@ -31,7 +31,7 @@ int MemoryDriver::close() {
 void MemoryDriver::resetScan() {
   current_ = LineTable::None;
   previous_ = LineTable::None;
-  lastReadBytes_ = 0;
+  lastRead_ = {};
 }
 
 int MemoryDriver::current() const {
@@ -80,7 +80,7 @@ int MemoryDriver::next(LineText& record) {
   current_ = line;
   const std::string_view text = table_.text(line);
   record.assign(text);
-  lastReadBytes_ = text.size();
+  lastRead_.bytes = text.size();
   return ErrorCode::NoError;
 }
 

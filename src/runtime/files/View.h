@@ -39,7 +39,7 @@ class View {
   int next() { return file_.next(); }
   int put() { return file_.put(); }
   int remove() { return file_.remove(); }
-  std::size_t lastReadBytes() const { return file_.lastReadBytes(); }
+  const RecordRead& lastRead() const { return file_.lastRead(); }
 
   std::size_t prefetchSize() const { return prefetch_; }
   void setPrefetchSize(std::size_t records) { prefetch_ = records; }

@@ -88,11 +88,31 @@ TEST_F(LineDriverTest, AnyOtherByteIsCopiedAsItIs) {
   EXPECT_EQ(readAll("   leading\r\n"), (Lines{"   leading"}));
 }
 
-TEST_F(LineDriverTest, ReadsReportTheBytesTheyTookFromTheFile) {
-  const std::string bytes = "one\r\n" + std::string(600, 'x') + "\r\n\tt\r\nshort";
-  std::size_t taken = 0;
-  readAll(bytes, &taken);
-  EXPECT_EQ(taken, bytes.size());
+// Besides its record each read tells the bytes it took, the LFs among them that end no
+// line here (lone) and whether one ended it (CR LF), and whether it dropped a character
+// past column 500 that writing the line would have kept.
+TEST_F(LineDriverTest, EachReadSaysWhatItTookAndWhetherItCutTheLine) {
+  using Reads = std::vector<RecordRead>;
+  std::string lineFeedsOnly;
+  for (int n = 0; n < 64; ++n) lineFeedsOnly += "xxxxxxxxxx\n";
+  const std::string full(500, 'f');
+  const std::pair<std::string, Reads> cases[] = {
+      {"one\r\n" + std::string(600, 'x') + "\r\n\tt\r\nshort",
+       {{5, 0, true, false}, {602, 0, true, true}, {4, 0, true, false}, {5, 0, false, false}}},
+      {"a\nb\n\r\nx\x1Ay\n", {{6, 2, true, false}, {2, 0, false, false}, {2, 1, false, false}}},
+      {lineFeedsOnly, {{704, 64, false, true}}},
+      {full + "  \t \r\n" + full + "\n\r\n" + full + "\r",
+       {{506, 0, true, false}, {503, 1, true, true}, {501, 0, false, true}}},
+      {std::string(497, 'a') + "\t\r\n" + std::string(497, 'a') + "\tb\r\n",
+       {{500, 0, true, false}, {501, 0, true, true}}},
+      // A control-Z in the rest of a long line ends it; what follows is the next line.
+      {std::string(550, 'c') + "\x1Arest\r\n", {{551, 0, false, true}, {6, 0, true, false}}},
+  };
+  for (const auto& [bytes, expected] : cases) {
+    Reads reads;
+    readAll(bytes, &reads);
+    EXPECT_EQ(reads, expected) << bytes;
+  }
 }
 
 TEST_F(LineDriverTest, AReadAtTheEndFailsAndKeepsTheRecord) {
@@ -296,7 +316,8 @@ TEST_F(LineDriverTest, AHundredMegabyteLineIsReadInBoundedMemory) {
   ASSERT_EQ(file.open(OpenMode::ReadOnly), 0);
   ASSERT_EQ(file.next(), 0);
   EXPECT_EQ(file.record().view(), std::string(500, 'g'));
-  EXPECT_EQ(file.lastReadBytes(), static_cast<std::size_t>(Size));
+  EXPECT_EQ(file.lastRead().bytes, static_cast<std::size_t>(Size));
+  EXPECT_TRUE(file.lastRead().cut);
   EXPECT_EQ(file.next(), ErrorCode::RecordNotAvailable);
   file.close();
   EXPECT_LT(testing::peakResidentKilobytes() - before, 32 * 1024);

@@ -21,20 +21,19 @@ class LineFileTest : public ::testing::Test {
     return File("Lines", (folder / name).string(), std::make_unique<LineDriver>());
   }
 
-  // Every record a file of bytes yields, without trailing blanks, and the bytes the reads
-  // took.
-  std::vector<std::string> readAll(const std::string& bytes, std::size_t* taken = nullptr) {
+  // Every record a file of bytes yields, without trailing blanks, and what each read said
+  // it took.
+  std::vector<std::string> readAll(const std::string& bytes,
+                                   std::vector<RecordRead>* reads = nullptr) {
     tallowmere::testing::writeFile(folder / "lines.txt", bytes);
     File file = textFile();
     EXPECT_EQ(file.open(OpenMode::ReadOnly), 0);
     std::vector<std::string> lines;
-    std::size_t total = 0;
     while (file.next() == 0) {
       lines.emplace_back(file.record().clipped());
-      total += file.lastReadBytes();
+      if (reads) reads->push_back(file.lastRead());
     }
     EXPECT_EQ(lastError().code, ErrorCode::RecordNotAvailable);
-    if (taken) *taken = total;
     return lines;
   }
 

@@ -14,19 +14,25 @@ using Lines = std::vector<std::string>;
 
 // The line rules the plainest way, one byte at a time, to check the reader's block-wise
 // copying against: CR LF ends a line, tabs go to 8-column stops, 500 columns are kept,
-// control-Z ends a line and, at the start of one, the data.
-Lines byTheRules(const std::string& bytes) {
+// control-Z ends a line and, at the start of one, the data. Each read's account goes into
+// reads.
+Lines byTheRules(const std::string& bytes, std::vector<RecordRead>& reads) {
   Lines lines;
   std::size_t at = 0;
   while (at < bytes.size() && bytes[at] != LineReader::ControlZ) {
     std::string line;
+    RecordRead read;
+    const std::size_t start = at;
     while (at < bytes.size()) {
       const char c = bytes[at++];
       if (c == LineReader::ControlZ) break;
       if (c == '\r' && at < bytes.size() && bytes[at] == '\n') {
         ++at;
+        read.endsInCrLf = true;
         break;
       }
+      if (c == '\n') ++read.loneLineFeeds;
+      if (line.size() >= LineWidth && c != ' ' && c != '\t') read.cut = true;
       const std::size_t blanks = c == '\t' ? 8 - line.size() % 8 : 0;
       if (c == '\t') {
         line.append(std::min(blanks, LineWidth - std::min(line.size(), LineWidth)), ' ');
@@ -34,6 +40,8 @@ Lines byTheRules(const std::string& bytes) {
         line += c;
       }
     }
+    read.bytes = at - start;
+    reads.push_back(read);
     lines.emplace_back(clip(line));
   }
   return lines;
@@ -42,20 +50,25 @@ Lines byTheRules(const std::string& bytes) {
 class LineReaderBlockTest : public LineFileTest {};
 
 // Every kind of byte the rules care about, and runs of plain text long and short, is made
-// to fall on the edge of the reader's block in turn.
+// to fall on the edge of the reader's block in turn, within a line and within the rest of
+// a line past its last column.
 TEST_F(LineReaderBlockTest, LinesAcrossABlockEdgeReadAsByteByByte) {
   const std::string tail = "plain text of some length\r\nab\tc\rd\ne\r\n" + std::string(600, 'w') +
                            "\tover\r\nx\x1Ay\r\n\t\t\tz   \r\n" + std::string(497, 'p') +
                            "\tq\r\n12345678901234567\r\nend";
-  for (std::size_t before = 0; before < 40; ++before) {
-    std::string bytes;
-    const std::size_t lead = LineReader::BlockSize - before;
-    while (bytes.size() + 70 < lead) bytes += std::string(60, 'f') + "\r\n";
-    bytes += std::string(lead - bytes.size(), 'g');
-    bytes += tail;
-    std::size_t taken = 0;
-    ASSERT_EQ(readAll(bytes, &taken), byTheRules(bytes)) << before;
-    EXPECT_EQ(taken, bytes.size()) << before;
+  // The line of g's before the tail is short, or long enough to be cut before the edge.
+  for (const std::size_t run : {70, 600}) {
+    for (std::size_t before = 0; before < 40; ++before) {
+      std::string bytes;
+      const std::size_t lead = LineReader::BlockSize - before;
+      while (bytes.size() + run < lead) bytes += std::string(60, 'f') + "\r\n";
+      bytes += std::string(lead - bytes.size(), 'g');
+      bytes += tail;
+      std::vector<RecordRead> reads;
+      std::vector<RecordRead> expected;
+      ASSERT_EQ(readAll(bytes, &reads), byTheRules(bytes, expected)) << run << " " << before;
+      EXPECT_EQ(reads, expected) << run << " " << before;
+    }
   }
 }
 
@@ -68,9 +81,10 @@ TEST_F(LineReaderBlockTest, ControlCharactersAmongPlainTextAreAllSeen) {
     }
   }
   bytes += std::string(30, '\xFF') + "\x1A" + std::string(9, '\x80') + "\r\n";
-  std::size_t taken = 0;
-  EXPECT_EQ(readAll(bytes, &taken), byTheRules(bytes));
-  EXPECT_EQ(taken, bytes.size());
+  std::vector<RecordRead> reads;
+  std::vector<RecordRead> expected;
+  EXPECT_EQ(readAll(bytes, &reads), byTheRules(bytes, expected));
+  EXPECT_EQ(reads, expected);
 }
 
 }  // namespace

@@ -19,7 +19,8 @@ BOOL CALLBACK considerWindow(HWND window, LPARAM data) {
   auto* search = reinterpret_cast<Search*>(data);
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
-  if (owner != search->process || !IsWindowVisible(window) || !(*search->test)(window)) {
+  if ((search->process && owner != search->process) || !IsWindowVisible(window) ||
+      !(*search->test)(window)) {
     return TRUE;
   }
   search->found = window;

@@ -51,8 +51,8 @@ std::string className(HWND window);
 // A top-level window's caption, as the task bar shows it without asking the window.
 std::string caption(HWND window);
 
-// Waits for a visible top-level window of the process that satisfies the test; null when
-// none came within the time.
+// Waits for a visible top-level window of the process (of any process: 0) that satisfies the
+// test; null when none came within the time.
 HWND waitForWindow(DWORD process, const std::function<bool(HWND)>& test,
                    std::chrono::milliseconds within);
 HWND waitForCaption(DWORD process, const std::string& caption, std::chrono::milliseconds within);

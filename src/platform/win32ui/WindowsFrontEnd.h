@@ -1,11 +1,11 @@
 #pragma once
 
-#include <map>
 #include <memory>
 #include <optional>
-#include <vector>
 
-#include "platform/win32/NativeWindow.h"
+#include "platform/common/WindowStack.h"
+#include "platform/win32ui/LastUserKey.h"
+#include "platform/win32ui/NativeWindow.h"
 #include "runtime/ui/FrontEnd.h"
 
 namespace tallowmere::platform {
@@ -34,10 +34,9 @@ class WindowsFrontEnd final : public runtime::FrontEnd {
   int showMessageBox(const runtime::MessageBoxRequest& request) override;
 
  private:
-  struct Open {
-    const runtime::Window* window;
+  struct Shown {
     std::unique_ptr<NativeWindow> native;
-    bool disabledOwner;
+    bool disabledOwner = false;
   };
   NativeWindow* find(const runtime::Window& window);
   // Whether the top-level window is one of the program's own.
@@ -46,7 +45,9 @@ class WindowsFrontEnd final : public runtime::FrontEnd {
   void setBusy(bool busy);
 
   runtime::SteadyClock clock_;
-  std::vector<Open> open_;
+  // Noted by the message loop, read by every window; declared first, it outlives them.
+  LastUserKey lastKey_;
+  WindowStack<Shown> windows_;
 };
 
 }  // namespace tallowmere::platform

@@ -1,49 +1,56 @@
-#include "platform/win32/WindowsFrontEnd.h"
+#include "platform/win32ui/WindowsFrontEnd.h"
 
 #include <windows.h>
 
 #include <algorithm>
 
-#include "platform/win32/WindowsMessageBox.h"
+#include "platform/win32ui/Monitors.h"
+#include "platform/win32ui/WindowsMessageBox.h"
 
 namespace tallowmere::platform {
+
+namespace {
+
+RECT frameOf(HWND window) {
+  RECT frame{};
+  GetWindowRect(window, &frame);
+  return frame;
+}
+
+}  // namespace
 
 WindowsFrontEnd::~WindowsFrontEnd() {
   shutdown();
 }
 
 NativeWindow* WindowsFrontEnd::find(const runtime::Window& window) {
-  for (Open& open : open_) {
-    if (open.window == &window) return open.native.get();
-  }
-  return nullptr;
+  Shown* shown = windows_.find(window);
+  return shown ? shown->native.get() : nullptr;
 }
 
 void WindowsFrontEnd::openWindow(runtime::Window& window) {
-  HWND owner = open_.empty() ? nullptr : open_.back().native->handle();
-  auto native = std::make_unique<NativeWindow>(window, owner);
+  HWND owner = windows_.empty() ? nullptr : windows_.top().kept.native->handle();
+  auto native = std::make_unique<NativeWindow>(window, owner, lastKey_);
+  const RECT below = windows_.areaToCentreOn(
+      primaryWorkArea(), [](const auto& open) { return frameOf(open.kept.native->handle()); });
   const runtime::Point at =
-      native->place(window.hasPosition() ? std::optional(window.position()) : std::nullopt);
+      native->place(window.hasPosition() ? std::optional(window.position()) : std::nullopt, below);
   if (!window.hasPosition() || window.position() != at) window.moveTo(at);
   const bool disableOwner = owner && IsWindowEnabled(owner);
   if (disableOwner) EnableWindow(owner, FALSE);
   native->show();
-  open_.push_back({&window, std::move(native), disableOwner});
+  windows_.push(window, {std::move(native), disableOwner});
 }
 
 void WindowsFrontEnd::drawWindow(const runtime::Window& window) {
   if (NativeWindow* native = find(window)) native->draw(window);
 }
 
+// The owner is enabled first, so that Windows gives it the activation back when the window goes.
 void WindowsFrontEnd::closeWindow(const runtime::Window& window) {
-  const auto found = std::find_if(open_.begin(), open_.end(),
-                                  [&](const Open& open) { return open.window == &window; });
-  if (found == open_.end()) return;
-  // The owner is enabled first, so that Windows gives it the activation back.
-  if (found->disabledOwner) {
-    if (HWND owner = GetWindow(found->native->handle(), GW_OWNER)) EnableWindow(owner, TRUE);
-  }
-  open_.erase(found);
+  const std::optional<Shown> closing = windows_.remove(window);
+  if (!closing || !closing->disabledOwner) return;
+  if (HWND owner = GetWindow(closing->native->handle(), GW_OWNER)) EnableWindow(owner, TRUE);
 }
 
 std::optional<runtime::Input> WindowsFrontEnd::waitForInput(
@@ -78,14 +85,14 @@ bool WindowsFrontEnd::inputPending(runtime::Window& active) {
 }
 
 bool WindowsFrontEnd::isOurs(HWND root) const {
-  return root && std::any_of(open_.begin(), open_.end(),
-                             [&](const Open& open) { return open.native->handle() == root; });
+  return root && std::any_of(windows_.begin(), windows_.end(),
+                             [&](const auto& open) { return open.kept.native->handle() == root; });
 }
 
 void WindowsFrontEnd::pumpMessages() {
   MSG message{};
   while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-    NativeWindow::noteUserMessage(message);
+    lastKey_.note(message);
     HWND root = message.hwnd ? GetAncestor(message.hwnd, GA_ROOT) : nullptr;
     if (isOurs(root) && IsDialogMessageW(root, &message)) continue;
     TranslateMessage(&message);
@@ -98,7 +105,7 @@ void WindowsFrontEnd::pumpMessages() {
 // is at work, and the mouse stays where the user has it.
 void WindowsFrontEnd::setBusy(bool busy) {
   bool changed = false;
-  for (Open& open : open_) changed |= open.native->setBusy(busy);
+  for (const auto& open : windows_) changed |= open.kept.native->setBusy(busy);
   POINT at{};
   if (!changed || !GetCursorPos(&at)) return;
   HWND under = WindowFromPoint(at);
@@ -113,13 +120,13 @@ void WindowsFrontEnd::beep() {
 }
 
 void WindowsFrontEnd::shutdown() {
-  while (!open_.empty()) closeWindow(*open_.back().window);
+  while (!windows_.empty()) closeWindow(*windows_.top().window);
 }
 
 int WindowsFrontEnd::showMessageBox(const runtime::MessageBoxRequest& request) {
   HWND owner = nullptr;
-  for (const Open& open : open_) {
-    if (IsWindowEnabled(open.native->handle())) owner = open.native->handle();
+  for (const auto& open : windows_) {
+    if (IsWindowEnabled(open.kept.native->handle())) owner = open.kept.native->handle();
   }
   return showWindowsMessageBox(owner, request);
 }

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "platform/win32/WindowsMessageBox.h"
+#include "platform/win32ui/WindowsMessageBox.h"
 
 namespace tallowmere::platform {
 namespace {

@@ -1,4 +1,4 @@
-#include "platform/win32/Monitors.h"
+#include "platform/win32ui/Monitors.h"
 
 #include <shellscalingapi.h>
 
@@ -76,6 +76,12 @@ int systemMetric(int index, UINT dpi) {
       systemFunction<int WINAPI(int, UINT)>(user32(), "GetSystemMetricsForDpi");
   if (forDpi) return forDpi(index, dpi);
   return MulDiv(GetSystemMetrics(index), static_cast<int>(dpi), static_cast<int>(systemDpi()));
+}
+
+RECT primaryWorkArea() {
+  RECT area{};
+  SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+  return area;
 }
 
 POINT keptOnWorkArea(const RECT& frame) {

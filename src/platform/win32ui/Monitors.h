@@ -14,6 +14,9 @@ UINT dpiOfWindow(HWND window);
 void adjustFrame(RECT& client, DWORD style, DWORD extendedStyle, UINT dpi);
 int systemMetric(int index, UINT dpi);
 
+// The work area of the primary monitor, where a window with nothing below it is centred.
+RECT primaryWorkArea();
+
 // The top-left corner at which a window's frame lies on the work area of the monitor nearest
 // to it; a window larger than the work area keeps its top-left corner there.
 POINT keptOnWorkArea(const RECT& frame);

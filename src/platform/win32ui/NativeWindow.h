@@ -2,13 +2,13 @@
 
 #include <windows.h>
 
-#include <deque>
-#include <map>
 #include <optional>
-#include <string>
 #include <utility>
 
-#include "platform/win32/DialogFont.h"
+#include "platform/win32ui/DialogFont.h"
+#include "platform/win32ui/InputQueue.h"
+#include "platform/win32ui/LastUserKey.h"
+#include "platform/win32ui/NativeControls.h"
 #include "runtime/ui/FrontEnd.h"
 #include "runtime/ui/Window.h"
 
@@ -18,19 +18,20 @@ namespace tallowmere::platform {
 // child control for each control of its description, placed in the description's dialog
 // units with the window's font at its monitor's scale; moved onto a monitor of another scale,
 // it takes that scale's font, and its controls their places with it. What the user does to
-// it is kept as runtime inputs until the engine takes them.
+// it is kept as runtime inputs until the engine takes them, with the key that did it as the
+// front end's message loop saw it (lastKey, which must outlive the window).
 class NativeWindow {
  public:
-  NativeWindow(const runtime::Window& window, HWND owner);
+  NativeWindow(const runtime::Window& window, HWND owner, const LastUserKey& lastKey);
   ~NativeWindow();
   NativeWindow(const NativeWindow&) = delete;
   NativeWindow& operator=(const NativeWindow&) = delete;
 
   HWND handle() const { return handle_; }
-  // Places the window at a position in dialog units; none: centred on its owner, or on the
-  // screen; in either case on its monitor's work area. Returns the position it took, in
-  // dialog units.
-  runtime::Point place(std::optional<runtime::Point> position);
+  // Places the window at a position in dialog units; none: centred over the area below it
+  // (in screen pixels); in either case on its monitor's work area. Returns the position it
+  // took, in dialog units.
+  runtime::Point place(std::optional<runtime::Point> position, const RECT& below);
   void show();
   // Shows the window's caption, texts, states and focus as they are now.
   void draw(const runtime::Window& window);
@@ -40,40 +41,37 @@ class NativeWindow {
   // Whether the window was shown otherwise before.
   bool setBusy(bool busy) { return std::exchange(busy_, busy) != busy; }
 
-  // The runtime key code of a keyboard or mouse message, remembered for the input it causes.
-  static void noteUserMessage(const MSG& message);
-
  private:
+  // The window and its procedure (NativeWindow.cpp).
+  static void registerClass();
   static LRESULT CALLBACK procedure(HWND handle, UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT onMessage(UINT message, WPARAM wParam, LPARAM lParam);
   void command(int id, int code);
-  void createControls(const runtime::Window& window);
-  HWND createControl(const runtime::Control& control, bool isDefault, bool centred);
-  RECT placeOf(const runtime::Control& control) const;
-  void layOutControls();
+
+  // Its scale and place on the monitors (NativeWindowPlacement.cpp).
   SIZE frameSize(const DialogFont& font, UINT dpi) const;
   void fitFrame();
   void rescale(UINT dpi);
-  POINT designedPlace(std::optional<runtime::Point> position) const;
+  POINT designedPlace(std::optional<runtime::Point> position, const RECT& below) const;
   void moveFrame(POINT to);
   bool keepOnWorkArea();
   runtime::Point framePlace() const;
+  void moveTo(runtime::Point position);
   void moveOntoScale(UINT dpi, const RECT& suggested);
   void notePlace();
-  void showCheck(int number, bool checked);
-  void moveTo(runtime::Point position);
-  void focusControl(int number);
+
+  // Its focus (NativeWindowFocus.cpp).
   void showFocus(int number);
   void restoreFocus();
+  void focusControl(int number);
 
   const runtime::Window& window_;
+  const LastUserKey& lastKey_;
   HWND handle_ = nullptr;
-  HWND owner_;
   UINT dpi_;
   DialogFont font_;
-  std::map<int, HWND> controls_;
-  std::map<int, std::string> shownTexts_;
-  std::deque<runtime::Input> inputs_;
+  NativeControls controls_;
+  InputQueue inputs_;
   // Where the window was put last, by the program or the user, in dialog units.
   std::optional<runtime::Point> placed_;
   bool placing_ = false;

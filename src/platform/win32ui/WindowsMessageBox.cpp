@@ -1,4 +1,4 @@
-#include "platform/win32/WindowsMessageBox.h"
+#include "platform/win32ui/WindowsMessageBox.h"
 
 #include "platform/common/MessageText.h"
 #include "platform/win32/Utf16.h"

@@ -1,4 +1,4 @@
-#include "platform/win32/DialogFont.h"
+#include "platform/win32ui/DialogFont.h"
 
 #include "platform/win32/Utf16.h"
 
