@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <set>
 #include <utility>
 
 namespace tallowmere::app {
@@ -49,6 +50,9 @@ bool setCorrection(std::string_view argument, ConversionOptions& options) {
 
 // What is wrong with the files a batch command line names, or nothing.
 std::optional<std::string> filesProblem(const CommandLine& line, bool namesInputOrOutput) {
+  if (line.output == "-" && line.report == "-") {
+    return "standard output (-) takes --output or --report, not both";
+  }
   if (line.outputDir.empty()) {
     if (line.files.empty()) return std::nullopt;
     return "unknown option " + line.files.front() + " (files to convert need --output-dir)";
@@ -81,7 +85,7 @@ CommandLine CommandLine::parse(std::span<const std::string_view> arguments) {
   }
   if (line.mode != Mode::Interactive) return line;
   bool batch = false;
-  bool namesInputOrOutput = false;
+  std::set<const std::string*> given;
   for (std::size_t i = 0; i < arguments.size(); ++i) {
     const std::string_view argument = arguments[i];
     if (argument == "--batch") {
@@ -94,7 +98,8 @@ CommandLine CommandLine::parse(std::span<const std::string_view> arguments) {
       if (i + 1 == arguments.size() || arguments[i + 1].empty()) {
         return usageError(std::string(argument) + " needs a file name");
       }
-      namesInputOrOutput = namesInputOrOutput || file == &line.input || file == &line.output;
+      // A second name would silently take the first one's place.
+      if (!given.insert(file).second) return usageError(std::string(argument) + " is given twice");
       *file = arguments[++i];
     } else if (!argument.starts_with("--")) {
       line.files.emplace_back(argument);
@@ -107,6 +112,7 @@ CommandLine CommandLine::parse(std::span<const std::string_view> arguments) {
     if (line.files.size() == arguments.size()) return windowWith(std::move(line.files));
     return usageError("options need --batch (without arguments the window opens)");
   }
+  const bool namesInputOrOutput = given.contains(&line.input) || given.contains(&line.output);
   if (auto problem = filesProblem(line, namesInputOrOutput)) return usageError(*problem);
   line.mode = Mode::Batch;
   return line;

@@ -26,6 +26,7 @@ class ExportProcedure : public framework::ProcessProcedure {
   // file held by another program is left to that open to report. The lines then go to a
   // temporary file that takes the output's place only when the run ends.
   void PrepareRun() override {
+    output_ = ExportFile().name();
     const int opened =
         ExportFile().open(runtime::OpenMode::ReadWrite | runtime::OpenMode::DenyWrite);
     ExportFile().empty();
@@ -36,7 +37,7 @@ class ExportProcedure : public framework::ProcessProcedure {
 
   framework::Level TakeRecord() override {
     EXP_LINE() = TXA_LINE();
-    addOrHalt(ExportFile());
+    addOrHalt(ExportFile(), output_);
     return framework::Level::Benign;
   }
 
@@ -44,12 +45,13 @@ class ExportProcedure : public framework::ProcessProcedure {
   // exported must be on the disk before they take the output's place and the run counts
   // as done: the close that would write them reports no halt.
   void EndRun() override {
-    flushOrHalt(ExportFile());
-    haltOnError(staging_.commit());
+    flushOrHalt(ExportFile(), output_);
+    haltOnError(staging_.commit(), output_ + " could not be replaced");
   }
 
  private:
   StagedOutput staging_{ExportFile()};
+  std::string output_;  // the output's name, which a halt gives however it is written
 };
 
 }  // namespace

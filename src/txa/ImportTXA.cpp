@@ -32,7 +32,7 @@ class ImportProcedure : public framework::ProcessProcedure {
  protected:
   framework::Level TakeRecord() override {
     TXA_LINE() = IMP_LINE();
-    addOrHalt(TXAFile());
+    addOrHalt(TXAFile(), TXAFile().name());
     follow(Process_View().lastRead());
     return framework::Level::Benign;
   }

@@ -4,19 +4,13 @@
 
 #include "runtime/files/ErrorState.h"
 #include "runtime/files/FileSystem.h"
-#include "runtime/ui/Halt.h"
+#include "txa/AddOrHalt.h"
 
 namespace tallowmere::txa {
 
 namespace {
 
 using runtime::AtomicFile;
-
-// What a failed file operation said, as a user reads it.
-std::string lastFailure() {
-  const runtime::ErrorState& error = runtime::lastError();
-  return error.driverText.empty() ? error.text : error.driverText;
-}
 
 // Copies all of from into to, which is emptied first; 0 or an error code.
 int copyInto(runtime::OsFile& from, runtime::OsFile& to) {
@@ -54,8 +48,7 @@ int StagedOutput::commit() {
   if (!staged_) return 0;
   file_.setName(staged_->target());
   if (staged_->commit() != 0) {
-    const std::string cause = lastFailure();
-    if (writeInPlace() != 0) haltKeepingLines(cause);
+    if (const int error = writeInPlace(); error != 0) haltKeepingLines(error);
   }
   staged_.reset();
   return 0;
@@ -77,15 +70,16 @@ int StagedOutput::writeInPlace() {
 
 // The converted lines are whole in the temporary: they go under a name that no later run
 // removes, and the user is told where.
-void StagedOutput::haltKeepingLines(const std::string& cause) {
+void StagedOutput::haltKeepingLines(int error) {
+  const runtime::ErrorState failure = runtime::lastError();
   const std::string output = staged_->target();
   const std::string kept = output + ".converted";
-  const std::string inPlace = lastFailure();
   std::string where = staged_->temporary();
   if (runtime::fileSystem().replace(where, kept) == 0) where = kept;
   staged_->keepTemporary();
-  runtime::halt(output + " could not be replaced (" + cause + ") nor written in place (" + inPlace +
-                "); the converted lines are kept in " + where);
+  runtime::restoreError(failure);
+  haltOnError(error, output + " could be neither replaced nor written",
+              "; the converted lines are kept in " + where);
 }
 
 }  // namespace tallowmere::txa

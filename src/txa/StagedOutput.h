@@ -33,7 +33,7 @@ class StagedOutput {
 
  private:
   int writeInPlace();
-  [[noreturn]] void haltKeepingLines(const std::string& cause);
+  void haltKeepingLines(int error);
 
   runtime::File& file_;
   std::optional<runtime::AtomicFile> staged_;

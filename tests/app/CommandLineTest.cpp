@@ -36,12 +36,17 @@ TEST(CommandLine, BatchTakesCorrectionsAndFiles) {
 }
 
 TEST(CommandLine, MistakesAreUsageErrorsWithAHint) {
-  for (const auto& arguments :
-       std::vector<std::vector<std::string_view>>{{"--batch", "--bogus"},
-                                                  {"--batch", "--input"},
-                                                  {"--batch", "--output", ""},
-                                                  {"--all"},
-                                                  {"Orders.txa", "--all"}}) {
+  for (const auto& arguments : std::vector<std::vector<std::string_view>>{
+           {"--batch", "--bogus"},
+           {"--batch", "--input"},
+           {"--batch", "--output", ""},
+           {"--all"},
+           {"Orders.txa", "--all"},
+           {"--batch", "--input", "a", "--input", "b"},
+           {"--batch", "--output", "a", "--output", "a"},
+           {"--batch", "--report", "a", "--report", "b"},
+           {"--batch", "--output-dir", "a", "--output-dir", "b", "f"},
+           {"--batch", "--output", "-", "--report", "-"}}) {
     const CommandLine line = parse(arguments);
     EXPECT_EQ(line.mode, CommandLine::Mode::UsageError) << arguments.back();
     EXPECT_FALSE(line.problem.empty());

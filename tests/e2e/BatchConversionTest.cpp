@@ -306,10 +306,34 @@ TEST_F(BatchConversion, CheckWritesNothingAndSaysWhetherTheOutputWouldChange) {
   }
 }
 
+// A check of a file against itself, however it is spelt, compares the conversion with the
+// input as read; the report's status is the exit status, and it says that nothing was
+// written.
+TEST_F(BatchConversion, AnInPlaceCheckComparesWithTheInputAsRead) {
+  for (const std::string output : {"Import.txa", "./Import.txa"}) {
+    for (const bool converted : {false, true}) {
+      const std::string input =
+          converted ? crlf({"A", "  B,AT(1,2)"}) : crlf({"A", "  B,AT(1, |", "  2)"});
+      const RunResult run = convert(
+          input, {"--all", "--check", "--quiet", "--output", output, "--report", "report.json"});
+      const int status = converted ? 0 : 4;
+      EXPECT_EQ(run.status, status) << output << run.err;
+      EXPECT_EQ(readFile(folder / "Import.txa"), input);
+      const auto report = nlohmann::json::parse(readFile(folder / "report.json"));
+      EXPECT_EQ(report["status"], status) << output;
+      EXPECT_EQ(report["output"], output);
+      EXPECT_EQ(report["written"], false);
+    }
+  }
+  ASSERT_EQ(convert(crlf({"A"}), {"--report", "report.json"}).status, 0);
+  EXPECT_FALSE(nlohmann::json::parse(readFile(folder / "report.json")).contains("written"));
+}
+
 TEST_F(BatchConversion, ClosedStandardDescriptorsNeverTakeTheFiles) {
   // The files opened first would otherwise land on the closed descriptor, and messages meant
   // for it would be written into them.
-  const std::string input = crlf({"  WINDOW('Main'),AT(0,0, |", "    100,50),#ORDINAL(3)", "plain"});
+  const std::string input =
+      crlf({"  WINDOW('Main'),AT(0,0, |", "    100,50),#ORDINAL(3)", "plain"});
   ASSERT_EQ(convert(input, {"--all"}).status, 0);
   const std::string normal = output();
   for (int descriptor : {0, 1, 2}) {

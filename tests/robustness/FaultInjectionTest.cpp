@@ -68,7 +68,7 @@ TEST_F(RefusedAccess, AReadOnlyOutputHaltsOnTheFirstAdd) {
   refuseWriteAccess(txa::ExportFile(), 1);
   EXPECT_EXIT(convert({}), ::testing::ExitedWithCode(1),
               wholeText(passesCompleted({"Importing TXA File"}) + readOnlyNotice("Export.txa") +
-                        "Halt: 5 Access Denied\n"));
+                        "Halt: 5 Export.txa could not be written: Access Denied\n"));
   EXPECT_EQ(output(), crlf({"earlier output"}));
   EXPECT_EQ(input(), before);
   EXPECT_EQ(entriesOf(folder.path()), (Names{"Export.txa", "Import.txa", "TXAFile.tps"}));
@@ -80,7 +80,8 @@ TEST_F(RefusedAccess, AFailedAppendToTheOutputLeavesItEmpty) {
   writeFile(folder / "Export.txa", crlf({"earlier output"}));
   txa::ExportFile().faults().failOn(FileOperation::Add, 2, AccessDenied);
   EXPECT_EXIT(convert({}), ::testing::ExitedWithCode(1),
-              wholeText(passesCompleted({"Importing TXA File"}) + "Halt: 5 Access Denied\n"));
+              wholeText(passesCompleted({"Importing TXA File"}) +
+                        "Halt: 5 Export.txa could not be written: Access Denied\n"));
   EXPECT_EQ(output(), "");
   EXPECT_EQ(entriesOf(folder.path()), (Names{"Export.txa", "Import.txa", "TXAFile.tps"}));
 }

@@ -74,9 +74,8 @@ TEST_F(OutputHeldByAnotherProgram, ThatMayNotBeWrittenKeepsTheResultBesideIt) {
         convert(allCorrections());
       },
       ::testing::ExitedWithCode(1),
-      ::testing::HasSubstr("Halt: Export.txa could not be replaced (Access Denied) nor written "
-                           "in place (Access Denied); the converted lines are kept in "
-                           "Export.txa.converted\n"));
+      ::testing::HasSubstr("Halt: 5 Export.txa could be neither replaced nor written: Access "
+                           "Denied; the converted lines are kept in Export.txa.converted\n"));
   EXPECT_EQ(readFile(folder / "Export.txa.converted"), converted);
   convert(allCorrections());
   EXPECT_EQ(output(), converted);

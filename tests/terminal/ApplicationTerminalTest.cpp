@@ -15,6 +15,7 @@
 #include "support/BinaryRun.h"
 #include "support/TempDir.h"
 #include "support/TestText.h"
+#include "terminal/ProgramInTmux.h"
 #include "terminal/TmuxSession.h"
 
 namespace tallowmere::testing {
@@ -23,9 +24,7 @@ namespace {
 using Cell = TmuxSession::Cell;
 using std::chrono::milliseconds;
 
-const std::string MainCaption = "C7 to C6 Tallowmere";
 const std::string ProgressCaption = "Processing Records";
-const std::string TopLeftCorner = "\u250C";
 
 // The text of count lines of one character each.
 std::string shortLines(long count) {
@@ -46,49 +45,8 @@ bool isInOrderWithin(const std::vector<std::string>& seen, const std::vector<std
   return true;
 }
 
-bool shows(const std::string& screen, const std::string& text) {
-  return screen.find(text) != std::string::npos;
-}
-
-class ApplicationTerminal : public ::testing::Test {
+class ApplicationTerminal : public ProgramInTmux {
  protected:
-  void SetUp() override {
-    if (!TmuxSession::available()) GTEST_SKIP() << "tmux is not installed";
-  }
-
-  // The program with arguments, in a terminal of that size, with TERM set if given.
-  TmuxSession& launch(const std::string& arguments, int columns = 100, int rows = 30,
-                      const std::string& terminalType = "") {
-    session_.reset();
-    TmuxOptions options;
-    options.columns = columns;
-    options.rows = rows;
-    options.workingFolder = folder_.path();
-    options.environment = {{"XDG_CONFIG_HOME", (folder_ / "config").string()}};
-    if (!terminalType.empty()) options.environment.emplace_back("TERM", terminalType);
-    session_.emplace("'" + programPath().string() + "' " + arguments, options);
-    return *session_;
-  }
-
-  TmuxSession& start(int columns = 100, int rows = 30) {
-    TmuxSession& program = launch("", columns, rows);
-    EXPECT_TRUE(program.waitForText(MainCaption)) << program.screen();
-    return program;
-  }
-
-  // The main window's client area: its frame's corner plus one cell each way.
-  static std::optional<Cell> clientOrigin(const TmuxSession& program) {
-    const auto corner = program.find(TopLeftCorner);
-    if (!corner) return std::nullopt;
-    return Cell{corner->column + 1, corner->row + 1};
-  }
-
-  static void clickOn(const TmuxSession& program, const std::string& label) {
-    const auto at = program.find(label);
-    ASSERT_TRUE(at) << label << "\n" << program.screen();
-    program.click(at->column + 2, at->row);
-  }
-
   // Follows a conversion from its start until finished() holds with no progress window left,
   // and gives the operations its progress windows named, in the order they were seen. A
   // window can come and go between two looks at the screen on a busy machine, so callers
@@ -112,14 +70,6 @@ class ApplicationTerminal : public ::testing::Test {
     return seen;
   }
 
-  // Ends the program with its Close button: that only works once the main window is the
-  // active one again.
-  static void closeWithTheButton(const TmuxSession& program) {
-    clickOn(program, "[ Close ]");
-    EXPECT_EQ(program.waitForExit(), 0) << program.screen();
-    EXPECT_TRUE(program.terminalRestored()) << program.modesAfterExit() << program.paneFlags();
-  }
-
   // The notice that follows a conversion in which a pass was cancelled: it names the pass,
   // and Enter takes it away.
   static void acknowledgeNotice(const TmuxSession& program, const std::string& pass) {
@@ -128,22 +78,6 @@ class ApplicationTerminal : public ::testing::Test {
     program.sendKeys({"Enter"});
     EXPECT_TRUE(program.waitForTextGone("Conversion Incomplete")) << program.screen();
   }
-
-  std::optional<std::string> setting(const std::string& key) const {
-    const auto path = folder_ / "config" / "Tallowmere.INI";
-    if (!std::filesystem::exists(path)) return std::nullopt;
-    std::istringstream text(readFile(path));
-    bool inMain = false;
-    for (std::string line; std::getline(text, line);) {
-      if (!line.empty() && line.back() == '\r') line.pop_back();
-      if (!line.empty() && line.front() == '[') inMain = line == "[Main]";
-      if (inMain && line.rfind(key + "=", 0) == 0) return line.substr(key.size() + 1);
-    }
-    return std::nullopt;
-  }
-
-  TempDir folder_;
-  std::optional<TmuxSession> session_;
 };
 
 TEST_F(ApplicationTerminal, MainWindowShowsEveryControlClearAtItsPlace) {
@@ -170,30 +104,50 @@ TEST_F(ApplicationTerminal, MainWindowShowsEveryControlClearAtItsPlace) {
     EXPECT_EQ(at->column, client->column + box.column) << box.text;
     EXPECT_EQ(at->row, client->row + box.row) << box.text;
   }
-  // A button's label lies within its 45 dialog units (11 cells).
-  for (const Placed& button : std::vector<Placed>{{"[ Process ]", 3, 15}, {"[ Close ]", 49, 15}}) {
+  // A button's label lies within its 45 dialog units (11 cells), on the row of the middle
+  // of its 14; a Browse button, 40 units wide and 12 high, beside its file name. Every
+  // button is found once.
+  struct Button {
+    std::string text;
+    int column;
+    int row;
+    int cells;
+  };
+  const std::string browse = "[ Browse\u2026 ]";
+  for (const Button& button :
+       std::vector<Button>{{"[ Process ]", 3, 16, 11}, {"[ Close ]", 62, 16, 11}}) {
     const auto at = program.find(button.text);
     ASSERT_TRUE(at) << button.text << "\n" << program.screen();
     EXPECT_GE(at->column, client->column + button.column) << button.text;
     EXPECT_LE(at->column + static_cast<int>(button.text.size()),
-              client->column + button.column + 11)
+              client->column + button.column + button.cells)
         << button.text;
     EXPECT_EQ(at->row, client->row + button.row) << button.text;
   }
+  const std::vector<Cell> browseButtons = program.findAll(browse);
+  ASSERT_EQ(browseButtons.size(), 2u) << program.screen();
+  for (int i = 0; i < 2; ++i) {
+    EXPECT_EQ(browseButtons[i].column, client->column + 63) << i;
+    EXPECT_EQ(browseButtons[i].row, client->row + 1 + i) << i;
+  }
   EXPECT_EQ(program.findAll("[ ]").size(), 5u) << program.screen();
   EXPECT_FALSE(shows(program.screen(), "[X]"));
+  EXPECT_FALSE(shows(program.screen(), "Show in Folder"));
   EXPECT_TRUE(shows(program.screen(), ">[ ] Remove Ordinals"));
 
-  // The file names are wider than their designed boxes; they stay whole, on their rows, in
-  // the right half and inside the 61 columns of the client area.
+  // The file names stay whole, on their rows, in their 35 cells between the check boxes
+  // and the Browse buttons.
   for (const auto& [text, row] : {std::pair<std::string, int>{"Import Filename: Import.txa", 1},
                                   {"Export Filename: Export.txa", 2}}) {
     const auto at = program.find(text);
     ASSERT_TRUE(at) << text << "\n" << program.screen();
     EXPECT_EQ(at->row, client->row + row) << text;
-    EXPECT_GE(at->column, client->column + 30) << text;
-    EXPECT_LE(at->column + static_cast<int>(text.size()), client->column + 61) << text;
+    EXPECT_EQ(at->column, client->column + 27) << text;
+    EXPECT_LE(at->column + static_cast<int>(text.size()), client->column + 27 + 35) << text;
   }
+  // Nothing was processed yet: the status line under the files is empty.
+  EXPECT_EQ(program.lines().at(client->row + 10).find_first_not_of(" \u2502"), std::string::npos)
+      << program.screen();
   closeWithTheButton(program);
 }
 
@@ -243,7 +197,8 @@ TEST_F(ApplicationTerminal, ClausesKeptAsReadAreNamedInANoticeAfterProcess) {
   const std::string input = crlf({"A", "X,AT(1, |", "", "  2)", "Y,AT(3, |"});
   writeFile(folder_ / "Import.txa", input);
   TmuxSession& program = start();
-  program.sendKeys({"BTab", "BTab", "BTab", "Space"});  // back past the buttons to "Correct AT"
+  // back past the buttons to "Correct AT"
+  program.sendKeys({"BTab", "BTab", "BTab", "BTab", "BTab", "Space"});
   ASSERT_TRUE(program.waitForText(">[X] Correct AT")) << program.screen();
   clickOn(program, "[ Process ]");
 
@@ -266,7 +221,8 @@ TEST_F(ApplicationTerminal, EmptyImportShowsNoRecordsForEveryPassInTurn) {
   writeFile(folder_ / "Import.txa", "");
   writeFile(folder_ / "Export.txa", "stale\r\n");
   TmuxSession& program = start();
-  program.sendKeys({"BTab", "BTab", "BTab", "Space"});  // back past the buttons to "Correct AT"
+  // back past the buttons to "Correct AT"
+  program.sendKeys({"BTab", "BTab", "BTab", "BTab", "BTab", "Space"});
   ASSERT_TRUE(program.waitForText(">[X] Correct AT")) << program.screen();
   clickOn(program, "[ Process ]");
 
@@ -292,23 +248,25 @@ TEST_F(ApplicationTerminal, EmptyImportShowsNoRecordsForEveryPassInTurn) {
   EXPECT_EQ(readFile(folder_ / "Export.txa"), "");
 }
 
-TEST_F(ApplicationTerminal, MissingImportIsFatalAndEndsTheProgram) {
+// A missing import is said, and the window stays open for another choice.
+TEST_F(ApplicationTerminal, MissingImportIsSaidAndTheWindowStaysOpen) {
   TmuxSession& program = start();
-  program.sendKeys({"BTab", "BTab", "Enter"});  // round to "Process" and press it
-  ASSERT_TRUE(program.waitForText("File Access Error")) << program.screen();
-  EXPECT_TRUE(shows(program.screen(), "File Import.txa could not be opened.")) << program.screen();
-  EXPECT_TRUE(shows(program.screen(), "File Not Found")) << program.screen();
+  program.sendKeys({"BTab", "BTab", "BTab", "BTab", "Enter"});  // round to "Process", pressed
+  ASSERT_TRUE(program.waitForText("Import.txa is missing.")) << program.screen();
+  EXPECT_TRUE(shows(program.screen(), "Not Converted")) << program.screen();
   program.sendKeys({"Enter"});
-  ASSERT_TRUE(program.waitForText("\u2500 Halt \u2500")) << program.screen();
-  program.sendKeys({"Enter"});
-
-  const std::optional<int> status = program.waitForExit();
-  ASSERT_TRUE(status) << program.screen();
-  EXPECT_NE(*status, 0);
-  EXPECT_TRUE(program.terminalRestored()) << program.modesAfterExit() << program.paneFlags();
-  // A fatal end skips the closing steps: no placement is saved and no later pass ran.
-  EXPECT_FALSE(setting("XPos"));
+  ASSERT_TRUE(program.waitForText("Not converted: Import.txa is missing")) << program.screen();
+  EXPECT_TRUE(program.waitForTextGone("Not Converted")) << program.screen();
   EXPECT_FALSE(std::filesystem::exists(folder_ / "Export.txa"));
+
+  // Still open and working: the import is there now, and Process converts it.
+  writeFile(folder_ / "Import.txa", crlf({"A"}));
+  program.sendKeys({"Enter"});
+  ASSERT_TRUE(program.waitForText("Import.txa \u2192 Export.txa: 1 line written"))
+      << program.screen();
+  closeWithTheButton(program);
+  EXPECT_EQ(readFile(folder_ / "Export.txa"), crlf({"A"}));
+  EXPECT_TRUE(setting("XPos"));
 }
 
 TEST_F(ApplicationTerminal, CloseSavesThePlacementAndTheNextStartRestoresIt) {
@@ -316,11 +274,11 @@ TEST_F(ApplicationTerminal, CloseSavesThePlacementAndTheNextStartRestoresIt) {
     TmuxSession& program = start();
     const auto corner = program.find(TopLeftCorner);
     ASSERT_TRUE(corner) << program.screen();
-    EXPECT_EQ(corner->column, 18);  // centred on 100 x 30
+    EXPECT_EQ(corner->column, 11);  // centred on 100 x 30
     EXPECT_EQ(corner->row, 5);
     closeWithTheButton(program);
   }
-  EXPECT_EQ(setting("XPos"), "72");
+  EXPECT_EQ(setting("XPos"), "44");
   EXPECT_EQ(setting("YPos"), "40");
   EXPECT_EQ(setting("Maximize"), "No");
   EXPECT_EQ(setting("Minimize"), "No");
@@ -334,31 +292,31 @@ TEST_F(ApplicationTerminal, CloseSavesThePlacementAndTheNextStartRestoresIt) {
     program.sendKeys({"S-Right", "S-Right", "S-Right", "S-Down", "S-Down"});
     ASSERT_TRUE(program.waitForScreen([&](const std::string&) {
       const auto corner = program.find(TopLeftCorner);
-      return corner && corner->column == 21 && corner->row == 7;
+      return corner && corner->column == 14 && corner->row == 7;
     })) << program.screen();
     closeWithTheButton(program);
   }
-  EXPECT_EQ(setting("XPos"), "84");
+  EXPECT_EQ(setting("XPos"), "56");
   EXPECT_EQ(setting("YPos"), "56");
 
   {
     TmuxSession& program = start();
     const auto corner = program.find(TopLeftCorner);
     ASSERT_TRUE(corner) << program.screen();
-    EXPECT_EQ(corner->column, 21);
+    EXPECT_EQ(corner->column, 14);
     EXPECT_EQ(corner->row, 7);
     EXPECT_TRUE(shows(program.screen(), "[ ] Remove Ordinals"));
     closeWithTheButton(program);
   }
 
   // On a terminal that has become smaller the window is moved back inside it.
-  TmuxSession& program = start(70, 22);
+  TmuxSession& program = start(80, 22);
   const auto corner = program.find(TopLeftCorner);
   ASSERT_TRUE(corner) << program.screen();
-  EXPECT_EQ(corner->column, 7);
+  EXPECT_EQ(corner->column, 3);
   EXPECT_EQ(corner->row, 2);
   closeWithTheButton(program);
-  EXPECT_EQ(setting("XPos"), "28");
+  EXPECT_EQ(setting("XPos"), "12");
   EXPECT_EQ(setting("YPos"), "16");
 }
 
@@ -407,7 +365,7 @@ TEST_F(ApplicationTerminal, CancelEndsTheImportEarlyAndThePipelineGoesOn) {
   const std::string brokenClause = crlf({"X,AT(1, |", ""});
   writeFile(folder_ / "Import.txa", brokenClause + shortLines(lines));
   TmuxSession& program = start();
-  program.sendKeys({"BTab", "BTab", "BTab", "Space"});
+  program.sendKeys({"BTab", "BTab", "BTab", "BTab", "BTab", "Space"});
   ASSERT_TRUE(program.waitForText(">[X] Correct AT")) << program.screen();
   clickOn(program, "[ Process ]");
 
@@ -483,7 +441,7 @@ TEST_F(ApplicationTerminal, EscTypedAsAPassEndsNeverReachesTheNextPass) {
   for (long i = pairCount; i > 0; --i) pairs += "A,AT(1, |\r\n 2)\r\n";
   writeFile(folder_ / "Import.txa", pairs);
   TmuxSession& program = start();
-  program.sendKeys({"BTab", "BTab", "BTab", "Space"});
+  program.sendKeys({"BTab", "BTab", "BTab", "BTab", "BTab", "Space"});
   ASSERT_TRUE(program.waitForText(">[X] Correct AT")) << program.screen();
   clickOn(program, "[ Process ]");
 

@@ -3,15 +3,14 @@
 // pieces. The bytes come from a script with its own clock, so waits cost no time.
 #include <gtest/gtest.h>
 
-#include <deque>
 #include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
 
-#include "platform/terminal/ByteSource.h"
 #include "platform/terminal/KeyCodes.h"
 #include "platform/terminal/MouseReportReader.h"
+#include "terminal/ScriptedBytes.h"
 
 namespace tallowmere::platform {
 
@@ -24,52 +23,6 @@ void PrintTo(const MouseInput& mouse, std::ostream* out) {
 namespace {
 
 using Action = MouseInput::Action;
-
-// What a terminal sends, each part arriving a pause (in milliseconds) after the one before.
-class ScriptedBytes final : public ByteSource {
- public:
-  struct Part {
-    int pause = 0;
-    std::vector<int> keys;
-  };
-
-  explicit ScriptedBytes(const std::vector<Part>& parts) {
-    int at = 0;
-    for (const Part& part : parts) {
-      at += part.pause;
-      for (int key : part.keys) pending_.push_back({at, key});
-    }
-  }
-
-  std::optional<int> next(int milliseconds) override {
-    const bool arrives =
-        !pending_.empty() && (milliseconds < 0 || pending_.front().at <= now_ + milliseconds);
-    if (!arrives) {
-      now_ += std::max(milliseconds, 0);
-      return std::nullopt;
-    }
-    now_ = std::max(now_, pending_.front().at);
-    const int key = pending_.front().key;
-    pending_.pop_front();
-    return key;
-  }
-
-  void putBack(int key) override { pending_.push_front({now_, key}); }
-
-  int now() const { return now_; }
-
- private:
-  struct Arrival {
-    int at;
-    int key;
-  };
-  std::deque<Arrival> pending_;
-  int now_ = 0;
-};
-
-std::vector<int> bytes(const std::string& text) {
-  return {text.begin(), text.end()};
-}
 
 // An xterm report's three bytes: the button code, column and row (0-based), offset by 32.
 std::vector<int> xterm(int code, int column, int row) {

@@ -5,11 +5,13 @@
 #include "app/MainWindow.h"
 #include "platform/common/ProgressBarText.h"
 #include "platform/terminal/CellGeometry.h"
+#include "platform/terminal/CellText.h"
 #include "platform/terminal/ControlLayout.h"
 #include "platform/terminal/MessageBoxDialog.h"
 #include "platform/terminal/TextWrap.h"
 #include "platform/terminal/WindowFrame.h"
 #include "runtime/ui/Window.h"
+#include "terminal/ScopedLocale.h"
 
 namespace tallowmere::platform {
 namespace {
@@ -23,16 +25,16 @@ std::size_t codePoints(const std::string& utf8) {
 }
 
 TEST(TerminalGeometry, WindowsGetTheirCellSizesAndStayOnScreen) {
-  EXPECT_EQ(clientSize(245, 147), (CellSize{61, 18}));
+  EXPECT_EQ(clientSize(300, 147), (CellSize{75, 18}));
   EXPECT_EQ(clientSize(142, 59), (CellSize{35, 7}));
-  EXPECT_EQ(outerSize({61, 18}), (CellSize{63, 20}));
+  EXPECT_EQ(outerSize({75, 18}), (CellSize{77, 20}));
 
   const CellSize screen{100, 30};
-  EXPECT_EQ(centredOver({{}, screen}, {63, 20}), (CellPoint{18, 5}));
-  EXPECT_EQ(clampedOnto({500, 500}, {63, 20}, screen), (CellPoint{37, 10}));
-  EXPECT_EQ(clampedOnto({-3, -1}, {63, 20}, screen), (CellPoint{0, 0}));
+  EXPECT_EQ(centredOver({{}, screen}, {77, 20}), (CellPoint{11, 5}));
+  EXPECT_EQ(clampedOnto({500, 500}, {77, 20}, screen), (CellPoint{23, 10}));
+  EXPECT_EQ(clampedOnto({-3, -1}, {77, 20}, screen), (CellPoint{0, 0}));
   // Larger than the screen: the title bar stays reachable.
-  EXPECT_EQ(clampedOnto({5, 5}, {63, 20}, {40, 10}), (CellPoint{0, 0}));
+  EXPECT_EQ(clampedOnto({5, 5}, {77, 20}, {40, 10}), (CellPoint{0, 0}));
   // A position just off the left edge is off screen, not at column 0.
   EXPECT_EQ(cellsFor({-1, -1}), (CellPoint{-1, -1}));
   EXPECT_EQ(dialogUnitsFor(cellsFor({148, 80})), (runtime::Point{148, 80}));
@@ -43,30 +45,58 @@ TEST(TerminalGeometry, RestoredPositionOffScreenIsShownInside) {
   design.position = runtime::Point{4000, 4000};
   runtime::Window window(design);
   const WindowFrame frame = WindowFrame::of(window, {100, 30});
-  EXPECT_EQ(frame.outer.origin, (CellPoint{37, 10}));
-  EXPECT_EQ(frame.closeBox().origin, (CellPoint{37 + 63 - 4, 10}));
-  EXPECT_EQ(frame.clientOrigin(), (CellPoint{38, 11}));
+  EXPECT_EQ(frame.outer.origin, (CellPoint{23, 10}));
+  EXPECT_EQ(frame.closeBox().origin, (CellPoint{23 + 77 - 4, 10}));
+  EXPECT_EQ(frame.clientOrigin(), (CellPoint{24, 11}));
 }
 
 TEST(TerminalControlLayout, ControlsKeepTheirWholeTextsInsideTheWindow) {
+  const ScopedLocale utf8;
   runtime::Window window(app::MainWindowDescription());
   const std::vector<PlacedControl> placed = layOutControls(window);
-  ASSERT_EQ(placed.size(), 9u);
+  // "Show in Folder" is hidden until a conversion has written its export.
+  ASSERT_EQ(placed.size(), 12u);
+  for (const PlacedControl& control : placed) EXPECT_NE(control.control->number(), 13);
 
   EXPECT_EQ(placed[0].label, "[ ] Remove Ordinals");
   EXPECT_EQ(placed[0].area.origin, (CellPoint{3, 1}));
-  // At column 36 the text would run past the 61 columns: it moves left, uncut.
+  // The file names have their designed 35 cells, short of the Browse buttons beside them.
   EXPECT_EQ(placed[1].label, "Import Filename: Import.txa");
-  EXPECT_EQ(placed[1].area.right(), 60);
-  EXPECT_EQ(placed[3].area.origin.row, 2);
+  EXPECT_EQ(placed[1].area.origin, (CellPoint{27, 1}));
+  EXPECT_EQ(placed[1].area.right(), 62);
+  EXPECT_EQ(placed[3].area.origin, (CellPoint{27, 2}));
   EXPECT_EQ(placed[7].label, "[ Process ]");
-  EXPECT_EQ(placed[7].area.origin, (CellPoint{3, 15}));
-  EXPECT_EQ(placed[8].area.origin.column, 49);
+  // Taller than a text line, the buttons sit on the row of their middle.
+  EXPECT_EQ(placed[7].area.origin, (CellPoint{3, 16}));
+  EXPECT_EQ(placed[8].area.origin, (CellPoint{62, 16}));
+  for (std::size_t browse : {9u, 10u}) {
+    EXPECT_EQ(placed[browse].label, "[ Browse\u2026 ]");
+    EXPECT_EQ(placed[browse].area.size.columns, 11);
+    EXPECT_EQ(placed[browse].area.origin, (CellPoint{63, static_cast<int>(browse) - 8}));
+  }
+  EXPECT_EQ(placed[11].area.origin, (CellPoint{3, 10}));
+  EXPECT_EQ(placed[11].area.size.columns, 70);
 
   runtime::ControlDescription wide;
   wide.kind = ControlKind::FixedText;
   wide.text = std::string(80, 'w');
   EXPECT_EQ(layOutControl(runtime::Control(wide), {61, 18}).label.size(), 61u);
+}
+
+// A file name too long for its place keeps its start and its last part with an ellipsis
+// between them; the status line keeps its start; both take their designed width exactly.
+TEST(TerminalControlLayout, LongTextsAreShortenedWithAnEllipsisToTheirDesignedWidth) {
+  const ScopedLocale utf8;
+  runtime::Window window(app::MainWindowDescription());
+  window.setText(2, "Import Filename: /home/someone/exports/2024/march/Orders.txa");
+  window.setText(12, "Orders.txa \u2192 Orders-C6.txa: " + std::string(80, '9') + " lines written");
+  const std::vector<PlacedControl> placed = layOutControls(window);
+  EXPECT_EQ(placed[1].label, "Import Filename: /home/\u2026/Orders.txa");
+  EXPECT_EQ(placed[11].label,
+            "Orders.txa \u2192 Orders-C6.txa: " + std::string(41, '9') + "\u2026");
+  for (std::size_t text : {1u, 11u}) {
+    EXPECT_EQ(cellsOf(placed[text].label), placed[text].area.size.columns) << text;
+  }
 }
 
 TEST(TerminalControlLayout, ClicksHitOnlyUsableControls) {
@@ -75,9 +105,15 @@ TEST(TerminalControlLayout, ClicksHitOnlyUsableControls) {
   EXPECT_EQ(controlAt(window, {21, 1}), 1);  // the last letter of the label
   EXPECT_EQ(controlAt(window, {22, 1}), 0);
   EXPECT_EQ(controlAt(window, {40, 1}), 0);  // a fixed text
-  EXPECT_EQ(controlAt(window, {5, 15}), 8);
+  EXPECT_EQ(controlAt(window, {65, 1}), 10);
+  EXPECT_EQ(controlAt(window, {65, 2}), 11);
+  EXPECT_EQ(controlAt(window, {5, 16}), 8);
   window.setEnabled(8, false);
-  EXPECT_EQ(controlAt(window, {5, 15}), 0);
+  EXPECT_EQ(controlAt(window, {5, 16}), 0);
+  // "Show in Folder", hidden, is not there to be clicked until it is shown.
+  EXPECT_EQ(controlAt(window, {5, 12}), 0);
+  window.setVisible(13, true);
+  EXPECT_EQ(controlAt(window, {5, 12}), 13);
 }
 
 TEST(TerminalProgressBar, FillsInProportionInBothGlyphSets) {

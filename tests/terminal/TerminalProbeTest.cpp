@@ -76,7 +76,7 @@ class TerminalProbe : public ::testing::Test {
 
 TEST_F(TerminalProbe, MainWindowOpensCentredWithEveryControlAndFocusOnTheFirst) {
   TmuxSession& probe = start();
-  ASSERT_TRUE(probe.waitForText(MainCaption)) << probe.screen();
+  ASSERT_TRUE(probe.waitForWindow(MainCaption)) << probe.screen();
   const std::string screen = probe.screen();
   for (const char* label :
        {"[ ] Remove Ordinals", "[ ] Correct Hash Field", "[ ] Remove Guids",
@@ -84,25 +84,27 @@ TEST_F(TerminalProbe, MainWindowOpensCentredWithEveryControlAndFocusOnTheFirst) 
         "Export Filename: Export.txa", "[ Process ]", "[ Close ]", "[x]"}) {
     EXPECT_NE(screen.find(label), std::string::npos) << label << "\n" << screen;
   }
-  // 63 x 20 cells with the frame, centred on 100 x 30.
+  EXPECT_EQ(probe.findAll("[ Browse\u2026 ]").size(), 2u) << screen;
+  // 77 x 20 cells with the frame, centred on 100 x 30.
   const auto corner = probe.find("\u250C");
   ASSERT_TRUE(corner);
-  EXPECT_EQ(corner->column, 18);
+  EXPECT_EQ(corner->column, 11);
   EXPECT_EQ(corner->row, 5);
   const auto oppositeCorner = probe.find("\u2518");
   const auto process = probe.find("[ Process ]");
   ASSERT_TRUE(oppositeCorner && process) << probe.screen();
+  EXPECT_EQ(oppositeCorner->column, 11 + 76);
   EXPECT_EQ(oppositeCorner->row, 24);
-  EXPECT_EQ(process->row, 5 + 1 + 15);
+  EXPECT_EQ(process->row, 5 + 1 + 16);
   EXPECT_NE(screen.find(">[ ] Remove Ordinals"), std::string::npos);
   closeNormally(probe);
   EXPECT_TRUE(logged("main CloseWindow 0"));
-  EXPECT_TRUE(logged("main closed at 72 40"));
+  EXPECT_TRUE(logged("main closed at 44 40"));
 }
 
 TEST_F(TerminalProbe, KeyboardMovesTheFocusTogglesAndPresses) {
   TmuxSession& probe = start();
-  ASSERT_TRUE(probe.waitForText(MainCaption));
+  ASSERT_TRUE(probe.waitForWindow(MainCaption));
   probe.sendKeys({"Tab", "Space"});
   ASSERT_TRUE(waitForLog("main value 3 1"));
   EXPECT_TRUE(logged("main Selected 3"));
@@ -114,7 +116,12 @@ TEST_F(TerminalProbe, KeyboardMovesTheFocusTogglesAndPresses) {
   ASSERT_TRUE(waitForLog("main value 1 1"));
   EXPECT_EQ(countLogged("main Accepted 1"), 1);
 
-  probe.sendKeys({"BTab", "Enter"});  // from the first control back round to Close
+  // From the first control back round past the two Browse buttons to Close.
+  probe.sendKeys({"BTab"});
+  ASSERT_TRUE(waitForLog("main Selected 11"));
+  probe.sendKeys({"BTab"});
+  ASSERT_TRUE(waitForLog("main Selected 10"));
+  probe.sendKeys({"BTab", "Enter"});
   ASSERT_TRUE(waitForLog("main Accepted 9"));
   EXPECT_EQ(probe.waitForExit(), 0);
   EXPECT_TRUE(probe.terminalRestored()) << probe.modesAfterExit() << probe.paneFlags();
@@ -123,7 +130,7 @@ TEST_F(TerminalProbe, KeyboardMovesTheFocusTogglesAndPresses) {
 
 TEST_F(TerminalProbe, CtrlCIsACloseRequestAndNoSignal) {
   TmuxSession& probe = start();
-  ASSERT_TRUE(probe.waitForText(MainCaption));
+  ASSERT_TRUE(probe.waitForWindow(MainCaption));
   probe.sendKeys({"C-c"});
   EXPECT_EQ(probe.waitForExit(), 0);
   EXPECT_TRUE(logged("main CloseWindow 0"));
@@ -132,7 +139,7 @@ TEST_F(TerminalProbe, CtrlCIsACloseRequestAndNoSignal) {
 
 TEST_F(TerminalProbe, MouseTogglesCheckBoxesAndTheCloseBoxClosesTheWindow) {
   TmuxSession& probe = start();
-  ASSERT_TRUE(probe.waitForText(MainCaption));
+  ASSERT_TRUE(probe.waitForWindow(MainCaption));
   const auto guids = probe.find("Remove Guids");
   ASSERT_TRUE(guids);
   probe.click(guids->column + 3, guids->row);
@@ -151,7 +158,7 @@ TEST_F(TerminalProbe, MouseTogglesCheckBoxesAndTheCloseBoxClosesTheWindow) {
 
 TEST_F(TerminalProbe, OnlyTheLeftButtonClicksAndABrokenReportKeepsTheKeyAfterIt) {
   TmuxSession& probe = start();
-  ASSERT_TRUE(probe.waitForText(MainCaption));
+  ASSERT_TRUE(probe.waitForWindow(MainCaption));
   const auto guids = probe.find("Remove Guids");
   ASSERT_TRUE(guids);
   const int column = guids->column + 3, row = guids->row;
@@ -183,7 +190,7 @@ TEST_F(TerminalProbe, TheTerminalReportsTheMouseWhileTheWindowIsOpen) {
   TmuxSession::Options wide;
   wide.columns = 300;
   TmuxSession& probe = start("--at 920 40", wide);
-  ASSERT_TRUE(probe.waitForText(MainCaption));
+  ASSERT_TRUE(probe.waitForWindow(MainCaption));
   EXPECT_EQ(probe.mouseModes(), "11\n");
   const std::unique_ptr<TmuxClient> user = probe.attachClient();
   ASSERT_TRUE(user);
@@ -197,7 +204,7 @@ TEST_F(TerminalProbe, TheTerminalReportsTheMouseWhileTheWindowIsOpen) {
 
 TEST_F(TerminalProbe, DraggingTheTitleBarMovesTheWindowButNotOffTheScreen) {
   TmuxSession& probe = start();
-  ASSERT_TRUE(probe.waitForText(MainCaption));
+  ASSERT_TRUE(probe.waitForWindow(MainCaption));
   const auto title = probe.find(MainCaption);
   ASSERT_TRUE(title);
   probe.drag({title->column, title->row}, {title->column + 10, title->row + 3});
@@ -208,27 +215,27 @@ TEST_F(TerminalProbe, DraggingTheTitleBarMovesTheWindowButNotOffTheScreen) {
   probe.drag({title->column + 10, title->row + 3}, {title->column + 60, title->row + 40});
   ASSERT_TRUE(probe.waitForScreen([&](const std::string&) {
     const auto corner = probe.find("\u250C");
-    return corner && corner->column == 37 && corner->row == 10;
+    return corner && corner->column == 23 && corner->row == 10;
   })) << probe.screen();
   closeNormally(probe);
-  EXPECT_TRUE(logged("main closed at 148 80"));
+  EXPECT_TRUE(logged("main closed at 92 80"));
 }
 
 TEST_F(TerminalProbe, ModifiedArrowKeysMoveTheWindowByCells) {
   TmuxSession& probe = start();
-  ASSERT_TRUE(probe.waitForText(MainCaption));
+  ASSERT_TRUE(probe.waitForWindow(MainCaption));
   probe.sendKeys({"S-Left", "S-Left", "S-Left", "C-Up", "M-Right", "S-Down", "S-Down"});
   ASSERT_TRUE(probe.waitForScreen([&](const std::string&) {
     const auto corner = probe.find("\u250C");
-    return corner && corner->column == 16 && corner->row == 6;
+    return corner && corner->column == 9 && corner->row == 6;
   })) << probe.screen();
   closeNormally(probe);
-  EXPECT_TRUE(logged("main closed at 64 48"));
+  EXPECT_TRUE(logged("main closed at 36 48"));
 }
 
 TEST_F(TerminalProbe, ProgressWindowRunsOverTheInactiveMainWindowAndCancels) {
   TmuxSession& probe = start();
-  ASSERT_TRUE(probe.waitForText(MainCaption));
+  ASSERT_TRUE(probe.waitForWindow(MainCaption));
   const auto process = probe.find("[ Process ]");
   ASSERT_TRUE(process);
   probe.click(process->column + 2, process->row);
@@ -258,8 +265,8 @@ TEST_F(TerminalProbe, ProgressWindowCloseBoxAndEscAreCloseRequests) {
   TmuxOptions ascii;
   ascii.utf8 = false;
   TmuxSession& probe = start("", ascii);
-  ASSERT_TRUE(probe.waitForText(MainCaption));
-  probe.sendKeys({"BTab", "BTab", "Enter"});
+  ASSERT_TRUE(probe.waitForWindow(MainCaption));
+  probe.sendKeys({"BTab", "BTab", "BTab", "BTab", "Enter"});  // round to Process
   ASSERT_TRUE(probe.waitForText("4% Complete"));
   // Without UTF-8 the bar falls back to plain characters.
   EXPECT_NE(probe.screen().find("#......"), std::string::npos) << probe.screen();
@@ -366,7 +373,7 @@ TEST_F(TerminalProbe, HaltAfterAFatalBoxRestoresTheTerminalAndFails) {
   ASSERT_TRUE(status);
   EXPECT_NE(*status, 0);
   EXPECT_TRUE(probe.terminalRestored()) << probe.modesAfterExit() << probe.paneFlags();
-  EXPECT_FALSE(logged("main closed at 72 40"));
+  EXPECT_FALSE(logged("main closed at 44 40"));
 }
 
 // The keyboard read from a terminal that goes away under the open window, while the window
@@ -380,7 +387,7 @@ TEST_F(TerminalProbe, AKeyboardThatIsGoneClosesTheWindowsInsteadOfWaiting) {
   tty.erase(tty.find_last_not_of('\n') + 1);
 
   TmuxSession& probe = start("< " + tty);
-  ASSERT_TRUE(probe.waitForText(MainCaption)) << probe.screen();
+  ASSERT_TRUE(probe.waitForWindow(MainCaption)) << probe.screen();
   keyboard.reset();
   EXPECT_EQ(probe.waitForExit(), 0) << probe.screen();
   EXPECT_TRUE(logged("main CloseWindow 0"));
@@ -391,7 +398,7 @@ class TerminalSignals : public TerminalProbe, public ::testing::WithParamInterfa
 
 TEST_P(TerminalSignals, RestoreTheTerminalAndEndByTheSignal) {
   TmuxSession& probe = start();
-  ASSERT_TRUE(probe.waitForText(MainCaption));
+  ASSERT_TRUE(probe.waitForWindow(MainCaption));
   probe.signal(GetParam());
   EXPECT_EQ(probe.waitForExit(), 128 + GetParam());
   EXPECT_TRUE(probe.terminalRestored()) << probe.modesAfterExit() << probe.paneFlags();
@@ -406,31 +413,34 @@ INSTANTIATE_TEST_SUITE_P(EveryEndingSignal, TerminalSignals,
 
 TEST_F(TerminalProbe, SmallTerminalShowsANoticeUntilEnlargedAndWindowsStayOnScreen) {
   TmuxSession& probe = start();
-  ASSERT_TRUE(probe.waitForText(MainCaption));
+  ASSERT_TRUE(probe.waitForWindow(MainCaption));
   probe.resize(24, 15);
   ASSERT_TRUE(probe.waitForText("Terminal too small")) << probe.screen();
   EXPECT_EQ(probe.screen().find(MainCaption), std::string::npos);
   // However narrow the terminal, the notice wraps so the size it asks for shows.
   std::string notice = probe.screen();
   std::replace(notice.begin(), notice.end(), '\n', ' ');
-  EXPECT_TRUE(std::regex_search(notice, std::regex("at least [0-9]+ x [0-9]+ \\(now 24 x 15\\)")))
+  EXPECT_TRUE(std::regex_search(notice, std::regex("at least 77 x 20 \\(now 24 x 15\\)")))
       << probe.screen();
-  probe.resize(70, 22);
+  // One column short is still too small.
+  probe.resize(76, 22);
+  ASSERT_TRUE(probe.waitForText("(now 76 x 22)")) << probe.screen();
+  probe.resize(80, 22);
   // Still centred where it was, it would stick out: it is moved back inside.
   ASSERT_TRUE(probe.waitForScreen([&](const std::string&) {
     const auto corner = probe.find("\u250C");
-    return corner && corner->column == 7 && corner->row == 2;
+    return corner && corner->column == 3 && corner->row == 2;
   })) << probe.screen();
   probe.sendKeys({"Tab", "Space"});
   ASSERT_TRUE(waitForLog("main value 3 1"));
   closeNormally(probe);
-  EXPECT_TRUE(logged("main closed at 28 16"));
+  EXPECT_TRUE(logged("main closed at 12 16"));
 }
 
 TEST_F(TerminalProbe, AStoredPositionIsUsedAndKeptInsideTheScreen) {
   {
     TmuxSession& probe = start("--at 40 16");
-    ASSERT_TRUE(probe.waitForText(MainCaption));
+    ASSERT_TRUE(probe.waitForWindow(MainCaption));
     const auto corner = probe.find("\u250C");
     ASSERT_TRUE(corner) << probe.screen();
     EXPECT_EQ(corner->column, 10);
@@ -439,13 +449,13 @@ TEST_F(TerminalProbe, AStoredPositionIsUsedAndKeptInsideTheScreen) {
     EXPECT_TRUE(logged("main closed at 40 16"));
   }
   TmuxSession& probe = start("--at 4000 4000");
-  ASSERT_TRUE(probe.waitForText(MainCaption));
+  ASSERT_TRUE(probe.waitForWindow(MainCaption));
   const auto corner = probe.find("\u250C");
   ASSERT_TRUE(corner) << probe.screen();
-  EXPECT_EQ(corner->column, 37);
+  EXPECT_EQ(corner->column, 23);
   EXPECT_EQ(corner->row, 10);
   closeNormally(probe);
-  EXPECT_TRUE(logged("main closed at 148 80"));
+  EXPECT_TRUE(logged("main closed at 92 80"));
 }
 
 }  // namespace

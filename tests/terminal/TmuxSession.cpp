@@ -69,8 +69,9 @@ std::string wrapper(const std::string& command, const TmuxSession::Options& opti
          << quoted((files / "status").string())
          << "\n"
          // The pane stays alive (a dead pane hides its cursor), so the terminal's state after
-         // the program can be read back; the session's end kills it.
-         << "exec sleep 600\n";
+         // the program can be read back, and what is typed or pasted into it then is kept;
+         // the session's end kills it.
+         << "exec cat > " << quoted((files / "typed-after").string()) << "\n";
   return script.str();
 }
 
@@ -177,6 +178,18 @@ bool TmuxSession::waitForText(const std::string& text, Timeout timeout) const {
       [&](const std::string& shown) { return shown.find(text) != std::string::npos; }, timeout);
 }
 
+bool TmuxSession::waitForWindow(const std::string& caption, Timeout timeout) const {
+  return waitForScreen(
+      [&](const std::string& shown) {
+        // The corner as a line-drawing character, or as the letters of the alternate
+        // character set that a terminal without UTF-8 shows.
+        const std::size_t title = shown.find(caption);
+        return title != std::string::npos && (shown.find("\u2518", title) != std::string::npos ||
+                                              shown.find("qj\n", title) != std::string::npos);
+      },
+      timeout);
+}
+
 bool TmuxSession::waitForTextGone(const std::string& text, Timeout timeout) const {
   return waitForScreen(
       [&](const std::string& shown) { return shown.find(text) == std::string::npos; }, timeout);
@@ -210,6 +223,19 @@ std::string TmuxSession::mouseReport(int buttonCode, int column, int row) {
 void TmuxSession::click(int column, int row) const {
   sendBytes(mouseReport(MousePress, column, row));
   sendBytes(mouseReport(MouseRelease, column, row));
+}
+
+void TmuxSession::doubleClick(int column, int row) const {
+  const std::string once =
+      mouseReport(MousePress, column, row) + mouseReport(MouseRelease, column, row);
+  sendBytes(once + once);
+}
+
+void TmuxSession::paste(const std::string& text, bool bracketed) const {
+  tmux({"set-buffer", "-b", "pasted", "--", text});
+  std::vector<std::string> arguments{"paste-buffer", "-d", "-b", "pasted", "-t", Target};
+  if (bracketed) arguments.insert(arguments.begin() + 1, "-p");
+  tmux(arguments);
 }
 
 void TmuxSession::drag(Cell from, Cell to) const {
@@ -269,11 +295,22 @@ std::string TmuxSession::mouseModes() const {
   return tmux({"display-message", "-p", "-t", Target, "#{mouse_any_flag}#{mouse_sgr_flag}"});
 }
 
+bool TmuxSession::pastesBracketed() const {
+  const std::string marker = "pasted-after-the-program";
+  paste(marker + "\n", true);
+  std::string typed;
+  waitUntil([&] {
+    typed = readState("typed-after").value_or("");
+    return typed.find(marker) != std::string::npos;
+  });
+  return typed.find("\033[200~") != std::string::npos;
+}
+
 bool TmuxSession::terminalRestored() const {
   const std::string modes = modesAfterExit();
   const bool modesNormal = hasToken(modes, "icanon") && hasToken(modes, "echo") &&
                            hasToken(modes, "isig") && hasToken(modes, "icrnl");
-  return modesNormal && paneFlags() == "alternate=0 cursor=1 mouse=0000\n";
+  return modesNormal && paneFlags() == "alternate=0 cursor=1 mouse=0000\n" && !pastesBracketed();
 }
 
 }  // namespace tallowmere::testing

@@ -67,6 +67,10 @@ class TmuxSession {
 
   bool waitForText(const std::string& text, Timeout timeout = DefaultTimeout) const;
   bool waitForTextGone(const std::string& text, Timeout timeout = DefaultTimeout) const;
+  // Until the window with this caption is drawn whole: the caption and the bottom right
+  // corner of a frame below it. The program draws from the top down, and a screen read
+  // back while a drawing is under way shows its first rows only.
+  bool waitForWindow(const std::string& caption, Timeout timeout = DefaultTimeout) const;
   bool waitForScreen(const std::function<bool(const std::string&)>& ready,
                      Timeout timeout = DefaultTimeout) const;
   // Polls condition (not the screen) until it holds or timeout passes.
@@ -77,7 +81,13 @@ class TmuxSession {
   // Left button at a cell (0-based): pressed and released; or held, dragged and released in
   // one quick gesture.
   void click(int column, int row) const;
+  // Two clicks in one burst, as quick as a hand double-clicks.
+  void doubleClick(int column, int row) const;
   void drag(Cell from, Cell to) const;
+  // Text pasted the way tmux pastes its buffers: line ends as CR; bracketed (ESC [ 200 ~ ...
+  // ESC [ 201 ~) only when asked and only while the program has asked for bracketed paste,
+  // otherwise as if typed very fast.
+  void paste(const std::string& text, bool bracketed) const;
   // Bytes as the terminal sends them, for the mouse reports and broken sequences no gesture
   // above makes; a report in the xterm encoding of the button code at a cell (0-based).
   void sendBytes(const std::string& bytes) const;
@@ -91,9 +101,12 @@ class TmuxSession {
   // it is still running after timeout.
   std::optional<int> waitForExit(Timeout timeout = DefaultTimeout) const;
   // After the command ended: the terminal is back in its normal modes (canonical input,
-  // echo), the full-screen (alternate) screen was left, the cursor shows and no mouse
-  // reporting is left on.
+  // echo), the full-screen (alternate) screen was left, the cursor shows, no mouse
+  // reporting is left on and a paste is no longer bracketed.
   bool terminalRestored() const;
+  // After the command ended: whether text pasted into the terminal comes with the marks of
+  // bracketed paste.
+  bool pastesBracketed() const;
   // What the terminal shows about itself: stty -a after the command, and tmux's flags.
   std::string modesAfterExit() const;
   std::string paneFlags() const;

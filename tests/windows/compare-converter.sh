@@ -36,13 +36,14 @@ fresh() {
   done
 }
 
-# Runs both programs with the same arguments in their folders; leaves status and messages
-# (line ends as on Linux) beside what they wrote.
+# Runs both programs with the same arguments in their folders, standard input read from
+# $standard_input; leaves status and messages (line ends as on Linux) beside what they wrote.
+standard_input=/dev/null
 convert() {
   local status
   status=0
   (cd "$work/linux" && XDG_CONFIG_HOME="$work/linux/.config" "$linux" "$@" \
-    >.out 2>.err) || status=$?
+    <"$standard_input" >.out 2>.err) || status=$?
   echo "$status" >"$work/linux/.status"
   run_windows "$@"
   # Now and then (twice in some ten full runs, under load) a Wine start ends with status 1
@@ -59,7 +60,7 @@ convert() {
 run_windows() {
   local status=0
   (cd "$work/windows" && "$here/../../scripts/wine-run.sh" "$prefix" "$windows" "$@" \
-    >.out 2>.err) || status=$?
+    <"$standard_input" >.out 2>.err) || status=$?
   echo "$status" >"$work/windows/.status"
   sed -i 's/\r$//' "$work/windows/.out" "$work/windows/.err"
 }
@@ -96,6 +97,21 @@ expect_status() {
   done
 }
 
+# The Windows converter alone refuses a run as a usage error and converts nothing, its
+# inputs untouched.
+refused_on_windows() {
+  local what=$1
+  shift
+  run_windows "$@"
+  if [ "$(cat "$work/windows/.status")" != 2 ] || [ -n "$(ls -A "$work/windows/out")" ] ||
+    ! cmp -s "$input" "$work/windows/Import.txa"; then
+    echo "windows: $what was not refused before converting (status" \
+      "$(cat "$work/windows/.status"))" >&2
+    head -c 600 "$work/windows/.err" | sed 's/^/    /' >&2
+    failures=$((failures + 1))
+  fi
+}
+
 finish() {
   echo "$1 compared, $failures different"
   [ "$failures" -eq 0 ]
@@ -110,17 +126,27 @@ case $case in
                  "${long}Import.txa|${long}Export.txa"; do
       from=${place%%|*} to=${place#*|}
       fresh ""
+      # The folder is there: a missing one is refused before the input is looked for.
+      for side in linux windows; do mkdir -p "$work/$side/$(dirname "$from")"; done
       convert --batch --all --input "$from" --output "$to"
       same "a missing $from" "$to"
       expect_status 1 "a missing $from"
-      for side in linux windows; do
-        mkdir -p "$work/$side/$(dirname "$from")"
-        cp "$input" "$work/$side/$from"
-      done
+      for side in linux windows; do cp "$input" "$work/$side/$from"; done
       convert --batch --all --input "$from" --output "$to"
       same "$from to $to" "$to"
       expect_status 0 "$from to $to"
     done
+    # Windows compares names as its file system does, without regard to case: two files
+    # would be converted into one output, one file is given twice, a report would replace
+    # the input.
+    fresh "$input"
+    mkdir "$work/windows/a" "$work/windows/b" "$work/windows/out"
+    cp "$input" "$work/windows/a/app.txa"
+    cp "$input" "$work/windows/b/APP.TXA"
+    refused_on_windows "two names differing in case" --batch --all --output-dir out \
+      'a\app.txa' 'b\APP.TXA'
+    refused_on_windows "one file named twice" --batch --all --output-dir out a/app.txa A/APP.TXA
+    refused_on_windows "a report naming the input" --batch --all --report IMPORT.TXA
     finish "names"
     ;;
   failures)
@@ -141,6 +167,13 @@ case $case in
       echo "no 'File Not Found' for a missing input" >&2
       failures=$((failures + 1))
     }
+    # Standard input is refused for a NUL byte in any block it is read in, the first too.
+    { printf 'A\r\n\0B\r\n'; head -c 200000 /dev/zero | tr '\0' x; } >"$work/nul-first.txa"
+    standard_input=$work/nul-first.txa
+    convert --batch --all --input - --output Export.txa
+    standard_input=/dev/null
+    same "standard input with a NUL in its first block" Export.txa
+    expect_status 1 "standard input with a NUL in its first block"
     fresh "$input"
     mkdir "$work/linux/Export.txa" "$work/windows/Export.txa"
     convert --batch --all

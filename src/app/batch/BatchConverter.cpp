@@ -1,6 +1,5 @@
 #include "app/batch/BatchConverter.h"
 
-#include <cstring>
 #include <optional>
 #include <string>
 #include <vector>
@@ -21,14 +20,16 @@ namespace tallowmere::app {
 
 namespace {
 
-// One conversion of a batch run, with "-" standing for a standard stream; gives its exit
-// status.
+constexpr int UsageStatus = 2;
+
+// One conversion of a batch run, with "-" standing for a standard stream and an input that
+// can be read only once copied first; gives its exit status.
 int convert(const BatchJob& job, const CommandLine& line, BatchSummary& summary,
             platform::Console& console) {
   std::optional<platform::StreamFile> input;
   std::optional<platform::StreamFile> output;
-  if (job.input == "-") {
-    if (const std::string problem = input.emplace().takeStandardInput(); !problem.empty()) {
+  if (platform::StreamFile::readThroughCopy(job.input)) {
+    if (const std::string problem = input.emplace().take(job.input); !problem.empty()) {
       console.write("tallowmere: " + problem + "\n");
       return FailedStatus;
     }
@@ -52,32 +53,34 @@ int convert(const BatchJob& job, const CommandLine& line, BatchSummary& summary,
     });
     changes = dryRun && dryRun->changes(inputName, outputName);
   }
-  const int status = summary.tell(report, job.input, job.output);
+  const int status = summary.tell(report, job.input, job.output, changes);
   if (output && !line.check) {
-    if (const int error = output->giveStandardOutput(); error != 0) {
-      console.write(std::string("tallowmere: cannot write standard output: ") +
-                    std::strerror(error) + "\n");
+    if (const std::string problem = output->giveStandardOutput(); !problem.empty()) {
+      console.write("tallowmere: cannot write standard output: " + problem + "\n");
       return FailedStatus;
     }
   }
-  return changes ? worseStatus(status, DiffersStatus) : status;
+  return status;
+}
+
+// Why the run cannot start, or nothing; checked before anything is read or written.
+std::optional<std::string> runProblem(const CommandLine& line, const std::vector<BatchJob>& jobs,
+                                      ReportFile& reportFile) {
+  if (auto problem = reportProblem(jobs, line.report)) return problem;
+  if (!line.report.empty() && !reportFile.writable()) {
+    return "cannot write the report " + line.report + ": " + reportFile.problem();
+  }
+  return jobsProblem(jobs, line);
 }
 
 }  // namespace
 
 int convertInBatch(const CommandLine& line, platform::Console& console) {
-  ReportFile reportFile(line.report);
-  if (!line.report.empty() && !reportFile.writable()) {
-    console.write("tallowmere: cannot write the report " + line.report + ": " +
-                  reportFile.problem() + "\n");
-    return 2;
-  }
   const std::vector<BatchJob> jobs = batchJobs(line);
-  if (!line.outputDir.empty()) {
-    if (const auto problem = outputDirProblem(jobs, line.outputDir)) {
-      console.write("tallowmere: " + *problem + "\n");
-      return 2;
-    }
+  ReportFile reportFile(line.report);
+  if (const auto problem = runProblem(line, jobs, reportFile)) {
+    console.write("tallowmere: " + *problem + "\n");
+    return UsageStatus;
   }
   platform::BatchFrontEnd batch(console, line.quiet);
   runtime::ScopedFrontEnd installed(batch);

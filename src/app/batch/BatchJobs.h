@@ -18,10 +18,15 @@ struct BatchJob {
 // each of its files into the output folder under the file's own name.
 std::vector<BatchJob> batchJobs(const CommandLine& line);
 
-// Why the conversions of an output folder cannot run, or nothing: the folder is missing or
-// no folder, a file is named twice, or an output would be one of the inputs. The inputs
-// are never to be touched, so nothing runs then.
-std::optional<std::string> outputDirProblem(const std::vector<BatchJob>& jobs,
-                                            const std::string& outputDir);
+// Why the conversions cannot run, or nothing: the outputs' folder is missing or no folder
+// (not asked of --check with --output, which writes nothing there), a file is named twice,
+// two outputs are one file, or an output is one of the files of an output folder. Files
+// are told apart as the system tells them apart, not by their names. The inputs are never
+// to be touched, so nothing runs then.
+std::optional<std::string> jobsProblem(const std::vector<BatchJob>& jobs, const CommandLine& line);
+
+// Why the report would replace one of the run's inputs or outputs, or nothing.
+std::optional<std::string> reportProblem(const std::vector<BatchJob>& jobs,
+                                         const std::string& report);
 
 }  // namespace tallowmere::app

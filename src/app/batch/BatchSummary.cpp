@@ -5,13 +5,17 @@
 namespace tallowmere::app {
 
 int BatchSummary::tell(const txa::ConversionReport& report, const std::string& input,
-                       const std::string& output) {
+                       const std::string& output, bool differs) {
   if (!line_.quiet) {
     for (const std::string& line : summaryLines(report)) say_(line);
   }
   for (const std::string& line : warningLines(report, input)) say_(line);
-  if (!line_.report.empty()) documents_.push_back(reportDocument(report, input, output));
-  return conversionStatus(report);
+  const int status =
+      differs ? worseStatus(conversionStatus(report), DiffersStatus) : conversionStatus(report);
+  if (!line_.report.empty()) {
+    documents_.push_back(reportDocument(report, input, output, status, !line_.check));
+  }
+  return status;
 }
 
 bool BatchSummary::writeReport(ReportFile& file) {

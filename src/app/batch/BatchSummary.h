@@ -21,9 +21,10 @@ class BatchSummary {
   BatchSummary(const CommandLine& line, Say say) : line_(line), say_(std::move(say)) {}
 
   // After one conversion: the summary of each pass (unless --quiet) and a warning for every
-  // group kept as read, named by input as given. Returns the conversion's exit status.
-  int tell(const txa::ConversionReport& report, const std::string& input,
-           const std::string& output);
+  // group kept as read, named by input as given. differs: --check found that the output
+  // would differ from the input. Returns the conversion's exit status.
+  int tell(const txa::ConversionReport& report, const std::string& input, const std::string& output,
+           bool differs);
   // Writes the report of every conversion told so far to file; false, after saying why,
   // when it cannot.
   bool writeReport(ReportFile& file);

@@ -1,5 +1,6 @@
 #include "app/batch/ReportFile.h"
 
+#include "platform/common/StreamFile.h"
 #include "runtime/files/AtomicFile.h"
 #include "runtime/files/ErrorState.h"
 #include "runtime/files/FileSystem.h"
@@ -7,6 +8,7 @@
 namespace tallowmere::app {
 
 bool ReportFile::writable() {
+  if (toStandardOutput()) return true;
   if (!runtime::fileSystem().replaceable(path_)) {
     problem_ = "it names something other than a file";
     return false;
@@ -16,6 +18,10 @@ bool ReportFile::writable() {
 }
 
 bool ReportFile::write(const std::string& text) {
+  if (toStandardOutput()) {
+    problem_ = platform::writeStandardOutput(text);
+    return problem_.empty();
+  }
   return runtime::writeWholeFile(path_, text) == 0 || failed();
 }
 

@@ -5,7 +5,7 @@
 namespace tallowmere::app {
 
 // The JSON report's file. It is written whole or not at all: the text goes to a temporary
-// file beside it that takes its name in one step.
+// file beside it that takes its name in one step. "-" stands for standard output.
 class ReportFile {
  public:
   explicit ReportFile(std::string path) : path_(std::move(path)) {}
@@ -18,6 +18,7 @@ class ReportFile {
 
  private:
   bool failed();
+  bool toStandardOutput() const { return path_ == "-"; }
 
   std::string path_;
   std::string problem_;

@@ -37,14 +37,15 @@ json passJson(const txa::PassReport& pass) {
 }  // namespace
 
 ReportDocument reportDocument(const txa::ConversionReport& report, const std::string& input,
-                              const std::string& output) {
+                              const std::string& output, int status, bool written) {
   json passes = json::array();
   for (const txa::PassReport& pass : report.passes()) passes.push_back(passJson(pass));
-  return {{"input", input},
-          {"output", output},
-          {"all_applied", report.allApplied()},
-          {"status", conversionStatus(report)},
-          {"passes", passes}};
+  ReportDocument document = {{"input", input}, {"output", output}};
+  if (!written) document["written"] = false;
+  document["all_applied"] = report.allApplied();
+  document["status"] = status;
+  document["passes"] = passes;
+  return document;
 }
 
 std::string reportJson(const std::vector<ReportDocument>& documents, bool several) {

@@ -8,7 +8,8 @@ DryRun::DryRun()
       installed_({.files = &files_, .settings = &settings_}) {}
 
 bool DryRun::changes(const std::string& input, const std::string& output) {
-  return files_.contents(input) != files_.contents(output);
+  // The input as read, not as the run left it: a check in place has replaced its copy.
+  return files_.original(input) != files_.contents(output);
 }
 
 }  // namespace tallowmere::platform

@@ -14,7 +14,8 @@ class DryRun {
  public:
   DryRun();
 
-  // Whether output, as the conversion left it, would differ from the bytes of input.
+  // Whether output, as the conversion left it, would differ from the bytes input held
+  // when it was read.
   bool changes(const std::string& input, const std::string& output);
 
  private:

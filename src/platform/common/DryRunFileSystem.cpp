@@ -39,15 +39,18 @@ SharedBytes DryRunFileSystem::copyOf(const std::string& path, int& error) {
     error = runtime::setError(runtime::ErrorCode::FileNotFound);
     return nullptr;
   }
+  std::optional<std::string> bytes = onDisk(path, error);
+  if (!bytes) return nullptr;
+  return copies_[path] = std::make_shared<std::string>(std::move(*bytes));
+}
+
+std::optional<std::string> DryRunFileSystem::onDisk(const std::string& path, int& error) {
   const auto file =
       real_.open(path, runtime::FileAccess::Read, runtime::FileSharing::DenyNone, error);
-  if (!file) return nullptr;
+  if (!file) return std::nullopt;
   std::optional<std::string> bytes = readWhole(*file);
-  if (!bytes) {
-    error = runtime::lastError().code;
-    return nullptr;
-  }
-  return copies_[path] = std::make_shared<std::string>(std::move(*bytes));
+  if (!bytes) error = runtime::lastError().code;
+  return bytes;
 }
 
 std::unique_ptr<runtime::OsFile> DryRunFileSystem::open(const std::string& path,
@@ -89,6 +92,11 @@ int DryRunFileSystem::remove(const std::string& path) {
   copies_.erase(path);
   removed_.insert(path);
   return ok();
+}
+
+std::optional<std::string> DryRunFileSystem::original(const std::string& path) {
+  int error = 0;
+  return onDisk(path, error);
 }
 
 std::optional<std::string> DryRunFileSystem::contents(const std::string& path) {

@@ -27,11 +27,15 @@ class DryRunFileSystem : public runtime::FileSystem {
 
   // What a file would hold now; nothing when it would not be there.
   std::optional<std::string> contents(const std::string& path);
+  // What the file holds on the disk, which nothing here changes: what was there to read.
+  std::optional<std::string> original(const std::string& path);
 
  private:
   // The copy in memory of path, made from the real file on first use; null when there is
   // no such file (error then says why).
   SharedBytes copyOf(const std::string& path, int& error);
+  // The real file's bytes; nothing when it cannot be read (error then says why).
+  std::optional<std::string> onDisk(const std::string& path, int& error);
 
   runtime::FileSystem& real_;
   std::map<std::string, SharedBytes> copies_;

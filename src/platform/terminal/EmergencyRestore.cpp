@@ -50,7 +50,7 @@ void saveModes() {
 
 void captureResetStrings() {
   state.resetLength = 0;
-  append(MouseReportsOff);
+  append(TerminalReportsOff);
   append(capability("sgr0"));
   append(capability("cnorm"));
   append(capability("rmkx"));

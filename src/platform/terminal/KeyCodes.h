@@ -16,8 +16,14 @@ inline constexpr int MouseReportKey = KeyCodeBase + 5;
 // The start of a mouse report in the SGR encoding (ESC [ <), which has no upper limit on
 // the column; its numbers and final letter follow as plain keys.
 inline constexpr int SgrMouseReportKey = KeyCodeBase + 6;
-// Mouse reporting off in every mode curses or the session may have switched on.
-inline constexpr const char* MouseReportsOff = "\033[?1006l\033[?1003l\033[?1002l\033[?1000l";
+// The marks a terminal in bracketed paste mode puts before and after pasted text (ESC [ 200 ~
+// and ESC [ 201 ~), which is how most terminals hand over a file dropped on them.
+inline constexpr int PasteStartKey = KeyCodeBase + 7;
+inline constexpr int PasteEndKey = KeyCodeBase + 8;
+// Mouse reporting off in every mode curses or the session may have switched on, and
+// bracketed paste off: what a terminal is given back with.
+inline constexpr const char* TerminalReportsOff =
+    "\033[?1006l\033[?1003l\033[?1002l\033[?1000l\033[?2004l";
 
 inline constexpr int EscapeKey = 27;
 inline constexpr int ControlC = 3;

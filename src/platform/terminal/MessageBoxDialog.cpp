@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <utility>
 
+#include "platform/terminal/CellText.h"
 #include "platform/terminal/ControlLayout.h"
 #include "platform/terminal/TextWrap.h"
 
@@ -38,9 +39,9 @@ int rowWidth(const std::vector<int>& buttons) {
 }
 
 int longest(const std::vector<std::string>& lines) {
-  std::size_t width = 0;
-  for (const std::string& line : lines) width = std::max(width, line.size());
-  return static_cast<int>(width);
+  int width = 0;
+  for (const std::string& line : lines) width = std::max(width, cellsOf(line));
+  return width;
 }
 
 }  // namespace
@@ -51,7 +52,7 @@ MessageBoxDialog::MessageBoxDialog(runtime::MessageBoxRequest request)
 void MessageBoxDialog::place(CellSize screen, const CellRect& area) {
   const int textRoom = std::clamp(screen.columns - 2 - TextColumn - 3, NarrowestText, WidestText);
   lines_ = wrapMessageText(request_.text, textRoom);
-  const int captionRoom = static_cast<int>(request_.caption.size()) + 8;
+  const int captionRoom = cellsOf(shownText(request_.caption)) + 8;
   const int clientColumns =
       std::max({TextColumn + longest(lines_) + 2, captionRoom, rowWidth(choice_.buttons()) + 4});
   // Blank row, the text, blank row, the buttons.
@@ -73,8 +74,8 @@ std::vector<MessageBoxDialog::PlacedButton> MessageBoxDialog::placedButtons() co
   return placed;
 }
 
-void MessageBoxDialog::paint(ScreenPainter& painter) const {
-  painter.frame(frame_, request_.caption, true);
+void MessageBoxDialog::paint(ScreenPainter& painter, bool active) const {
+  painter.frame(frame_, request_.caption, active);
   const CellPoint client = frame_.clientOrigin();
   const bool warning = request_.icon == runtime::Icon::Warning;
   painter.text({client.column + 1, client.row + 1}, warning ? "[!]" : "[i]");
@@ -83,7 +84,7 @@ void MessageBoxDialog::paint(ScreenPainter& painter) const {
   }
   for (const PlacedButton& placed : placedButtons()) {
     painter.controlLabel(placed.area.origin, faceOf(placed.button),
-                         placed.button == choice_.focusedButton());
+                         active && placed.button == choice_.focusedButton());
   }
 }
 

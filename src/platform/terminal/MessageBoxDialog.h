@@ -5,21 +5,21 @@
 #include <vector>
 
 #include "platform/common/MessageBoxChoice.h"
-#include "platform/terminal/ScreenPainter.h"
+#include "platform/terminal/Overlay.h"
 #include "runtime/ui/MessageBox.h"
 
 namespace tallowmere::platform {
 
 // One message box on the screen: its layout for the current screen size, its drawing and
 // the answers to keys (as MessageBoxChoice gives them) and clicks.
-class MessageBoxDialog {
+class MessageBoxDialog final : public Overlay {
  public:
   explicit MessageBoxDialog(runtime::MessageBoxRequest request);
 
   // Lays the box out for screen and centres it over area.
   void place(CellSize screen, const CellRect& area);
-  const WindowFrame& frame() const { return frame_; }
-  void paint(ScreenPainter& painter) const;
+  const WindowFrame& frame() const override { return frame_; }
+  void paint(ScreenPainter& painter, bool active) const override;
 
   MessageBoxChoice& choice() { return choice_; }
   // The button a click at a screen point answers, if it answers one.

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 
+#include "platform/terminal/CellText.h"
+
 namespace tallowmere::platform {
 
 namespace {
@@ -14,6 +16,8 @@ attr_t attributeOf(Ink ink) {
       return A_REVERSE;
     case Ink::Dim:
       return A_DIM;
+    case Ink::Field:
+      return A_UNDERLINE;
     case Ink::Normal:
       break;
   }
@@ -28,13 +32,19 @@ void ScreenPainter::clear() {
   erase();
 }
 
-void ScreenPainter::text(CellPoint at, const std::string& text, Ink ink) {
-  if (at.row < 0 || at.row >= screen_.rows || text.empty()) return;
-  const int first = std::max(0, -at.column);
-  const int last = std::min(static_cast<int>(text.size()), screen_.columns - at.column);
-  if (first >= last) return;
+void ScreenPainter::text(CellPoint at, const std::string& shown, Ink ink) {
+  if (at.row < 0 || at.row >= screen_.rows || shown.empty()) return;
+  std::string visible = shown;
+  int column = at.column;
+  if (column < 0) {
+    const int cells = cellsOf(shown);
+    visible = tailWithin(shown, cells + column);
+    column += cells - cellsOf(visible);
+  }
+  visible = headWithin(visible, screen_.columns - column);
+  if (visible.empty()) return;
   attrset(attributeOf(ink));
-  mvaddnstr(at.row, at.column + first, text.c_str() + first, last - first);
+  mvaddstr(at.row, column, visible.c_str());
   attrset(A_NORMAL);
 }
 
@@ -50,11 +60,7 @@ void ScreenPainter::controlLabel(CellPoint at, const std::string& label, bool fo
   if (focused) text({at.column - 1, at.row}, ">");
 }
 
-void ScreenPainter::frame(const WindowFrame& frame, const std::string& caption, bool active) {
-  const CellRect& box = frame.outer;
-  const std::string blank(box.size.columns, ' ');
-  for (int row = box.origin.row; row < box.bottom(); ++row) text({box.origin.column, row}, blank);
-
+void ScreenPainter::box(const CellRect& box, bool active) {
   const attr_t lines = active ? A_NORMAL : A_DIM;
   attrset(lines);
   const auto put = [&](int row, int column, chtype glyph) {
@@ -77,11 +83,20 @@ void ScreenPainter::frame(const WindowFrame& frame, const std::string& caption, 
   put(bottom, left, ACS_LLCORNER);
   put(bottom, right, ACS_LRCORNER);
   attrset(A_NORMAL);
+}
 
+void ScreenPainter::frame(const WindowFrame& frame, const std::string& caption, bool active) {
+  const CellRect& outer = frame.outer;
+  const std::string blank(outer.size.columns, ' ');
+  for (int row = outer.origin.row; row < outer.bottom(); ++row) {
+    text({outer.origin.column, row}, blank);
+  }
+  box(outer, active);
+
+  const int left = outer.origin.column, top = outer.origin.row;
   const CellRect closeBox = frame.closeBox();
   const int room = closeBox.origin.column - 1 - (left + CaptionIndent);
-  std::string title = " " + caption + " ";
-  if (static_cast<int>(title.size()) > room) title.resize(std::max(room, 0));
+  const std::string title = headWithin(" " + shownText(caption) + " ", room);
   const Ink titleInk = active ? Ink::Highlight : Ink::Dim;
   text({left + CaptionIndent, top}, title, titleInk);
   text(closeBox.origin, "[x]", active ? Ink::Normal : Ink::Dim);

@@ -3,15 +3,20 @@
 #include <curses.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
+#include <system_error>
 #include <utility>
 
 #include "platform/common/UserInput.h"
+#include "platform/terminal/FileDialog.h"
 #include "platform/terminal/KeyCodes.h"
 #include "platform/terminal/MessageBoxDialog.h"
 #include "platform/terminal/MouseReportReader.h"
+#include "platform/terminal/PastedPaths.h"
 #include "platform/terminal/ScreenPainter.h"
 #include "platform/terminal/TextWrap.h"
+#include "platform/terminal/TypedInput.h"
 #include "platform/terminal/WindowFrame.h"
 #include "platform/terminal/WindowPainter.h"
 #include "runtime/ui/Window.h"
@@ -41,6 +46,53 @@ bool fits(CellSize size, CellSize screen) {
   return size.columns <= screen.columns && size.rows <= screen.rows;
 }
 
+bool isTypedCharacter(int key) {
+  constexpr int Delete = 127, LargestByte = 255;
+  return key > ' ' && key <= LargestByte && key != Delete;
+}
+
+std::string wholeName(const std::filesystem::path& path) {
+  std::error_code error;
+  const std::filesystem::path whole = std::filesystem::absolute(path, error);
+  return (error ? path : whole).lexically_normal().string();
+}
+
+bool isThere(const std::string& path) {
+  std::error_code error;
+  return !path.empty() && std::filesystem::exists(path, error);
+}
+
+// The files a paste names that are there, whole. A paste that is one name as it stands
+// (copied from a file manager's location, blanks and all) is taken as that name.
+std::vector<std::string> existingFiles(const std::string& pasted) {
+  const std::size_t first = pasted.find_first_not_of(" \t\r\n");
+  const std::size_t last = pasted.find_last_not_of(" \t\r\n");
+  if (first != std::string::npos) {
+    const std::string trimmed = pasted.substr(first, last - first + 1);
+    if (isThere(trimmed)) return {wholeName(trimmed)};
+  }
+  std::vector<std::string> files;
+  for (const std::string& path : pastedPaths(pasted)) {
+    if (isThere(path)) files.push_back(wholeName(path));
+  }
+  return files;
+}
+
+// An overlay on the screen for as long as the object lives.
+class ShownOverlay {
+ public:
+  ShownOverlay(std::vector<const Overlay*>& overlays, const Overlay& overlay)
+      : overlays_(overlays) {
+    overlays_.push_back(&overlay);
+  }
+  ~ShownOverlay() { overlays_.pop_back(); }
+  ShownOverlay(const ShownOverlay&) = delete;
+  ShownOverlay& operator=(const ShownOverlay&) = delete;
+
+ private:
+  std::vector<const Overlay*>& overlays_;
+};
+
 }  // namespace
 
 std::unique_ptr<TerminalFrontEnd> TerminalFrontEnd::start() {
@@ -68,6 +120,12 @@ CellRect TerminalFrontEnd::topArea() const {
   return windows_.areaToCentreOn(CellRect{{}, screen()}, [&](const auto& below) {
     return WindowFrame::of(*below.window, screen()).outer;
   });
+}
+
+CellRect TerminalFrontEnd::areaUnder(const Overlay& overlay) const {
+  const auto at = std::find(overlays_.begin(), overlays_.end(), &overlay);
+  if (at == overlays_.begin() || at == overlays_.end()) return topArea();
+  return (*std::prev(at))->frame().outer;
 }
 
 void TerminalFrontEnd::openWindow(runtime::Window& window) {
@@ -100,18 +158,18 @@ void TerminalFrontEnd::paintWindows(ScreenPainter& painter, bool topActive) cons
   }
 }
 
-bool TerminalFrontEnd::redraw(const MessageBoxDialog* box) {
+bool TerminalFrontEnd::redraw() {
   CellSize needed = mainWindowSize();
-  if (box) {
-    const CellSize boxSize = box->frame().outer.size;
-    needed = {std::max(needed.columns, boxSize.columns), std::max(needed.rows, boxSize.rows)};
+  for (const Overlay* overlay : overlays_) {
+    const CellSize size = overlay->frame().outer.size;
+    needed = {std::max(needed.columns, size.columns), std::max(needed.rows, size.rows)};
   }
   ScreenPainter painter(screen());
   painter.clear();
   const bool room = fits(needed, painter.screen());
   if (room) {
-    paintWindows(painter, box == nullptr);
-    if (box) box->paint(painter);
+    paintWindows(painter, overlays_.empty());
+    for (const Overlay* overlay : overlays_) overlay->paint(painter, overlay == overlays_.back());
   } else {
     paintTooSmall(painter, needed);
   }
@@ -138,10 +196,27 @@ std::optional<runtime::Input> TerminalFrontEnd::keepOnScreen(const runtime::Wind
 }
 
 std::optional<runtime::Input> TerminalFrontEnd::translate(runtime::Window& active, int key) {
-  if (!isMouseReportStart(key)) return input_.fromKey(active, key, screen());
-  const std::optional<MouseInput> mouse = readMouseReport(keys_, key);
-  if (!mouse) return std::nullopt;
-  return input_.fromMouse(active, *mouse, screen());
+  if (isMouseReportStart(key)) {
+    const std::optional<MouseInput> mouse = readMouseReport(keys_, key);
+    if (!mouse) return std::nullopt;
+    return input_.fromMouse(active, *mouse, screen());
+  }
+  if (key == PasteStartKey) return givenFiles(readBracketedPaste(keys_));
+  if (beginsTypedPath(key)) {
+    if (const std::optional<std::string> pasted = readTypedPaste(keys_, key)) {
+      return givenFiles(*pasted);
+    }
+  }
+  return input_.fromKey(active, key, screen());
+}
+
+std::optional<runtime::Input> TerminalFrontEnd::givenFiles(const std::string& pasted) {
+  std::vector<std::string> files = existingFiles(pasted);
+  if (files.empty()) {
+    beep();
+    return std::nullopt;
+  }
+  return platform::filesGiven(std::move(files));
 }
 
 std::optional<runtime::Input> TerminalFrontEnd::waitForInput(
@@ -178,13 +253,16 @@ void TerminalFrontEnd::dropTypedAhead() {
 }
 
 int TerminalFrontEnd::answer(MessageBoxDialog& box) {
+  const ShownOverlay shown(overlays_, box);
   while (true) {
-    box.place(screen(), topArea());
-    const bool room = redraw(&box);
+    box.place(screen(), areaUnder(box));
+    const bool room = redraw();
     const std::optional<int> key = readKey(std::nullopt);
     // A wait without a time limit ends without a key only when input is gone for good.
     if (!key) return box.choice().escapeAnswer();
-    if (*key == KEY_RESIZE || !room) continue;
+    // Pasted text answers nothing, not even with a Y or an N in it.
+    if (*key == PasteStartKey) readBracketedPaste(keys_);
+    if (*key == KEY_RESIZE || *key == PasteStartKey || !room) continue;
     std::optional<int> button;
     if (isMouseReportStart(*key)) {
       const std::optional<MouseInput> mouse = readMouseReport(keys_, *key);
@@ -202,6 +280,58 @@ int TerminalFrontEnd::showMessageBox(const runtime::MessageBoxRequest& request) 
   const int button = answer(box);
   redraw();
   return button;
+}
+
+std::vector<std::string> TerminalFrontEnd::chooseFiles(const runtime::FileChoice& choice) {
+  if (!running()) return {};
+  FileDialog dialog(choice);
+  std::vector<std::string> chosen = choose(dialog);
+  redraw();
+  return chosen;
+}
+
+std::vector<std::string> TerminalFrontEnd::choose(FileDialog& dialog) {
+  const ShownOverlay shown(overlays_, dialog);
+  while (true) {
+    dialog.place(screen(), areaUnder(dialog));
+    const bool room = redraw();
+    const std::optional<int> key = readKey(std::nullopt);
+    if (!key) return {};
+    if (*key == KEY_RESIZE || (!room && *key != ControlC)) continue;
+    const FileDialog::Outcome outcome = dialogInput(dialog, *key);
+    if (outcome.bell) beep();
+    if (outcome.kind == FileDialog::Outcome::Kind::Cancel) return {};
+    if (outcome.kind == FileDialog::Outcome::Kind::Take &&
+        replaceConfirmed(dialog, outcome.paths)) {
+      return outcome.paths;
+    }
+  }
+}
+
+FileDialog::Outcome TerminalFrontEnd::dialogInput(FileDialog& dialog, int key) {
+  if (key == PasteStartKey) {
+    dialog.paste(readBracketedPaste(keys_));
+    return {};
+  }
+  if (isMouseReportStart(key)) {
+    const std::optional<MouseInput> mouse = readMouseReport(keys_, key);
+    if (!mouse || mouse->action != MouseInput::Action::Press) return {};
+    return dialog.press(mouse->at, clock_.now());
+  }
+  if (isTypedCharacter(key)) return dialog.type(readCharacter(keys_, key));
+  return dialog.key(key);
+}
+
+bool TerminalFrontEnd::replaceConfirmed(const FileDialog& dialog,
+                                        const std::vector<std::string>& paths) {
+  namespace fs = std::filesystem;
+  if (dialog.choice().purpose != runtime::FileChoice::Purpose::Save || paths.empty()) return true;
+  std::error_code error;
+  if (!fs::exists(paths.front(), error)) return true;
+  const std::string name = fs::path(paths.front()).filename().string();
+  return showMessageBox({name + " already exists.|Do you want to replace it?", "Confirm Save As",
+                         runtime::Icon::Warning, runtime::Button::Yes + runtime::Button::No,
+                         runtime::Button::No}) == runtime::Button::Yes;
 }
 
 void TerminalFrontEnd::beep() {

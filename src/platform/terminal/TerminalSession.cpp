@@ -25,9 +25,13 @@ constexpr int EscapeDelayMilliseconds = 25;
 // Mouse reports with the positions while a button is held (button-event tracking), which
 // dragging a title bar needs; in the SGR encoding where the terminal knows it, as the xterm
 // one cannot say a column past 223.
-constexpr const char* MouseReportsOn = "\033[?1000h\033[?1002h\033[?1006h";
+// Bracketed paste besides, so that a path pasted or dropped on the terminal can be told
+// from typed keys.
+constexpr const char* TerminalReportsOn = "\033[?1000h\033[?1002h\033[?1006h\033[?2004h";
 constexpr const char* MouseReportStart = "\033[M";
 constexpr const char* SgrMouseReportStart = "\033[<";
+constexpr const char* PasteStart = "\033[200~";
+constexpr const char* PasteEnd = "\033[201~";
 
 bool sessionUp = false;
 
@@ -71,6 +75,8 @@ void setUpInput() {
   for (const ModifiedArrow& arrow : ModifiedArrows) define_key(arrow.sequence, arrow.code);
   define_key(MouseReportStart, MouseReportKey);
   define_key(SgrMouseReportStart, SgrMouseReportKey);
+  define_key(PasteStart, PasteStartKey);
+  define_key(PasteEnd, PasteEndKey);
   curs_set(0);
 }
 
@@ -99,7 +105,7 @@ std::unique_ptr<TerminalSession> TerminalSession::start() {
   set_term(screen);
   EmergencyRestore::captureResetStrings();
   setUpInput();
-  sendToTerminal(MouseReportsOn);
+  sendToTerminal(TerminalReportsOn);
   return std::unique_ptr<TerminalSession>(new TerminalSession(screen, glyphsForLocale()));
 }
 
@@ -120,7 +126,7 @@ void TerminalSession::end() {
   if (ended_) return;
   ended_ = true;
   runtime::ExitHooks::remove(exitHook_);
-  sendToTerminal(MouseReportsOff);
+  sendToTerminal(TerminalReportsOff);
   curs_set(1);
   endwin();
   std::fflush(stdout);

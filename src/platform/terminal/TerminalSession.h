@@ -10,8 +10,8 @@ namespace tallowmere::platform {
 
 // The terminal in curses mode for as long as the object lives. However the process ends
 // (this object going away, a halt or fatal message running the exit hooks, or a signal)
-// the terminal gets its modes, cursor, mouse and screen back. Ctrl-C arrives as a key, not
-// as a signal, while the session runs.
+// the terminal gets its modes, cursor, mouse, paste mode and screen back. Ctrl-C arrives as a key,
+// not as a signal, while the session runs.
 class TerminalSession {
  public:
   // Nothing when standard input and output are not both a terminal, or the terminal cannot

@@ -2,7 +2,6 @@
 
 #include <windows.h>
 
-#include <cerrno>
 #include <cstring>
 #include <vector>
 
@@ -45,7 +44,13 @@ StreamFile::StreamFile() {
   file_ = runtime::TemporaryFile(toUtf8(name));
 }
 
-std::string StreamFile::takeStandardInput() {
+// A pipe's name is opened by connecting to it, which would take the one connection its
+// writer offers, so no name is looked at to find one: standard input is the stream here.
+bool StreamFile::readThroughCopy(const std::string& input) {
+  return input == "-";
+}
+
+std::string StreamFile::take(const std::string&) {
   if (!file_.held()) return "no temporary file can be made: " + windowsMessage(GetLastError());
   const Handle copy{CreateFileW(toUtf16(path()).c_str(), GENERIC_WRITE, 0, nullptr,
                                 TRUNCATE_EXISTING, FILE_ATTRIBUTE_TEMPORARY, nullptr)};
@@ -74,17 +79,27 @@ std::string StreamFile::takeStandardInput() {
   return {};
 }
 
-int StreamFile::giveStandardOutput() const {
+std::string StreamFile::giveStandardOutput() const {
   const Handle converted{CreateFileW(toUtf16(path()).c_str(), GENERIC_READ, FILE_SHARE_READ,
                                      nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)};
-  if (converted.value == INVALID_HANDLE_VALUE) return ENOENT;
-  const HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
+  if (converted.value == INVALID_HANDLE_VALUE) return windowsMessage(GetLastError());
   std::vector<char> chunk(ChunkSize);
   for (DWORD got = 0;;) {
-    if (!ReadFile(converted.value, chunk.data(), ChunkSize, &got, nullptr)) return EIO;
-    if (got == 0) return 0;
-    if (!writeAll(output, chunk.data(), got)) return EIO;
+    if (!ReadFile(converted.value, chunk.data(), ChunkSize, &got, nullptr)) {
+      return windowsMessage(GetLastError());
+    }
+    if (got == 0) return {};
+    if (std::string problem = writeStandardOutput({chunk.data(), got}); !problem.empty()) {
+      return problem;
+    }
   }
+}
+
+std::string writeStandardOutput(std::string_view bytes) {
+  if (writeAll(GetStdHandle(STD_OUTPUT_HANDLE), bytes.data(), static_cast<DWORD>(bytes.size()))) {
+    return {};
+  }
+  return windowsMessage(GetLastError());
 }
 
 }  // namespace tallowmere::platform

@@ -11,7 +11,13 @@ namespace {
 // The classic limit counts the terminating null; CreateDirectoryW allows 12 fewer.
 constexpr std::size_t ClassicLimit = MAX_PATH - 12;
 
-std::wstring fullPath(const std::wstring& path) {
+bool hasLongPathPrefix(const std::wstring& path) {
+  return path.starts_with(L"\\\\?\\");
+}
+
+}  // namespace
+
+std::wstring fullWindowsPath(const std::wstring& path) {
   const DWORD size = GetFullPathNameW(path.c_str(), 0, nullptr, nullptr);
   if (size == 0) return path;
   std::wstring full(size, L'\0');
@@ -20,18 +26,12 @@ std::wstring fullPath(const std::wstring& path) {
   return full.empty() ? path : full;
 }
 
-bool hasLongPathPrefix(const std::wstring& path) {
-  return path.starts_with(L"\\\\?\\");
-}
-
-}  // namespace
-
 std::wstring windowsPath(const std::string& utf8) {
   std::wstring path = toUtf16(utf8);
   if (path.size() < ClassicLimit || hasLongPathPrefix(path)) return path;
   // The prefix switches off the system's own clean-up of the name, so it is done first:
   // forward slashes, "." and ".." resolved.
-  std::wstring full = fullPath(path);
+  std::wstring full = fullWindowsPath(path);
   if (full.starts_with(L"\\\\")) return L"\\\\?\\UNC\\" + full.substr(2);
   return L"\\\\?\\" + full;
 }

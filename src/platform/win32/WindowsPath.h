@@ -9,4 +9,7 @@ namespace tallowmere::platform {
 // the limit on every Windows version without the system-wide long-path setting.
 std::wstring windowsPath(const std::string& utf8);
 
+// The absolute name of a file as Windows resolves it: either slash, "." and ".." taken out.
+std::wstring fullWindowsPath(const std::wstring& path);
+
 }  // namespace tallowmere::platform
