@@ -23,7 +23,7 @@ start_wine_desktop() {
   for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$display" ] && break; sleep 0.1; done
   export DISPLAY=":$display"
 
-  "$wine_desktop_scripts/wine-prefix.sh" boot "$wine_desktop_prefix"
+  "$wine_desktop_scripts/wine-prefix.sh" boot "$wine_desktop_prefix" --desktop
   if [ ! -f "$wine_desktop_prefix/.desktop" ]; then
     local run="$wine_desktop_scripts/wine-run.sh"
     "$run" "$wine_desktop_prefix" reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default \

@@ -217,19 +217,10 @@ TEST_F(ChoosingFilesTest, BrowseTakesTheImportFromTheOpenDialogAndProcessConvert
 
   // The shell opens the folder in its file manager with the export selected: under Wine in
   // its own file manager, Windows' Explorer on Windows.
-  // Under Wine a click can come to nothing (see clickBoxTo): one that brought no file manager
-  // within a while is made once more, and said so.
+  ASSERT_TRUE(clickWithMouse(showInFolder));
   const std::string folderName = utf8(folder.filename());
-  HWND explorer = nullptr;
-  for (int attempt = 0; attempt < 2 && !explorer; ++attempt) {
-    if (attempt > 0) {
-      std::cerr << "A click on Show in Folder came to nothing; clicked again (the focus on \""
-                << windowText(focusOf(main)) << "\")\n";
-    }
-    ASSERT_TRUE(clickWithMouse(showInFolder));
-    explorer = waitForWindow(
-        0, [&](HWND window) { return caption(window).find(folderName) != std::string::npos; }, 15s);
-  }
+  HWND explorer = waitForWindow(
+      0, [&](HWND window) { return caption(window).find(folderName) != std::string::npos; }, 20s);
   ASSERT_TRUE(explorer) << "no file manager came up on the export's folder; the windows: "
                         << topLevelCaptions();
   const SeenControl* list = nullptr;
