@@ -4,6 +4,7 @@
 #include <map>
 #include <system_error>
 
+#include "app/FilePaths.h"
 #include "platform/common/FileIdentity.h"
 
 namespace tallowmere::app {
@@ -13,18 +14,6 @@ namespace {
 namespace fs = std::filesystem;
 using platform::FileIdentity;
 using platform::fileIdentity;
-
-// Names are UTF-8 on every system; a path made from a plain string would read them in the
-// ANSI code page on Windows.
-fs::path pathOf(const std::string& name) {
-  return fs::path(std::u8string(name.begin(), name.end()));
-}
-
-// The name in UTF-8 again, as the rest of the program takes names.
-std::string nameOf(const fs::path& path) {
-  const std::u8string name = path.u8string();
-  return std::string(name.begin(), name.end());
-}
 
 // Why folder, as shown, cannot take outputs; nothing when it can.
 std::optional<std::string> folderProblem(const fs::path& folder, const std::string& shown) {
@@ -39,7 +28,7 @@ std::optional<std::string> outputFolderProblem(const CommandLine& line) {
   }
   if (line.check || line.output == "-") return std::nullopt;
   const fs::path folder = pathOf(line.output).parent_path();
-  return folderProblem(folder, "the folder " + nameOf(folder) + " of the output " + line.output);
+  return folderProblem(folder, "the folder " + utf8Of(folder) + " of the output " + line.output);
 }
 
 // A named file's identity; nothing for a standard stream or a name that leads nowhere.
@@ -53,7 +42,7 @@ std::vector<BatchJob> batchJobs(const CommandLine& line) {
   if (line.outputDir.empty()) return {{line.input, line.output}};
   std::vector<BatchJob> jobs;
   for (const std::string& file : line.files) {
-    jobs.push_back({file, nameOf(pathOf(line.outputDir) / pathOf(file).filename())});
+    jobs.push_back({file, utf8Of(pathOf(line.outputDir) / pathOf(file).filename())});
   }
   return jobs;
 }

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "platform/win32/Utf16.h"
+#include "platform/win32/WindowsPath.h"
 
 namespace tallowmere::platform {
 
@@ -21,14 +22,8 @@ struct TaskMemoryFree {
   void operator()(wchar_t* memory) const { CoTaskMemFree(memory); }
 };
 
-std::wstring workingFolder() {
-  std::wstring folder(GetCurrentDirectoryW(0, nullptr), L'\0');
-  folder.resize(GetCurrentDirectoryW(static_cast<DWORD>(folder.size()), folder.data()));
-  return folder;
-}
-
 ComPtr<IShellItem> folderItem(const std::string& folder) {
-  const std::wstring name = folder.empty() ? workingFolder() : toUtf16(folder);
+  const std::wstring name = folder.empty() ? fullWindowsPath(L".") : toUtf16(folder);
   ComPtr<IShellItem> item;
   SHCreateItemFromParsingName(name.c_str(), nullptr, IID_PPV_ARGS(&item));
   return item;

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "platform/win32/Utf16.h"
+#include "platform/win32/WindowsPath.h"
 
 namespace tallowmere::platform {
 
@@ -16,21 +17,13 @@ struct ItemListFree {
   void operator()(ITEMIDLIST* list) const { ILFree(list); }
 };
 
-// The shell takes a full path with backslashes, without the \\?\ prefix that lifts the
-// length limit of the file calls.
-std::wstring shellPath(const std::string& path) {
-  const std::wstring given = toUtf16(path);
-  std::wstring full(GetFullPathNameW(given.c_str(), 0, nullptr, nullptr), L'\0');
-  full.resize(
-      GetFullPathNameW(given.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr));
-  return full.empty() ? given : full;
-}
-
 }  // namespace
 
+// The shell takes a full path, without the \\?\ prefix that lifts the file calls' length limit.
 bool showInShellFolder(const std::string& path) {
   ITEMIDLIST* parsed = nullptr;
-  if (FAILED(SHParseDisplayName(shellPath(path).c_str(), nullptr, &parsed, 0, nullptr))) {
+  if (FAILED(SHParseDisplayName(fullWindowsPath(toUtf16(path)).c_str(), nullptr, &parsed, 0,
+                                nullptr))) {
     return false;
   }
   const std::unique_ptr<ITEMIDLIST, ItemListFree> item(parsed);
