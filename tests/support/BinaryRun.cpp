@@ -162,6 +162,15 @@ std::optional<long> bytesWritten(pid_t process) {
   return ioCounter(process, "wchar:");
 }
 
+bool waitsForAKey(pid_t process) {
+  // The kernel shows the call a sleeping process is in as its number and arguments in hex;
+  // a running one shows "running".
+  std::ifstream in("/proc/" + std::to_string(process) + "/syscall");
+  long number = -1;
+  std::string descriptor;
+  return (in >> number >> descriptor) && number == SYS_read && descriptor == "0x0";
+}
+
 RunResult runProgram(const std::filesystem::path& folder, const std::vector<std::string>& arguments,
                      unsigned timeLimitSeconds) {
   return run(folder, arguments, timeLimitSeconds, -1);

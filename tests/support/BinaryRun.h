@@ -38,5 +38,8 @@ std::filesystem::path programPath();
 std::optional<long> bytesRead(pid_t process);
 // Bytes it has written so far (wchar).
 std::optional<long> bytesWritten(pid_t process);
+// Whether the process is asleep reading its standard input: a read without a time limit,
+// as a window waiting for a key makes (a wait with one polls first).
+bool waitsForAKey(pid_t process);
 
 }  // namespace tallowmere::testing

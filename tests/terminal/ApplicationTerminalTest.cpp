@@ -228,16 +228,16 @@ TEST_F(ApplicationTerminal, EmptyImportShowsNoRecordsForEveryPassInTurn) {
 
   const auto pid = program.pid();
   ASSERT_TRUE(pid);
-  // Judged on one reading of the screen: between two boxes the old one may still be read
-  // while the program, having taken its key, is already drawing the next.
+  // The boxes look alike, and a key typed between two of them is thrown away with the window
+  // it was typed into, as a user's would be. So each Enter waits for a box the program waits
+  // in, and counts once the program has read it: nothing else is read while a box waits.
   const auto boxIsUp = [](const std::string& screen) {
     return shows(screen, "There are no records available to process.") &&
            shows(screen, "No Records") && shows(screen, ">[ OK ]");
   };
   for (const char* pass : {"import", "Correct AT", "export"}) {
+    ASSERT_TRUE(TmuxSession::waitUntil([&] { return waitsForAKey(*pid); })) << pass;
     ASSERT_TRUE(program.waitForScreen(boxIsUp)) << pass << "\n" << program.screen();
-    // The next box looks the same: wait until this one has taken its key. What the program
-    // has read grows only then, since nothing else is read while it waits in a box.
     const std::optional<long> before = bytesRead(*pid);
     ASSERT_TRUE(before);
     program.sendKeys({"Enter"});
