@@ -29,6 +29,20 @@ desktop_lacks_service_manager() {
   return 1
 }
 
+# A new session's first program when the session has a desktop of its own: a session whose
+# desktop came up before its service manager is started again, at most twice.
+first_program_on_a_desktop() {
+  local said="$WINEPREFIX/session-start.log"
+  for try in 1 2 3; do
+    WINEDEBUG=-all,err+ole "$loader" cmd /c exit </dev/null >/dev/null 2>"$said"
+    if [ "$try" = 3 ] || ! desktop_lacks_service_manager "$said"; then return 0; fi
+    echo "wine-prefix.sh: Wine's desktop started before its service manager; starting again" >&2
+    "$server" -k 2>/dev/null || true
+    "$server" -w 2>/dev/null || true
+    "$server" -p60 </dev/null >/dev/null 2>&1 || true
+  done
+}
+
 case $action in
   boot)
     mkdir -p "$WINEPREFIX"
@@ -40,18 +54,11 @@ case $action in
     # Kept up between the many short test runs, but never for long after the last one; the
     # prefix's own background programs start with its first program, here, where they hold no
     # test's output open (a test would not end before they do).
-    for _ in 1 2 3; do
-      if ! "$server" -p60 </dev/null >/dev/null 2>&1 || [ "$desktop" != --desktop ]; then
-        "$loader" cmd /c exit </dev/null >/dev/null 2>&1
-        break
-      fi
-      started="$WINEPREFIX/session-start.log"
-      WINEDEBUG=-all,err+ole "$loader" cmd /c exit </dev/null >/dev/null 2>"$started"
-      desktop_lacks_service_manager "$started" || break
-      echo "wine-prefix.sh: Wine's desktop started before its service manager; starting again" >&2
-      "$server" -k 2>/dev/null || true
-      "$server" -w 2>/dev/null || true
-    done
+    if "$server" -p60 </dev/null >/dev/null 2>&1 && [ "$desktop" = --desktop ]; then
+      first_program_on_a_desktop
+    else
+      "$loader" cmd /c exit </dev/null >/dev/null 2>&1
+    fi
     ;;
   stop)
     "$server" -k 2>/dev/null || true
